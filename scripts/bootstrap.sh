@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Installs what the build needs and is missing (Debian and its derivatives).
+#   scripts/bootstrap.sh run    what building and starting the program needs
+#   scripts/bootstrap.sh test   that, plus what the tests need (CUPS, PDF tools, clang, MinGW)
+set -euo pipefail
+
+mode=${1:-test}
+
+run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
+  libcups2-dev fonts-ipafont-gothic fonts-ipafont-mincho)
+test_packages=(libgtest-dev libbenchmark-dev cups printer-driver-cups-pdf poppler-utils
+  xvfb xauth imagemagick clang libclang-rt-14-dev g++-mingw-w64-x86-64)
+
+packages=("${run_packages[@]}")
+[ "$mode" = test ] && packages+=("${test_packages[@]}")
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if ! command -v apt-get >/dev/null 2>&1; then
+  cat >&2 <<MSG
+VARNOK_3 needs these Debian packages, and this system has no apt-get:
+  ${missing[*]}
+Install their equivalents by hand: CMake >= 3.25, a C++20 compiler, Qt 6 (Widgets,
+PrintSupport, Test), the CUPS development files, GoogleTest, Google Benchmark, the
+IPA Japanese fonts, and for the tests a CUPS scheduler with cups-pdf, poppler-utils,
+clang with libFuzzer and the MinGW-w64 C++ cross compiler.
+MSG
+  exit 1
+fi
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+  if command -v sudo >/dev/null 2>&1; then sudo="sudo"; else
+    echo "Installing ${missing[*]} needs root (or sudo)." >&2; exit 1
+  fi
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

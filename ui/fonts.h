@@ -1,0 +1,16 @@
+#pragma once
+// Japanese typefaces: the sheets and reports name the MS faces; where those are
+// absent the IPA faces stand in for them.
+
+#include <QString>
+
+namespace varnok::ui {
+
+inline const QString kGothicFace = QStringLiteral("ＭＳ ゴシック");
+inline const QString kMinchoFace = QStringLiteral("ＭＳ 明朝");
+
+/// Maps the MS face names (full-width and ASCII spellings, proportional ones too)
+/// onto the installed IPA faces. Call once after the QApplication exists.
+void InstallFontSubstitutions();
+
+} // namespace varnok::ui
