@@ -2,5 +2,5 @@
 #include "report_lines.h"
 
 namespace varnok::reports {
-ReportLines BuildReport(const ProgramState&, const SheetAccess&, SheetKind, ReportTarget) { return {}; }
+Report BuildReport(const ProgramState&, const SheetAccess&, SheetKind, ReportTarget) { return {}; }
 } // namespace varnok::reports

@@ -12,7 +12,7 @@ namespace varnok::reports {
 
 /// One line of a report: its text (UTF-8) starting at a column (1-based; a
 /// column is one half-width character, a full-width character takes two).
-/// An empty text is an empty line.
+/// An empty text is an empty line (its column is 0).
 struct ReportLine {
     int column = 0;
     std::string text;
@@ -25,10 +25,22 @@ using ReportLines = std::vector<ReportLine>;
 /// column ten further right, and the uniform-load page's own differences.
 enum class ReportTarget { TextFile, PrintedPage };
 
+/// A report as far as it could be built. The writers stop at the first failure
+/// and keep what they wrote: a section row outside the catalogue (1..60) ends
+/// the lines just before the section line ("ＵＳＥ： ..."), with `complete` false.
+struct Report {
+    ReportLines lines;
+    bool complete = true;
+};
+
 /// The report of the open sheet after its last calculation. Reads the program
 /// state and, through `sheet`, the texts of the fields the reports name (Text6,
 /// Text7, Text9, Text11, Text16, Text17, Text28) and whether Option1 is selected.
-ReportLines BuildReport(const ProgramState& state, const SheetAccess& sheet, SheetKind kind,
-                        ReportTarget target);
+/// Each verdict line states the sheet's own verdict (BeamCheck's bendingPasses,
+/// deflectionPasses, weldPasses: "＜ ...【ＯＫ】" or "＞ ...【ＮＧ】"), and the
+/// limit of the stress-ratio and weld lines is 1.5 for the short term (Option1
+/// not selected) instead of 1.0.
+Report BuildReport(const ProgramState& state, const SheetAccess& sheet, SheetKind kind,
+                   ReportTarget target);
 
 } // namespace varnok::reports
