@@ -1,0 +1,52 @@
+// The serviceability check: elastic deflection against span / 300.
+// E = 2.05 × 10⁵ N/mm² enters as 2.05 in EI; the powers of ten are folded into
+// the constants, so with w in kN/m, P in kN, L in m and Ix in cm⁴ δ is in cm.
+#include "beam_check.h"
+
+#include "display_mask.h"
+#include "read_number.h"
+
+namespace varnok {
+
+namespace {
+constexpr double kSimpleUniform = 1.30208;      // 100 × 5/384, cut to five decimals
+constexpr double kCantileverUniform = 12.7465;  // 1.0197 × 100/8
+constexpr double kCantileverTip = 33.9905;      // 1.0197 × 100/3
+constexpr double kSpanLimit = 300;              // δ ≤ L/300
+} // namespace
+
+void ComputeDeflection(BeamCheck& c, const LoadCase& loadCase, SheetKind kind) {
+    switch (kind) {
+    case SheetKind::kei3_b1:
+        c.L2 = c.L * c.L;
+        c.deflectionOfW = c.L2 * (c.w * kSimpleUniform * c.L2) / c.EI;
+        c.deflectionOfP = loadCase.deflectionCoefficient.numerator * 100 * c.P * c.L2 * c.L / c.EI /
+                          loadCase.deflectionCoefficient.denominator;
+        c.deflection = c.deflectionOfW + c.deflectionOfP;
+        break;
+    case SheetKind::kei3_b2:
+        c.deflection = c.L2 * (c.w * kSimpleUniform * c.L2) / c.EI;
+        break;
+    case SheetKind::kei3_cg:
+        c.L2 = c.L * c.L;
+        c.deflectionOfW = c.L2 * (c.w * kCantileverUniform * c.L2) / c.EI;
+        c.deflectionOfP = c.P * kCantileverTip * c.L2 * c.L / c.EI;
+        c.deflection = c.deflectionOfW + c.deflectionOfP;
+        break;
+    }
+}
+
+void DeflectionVerdict(BeamCheck& c, FieldValues& f, SheetAccess& sheet) {
+    c.spanOverDeflection = c.L * 100 / c.deflection; // m to cm
+    sheet.setText("Text32", FormatMask(c.deflection, "##0.000"));
+    sheet.setText("Text33", FormatMask(c.spanOverDeflection, "#####"));
+    // The verdict takes the whole number the field shows, not the unrounded ratio.
+    f.set(33, ReadNumber(sheet.text("Text33")));
+    // A beam that does not deflect at all (no load) meets any limit.
+    c.deflectionPasses = c.deflection == 0 || f.get(33) >= kSpanLimit;
+    sheet.setForeColour("Label80", c.deflectionPasses ? colour::kVerdictOk : colour::kVerdictNg);
+    sheet.setCaption("Label78", c.deflectionPasses ? "≦" : "＞");
+    sheet.setCaption("Label80", c.deflectionPasses ? "ＯＫ" : "ＮＧ");
+}
+
+} // namespace varnok

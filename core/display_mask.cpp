@@ -1,0 +1,198 @@
+#include "display_mask.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace varnok {
+
+namespace {
+
+constexpr bool isPlaceholder(char c) { return c == '#' || c == '0'; }
+
+constexpr int kSignificant = 15;
+constexpr int kMaxDecimals = 32;
+
+// The digits of a finite value as a person reads it: rounded to 15 significant
+// digits, then half away from zero to the mask's decimals.
+struct Digits {
+    std::string integer;                 // without leading zeros; empty for a value below 1
+    std::array<char, kMaxDecimals> fraction{}; // '0'..'9'
+    bool negative = false;
+};
+
+Digits toDigits(double value, int decimals) {
+    Digits d;
+    d.fraction.fill('0');
+    if (value == 0)
+        return d;
+    d.negative = value < 0;
+
+    // "d.dddddddddddddde±x": 15 significant digits of |value|.
+    char buf[40];
+    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific,
+                                   kSignificant - 1);
+    std::array<char, kSignificant> sig{};
+    int n = 0;
+    const char* p = buf;
+    for (; p != res.ptr && *p != 'e'; ++p) {
+        if (*p != '.')
+            sig[n++] = *p;
+    }
+    int exponent = 0; // power of ten of the first significant digit
+    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), res.ptr, exponent);
+
+    auto digitAt = [&](int power) -> int {
+        const int k = exponent - power;
+        return (k >= 0 && k < n) ? sig[k] - '0' : 0;
+    };
+
+    const int top = std::max(exponent, 0);
+    std::string integer;
+    integer.reserve(top + 2);
+    for (int power = top; power >= 0; --power)
+        integer += static_cast<char>('0' + digitAt(power));
+    for (int i = 0; i < decimals; ++i)
+        d.fraction[i] = static_cast<char>('0' + digitAt(-1 - i));
+
+    if (digitAt(-1 - decimals) >= 5) { // half away from zero
+        int i = decimals - 1;
+        for (; i >= 0; --i) {
+            if (d.fraction[i] == '9') {
+                d.fraction[i] = '0';
+            } else {
+                ++d.fraction[i];
+                break;
+            }
+        }
+        if (i < 0) {
+            int j = static_cast<int>(integer.size()) - 1;
+            for (; j >= 0; --j) {
+                if (integer[j] == '9') {
+                    integer[j] = '0';
+                } else {
+                    ++integer[j];
+                    break;
+                }
+            }
+            if (j < 0)
+                integer.insert(integer.begin(), '1');
+        }
+    }
+
+    const auto firstNonZero = integer.find_first_not_of('0');
+    d.integer = firstNonZero == std::string::npos ? std::string() : integer.substr(firstNonZero);
+
+    bool allZero = d.integer.empty();
+    for (int i = 0; i < decimals && allZero; ++i)
+        allZero = d.fraction[i] == '0';
+    if (allZero)
+        d.negative = false; // -0.0004 through "0.000" shows 0.000
+    return d;
+}
+
+} // namespace
+
+std::string FormatMask(double value, std::string_view mask) {
+    const std::size_t point = mask.find('.');
+    const std::size_t integerEnd = point == std::string_view::npos ? mask.size() : point;
+
+    int integerPlaces = 0;
+    std::size_t firstPlaceholder = std::string_view::npos;
+    for (std::size_t i = 0; i < integerEnd; ++i) {
+        if (isPlaceholder(mask[i])) {
+            if (integerPlaces++ == 0)
+                firstPlaceholder = i;
+        }
+    }
+    int decimals = 0;
+    int lastZeroDecimal = -1; // the last "0" decimal placeholder: always shown up to there
+    std::size_t firstDecimal = std::string_view::npos;
+    if (point != std::string_view::npos) {
+        for (std::size_t i = point + 1; i < mask.size(); ++i) {
+            if (isPlaceholder(mask[i]) && decimals < kMaxDecimals) {
+                if (decimals == 0)
+                    firstDecimal = i;
+                if (mask[i] == '0')
+                    lastZeroDecimal = decimals;
+                ++decimals;
+            }
+        }
+    }
+
+    // Where the sign, the integer digits beyond the mask's count, or the text of
+    // a value without a finite result go.
+    std::size_t insertAt = firstPlaceholder;
+    if (insertAt == std::string_view::npos)
+        insertAt = point != std::string_view::npos ? point : mask.size();
+    if (firstPlaceholder == std::string_view::npos && point == std::string_view::npos && firstDecimal != std::string_view::npos)
+        insertAt = firstDecimal;
+
+    std::string out;
+    out.reserve(mask.size() + 24);
+
+    if (!std::isfinite(value)) {
+        const std::string_view text = std::isnan(value) ? kUndefinedText : kInfinityText;
+        for (std::size_t i = 0; i <= mask.size(); ++i) {
+            if (i == insertAt) {
+                if (std::isinf(value) && value < 0)
+                    out += '-';
+                out += text;
+            }
+            if (i == mask.size())
+                break;
+            const bool numberPart = (i < integerEnd && isPlaceholder(mask[i])) || i == point ||
+                                    (point != std::string_view::npos && i > point && isPlaceholder(mask[i]));
+            if (!numberPart)
+                out += mask[i];
+        }
+        return out;
+    }
+
+    const Digits d = toDigits(value, decimals);
+    const int integerDigits = static_cast<int>(d.integer.size());
+    int lastShown = lastZeroDecimal; // last decimal shown: a "0" or a significant digit
+    for (int i = decimals - 1; i > lastShown; --i) {
+        if (d.fraction[i] != '0') {
+            lastShown = i;
+            break;
+        }
+    }
+
+    int placeIndex = 0;   // integer placeholder counted from the left
+    int decimalIndex = 0; // decimal placeholder counted from the left
+    for (std::size_t i = 0; i <= mask.size(); ++i) {
+        if (i == insertAt) {
+            if (d.negative)
+                out += '-';
+            if (integerDigits > integerPlaces)
+                out.append(d.integer, 0, static_cast<std::size_t>(integerDigits - integerPlaces));
+        }
+        if (i == mask.size())
+            break;
+        const char c = mask[i];
+        if (i < integerEnd) {
+            if (!isPlaceholder(c)) {
+                out += c;
+                continue;
+            }
+            const int digit = integerDigits - integerPlaces + placeIndex++;
+            if (digit >= 0)
+                out += d.integer[static_cast<std::size_t>(digit)];
+            else if (c == '0')
+                out += '0';
+        } else if (i == point) {
+            if (lastShown >= 0)
+                out += '.';
+        } else if (isPlaceholder(c) && decimalIndex < decimals) {
+            if (decimalIndex <= lastShown)
+                out += d.fraction[static_cast<std::size_t>(decimalIndex)];
+            ++decimalIndex;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace varnok
