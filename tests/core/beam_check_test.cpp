@@ -1,0 +1,265 @@
+// The steps of one check, on the worked examples of the design rules.
+#include "beam_check.h"
+#include "memory_sheet.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace varnok {
+namespace {
+
+class Steps : public ::testing::Test {
+protected:
+    void SetUp() override { FillCatalogue(state.catalogue); }
+
+    void onRow(int row, double Lb) {
+        state.beamCheck.currentSection = static_cast<std::int16_t>(row);
+        state.beamCheck.Lb = Lb;
+        AllowableBendingStress(state.beamCheck, state.catalogue);
+        ApplyLoadDuration(state.beamCheck, sheet);
+    }
+
+    ProgramState state;
+    MemorySheet sheet = MemorySheet::withDefaults();
+    BeamCheck& check = state.beamCheck;
+};
+
+TEST_F(Steps, LoadsAreReadAsTypedAndShownWithThreeDecimals) {
+    sheet.setText("Text2", "6.0006");
+    sheet.setText("Text3", "abc");
+    sheet.setText("Text4", "3");
+    sheet.setText("Text5", "2.5");
+    sheet.setText("Text6", "0.5");
+    sheet.setText("Text8", "2");
+    sheet.setText("Text9", "1.5");
+    sheet.setText("Text10", "2");
+    sheet.setText("Text11", "1");
+    ComputeSheetLoads(state, sheet, SheetKind::kei3_b1);
+    EXPECT_EQ(check.L, 6.0006);
+    EXPECT_EQ(sheet.text("Text2"), "6.001");
+    EXPECT_EQ(sheet.text("Text3"), "0.000");
+    EXPECT_EQ(check.w, 8.0);
+    EXPECT_EQ(sheet.text("Text7"), "8.000");
+    EXPECT_EQ(check.P, 7.0);
+    EXPECT_EQ(sheet.text("Text12"), "7.000");
+    EXPECT_EQ(state.fieldValues.get(12), 7.0);
+
+    ComputeSheetLoads(state, sheet, SheetKind::kei3_b1); // a second calculate reads the rounded text
+    EXPECT_EQ(check.L, 6.001);
+}
+
+TEST_F(Steps, UniformLoadSheetAddsBothRowsAndLeavesThePointLoad) {
+    check.P = 42;
+    const char* inputs[] = {"6", "6", "3", "2", "0.5", "1", "1.5", "0.2"};
+    for (int n = 2; n <= 9; ++n)
+        sheet.setText("Text" + std::to_string(n), inputs[n - 2]);
+    ComputeSheetLoads(state, sheet, SheetKind::kei3_b2);
+    EXPECT_DOUBLE_EQ(check.w, 8.2);
+    EXPECT_EQ(sheet.text("Text10"), "8.200");
+    EXPECT_EQ(check.P, 42);
+}
+
+TEST_F(Steps, DesignMomentPerSheet) {
+    LoadCase lc;
+    ChooseLoadCase(lc, LoadCaseButton::FourPoints);
+    check.L = 6;
+    check.w = 0;
+    check.P = 10;
+    DesignMoment(check, lc, SheetKind::kei3_b1);
+    EXPECT_EQ(check.M, 36);
+
+    check.L = 2;
+    check.w = 5;
+    check.P = 3;
+    DesignMoment(check, lc, SheetKind::kei3_cg);
+    EXPECT_EQ(check.M, 16);
+
+    check.L = 6;
+    check.w = 10;
+    DesignMoment(check, lc, SheetKind::kei3_b2);
+    EXPECT_EQ(check.M, 45);
+}
+
+TEST_F(Steps, AllowableStressOfTheWorkedExample) {
+    onRow(9, 3); // H-300x150x6.5x9
+    EXPECT_NEAR(check.fbLong, 133.345, 0.0005);
+    EXPECT_NEAR(check.fbShort, 200.017, 0.0005);
+    EXPECT_EQ(check.fb, check.fbLong);
+    check.M = 36;
+    BendingRatio(check, state.fieldValues, state.catalogue);
+    EXPECT_NEAR(check.stressRatio, 0.5613, 0.00005);
+    EXPECT_EQ(state.fieldValues.get(26), 481);
+    ShowBendingResults(check, state.catalogue, sheet, SheetKind::kei3_b1);
+    BendingVerdict(check, sheet, SheetKind::kei3_b1);
+    EXPECT_EQ(sheet.text("Text17"), "36.000");
+    EXPECT_EQ(sheet.text("Text24"), "133");
+    EXPECT_EQ(sheet.text("Text26"), "481.0");
+    EXPECT_EQ(sheet.text("Text28"), "0.561");
+    EXPECT_EQ(sheet.text("Text29"), "1.0");
+
+    sheet.select("Option2");
+    onRow(9, 3);
+    BendingRatio(check, state.fieldValues, state.catalogue);
+    ShowBendingResults(check, state.catalogue, sheet, SheetKind::kei3_b1);
+    BendingVerdict(check, sheet, SheetKind::kei3_b1);
+    EXPECT_EQ(sheet.text("Text27"), "200");
+    EXPECT_EQ(sheet.text("Text28"), "0.374");
+    EXPECT_EQ(sheet.text("Text29"), "1.5");
+}
+
+TEST_F(Steps, AllowableStressIsCappedLongAndShortTerm) {
+    onRow(9, 0.5);
+    EXPECT_EQ(check.fbLong, 157);
+    EXPECT_EQ(check.fbShort, 235);
+    onRow(9, 0); // an empty buckling length: infinite, then capped
+    EXPECT_EQ(check.fbLong, 157);
+    EXPECT_EQ(check.fbShort, 235);
+    sheet.select("Option2");
+    check.currentSection = 44; // BucklingConstant exactly 89000
+    check.Lb = 8.9;
+    AllowableBendingStress(check, state.catalogue);
+    ApplyLoadDuration(check, sheet);
+    EXPECT_DOUBLE_EQ(check.fbLong, 100);
+    EXPECT_DOUBLE_EQ(check.fb, 150);
+}
+
+TEST_F(Steps, AnUnknownRowKeepsThePreviousValues) {
+    onRow(9, 3);
+    const double fb = check.fb;
+    check.currentSection = 0;
+    AllowableBendingStress(check, state.catalogue);
+    EXPECT_EQ(check.fb, fb);
+    state.fieldValues.set(26, 481);
+    check.M = 36;
+    BendingRatio(check, state.fieldValues, state.catalogue);
+    EXPECT_EQ(state.fieldValues.get(26), 481);
+}
+
+struct VerdictCase {
+    double ratio;
+    bool shortTerm;
+    SheetKind kind;
+    bool passes;
+    Rgb stepColour;
+};
+
+class BendingVerdicts : public Steps, public ::testing::WithParamInterface<VerdictCase> {};
+
+TEST_P(BendingVerdicts, CaptionsAndColours) {
+    const VerdictCase c = GetParam();
+    if (c.shortTerm)
+        sheet.select("Option2");
+    check.stressRatio = c.ratio;
+    BendingVerdict(check, sheet, c.kind);
+    EXPECT_EQ(check.bendingPasses, c.passes);
+    EXPECT_EQ(sheet.text("Label63"), c.passes ? "ＯＫ" : "ＮＧ");
+    EXPECT_EQ(sheet.text("Label62"), c.passes ? "≦" : "＞");
+    EXPECT_EQ(sheet.at("Label63").fore, c.passes ? colour::kVerdictOk : colour::kVerdictNg);
+    EXPECT_EQ(sheet.at("Command6").back, c.stepColour);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Limits, BendingVerdicts,
+    ::testing::Values(VerdictCase{1.0, false, SheetKind::kei3_b1, true, colour::kStepPass},
+                      VerdictCase{1.0004, false, SheetKind::kei3_b1, false, colour::kVerdictNg},
+                      VerdictCase{1.2, true, SheetKind::kei3_cg, true, colour::kStepPass},
+                      VerdictCase{1.5001, true, SheetKind::kei3_cg, false, colour::kVerdictNg},
+                      VerdictCase{0.5, false, SheetKind::kei3_b2, true, colour::kStepPassUniform},
+                      VerdictCase{2.0, false, SheetKind::kei3_b2, false, colour::kVerdictNg},
+                      VerdictCase{NAN, false, SheetKind::kei3_b1, false, colour::kVerdictNg}));
+
+TEST_F(Steps, RatioOfOneShowsWithoutATrailingPoint) {
+    check.stressRatio = 1.0004;
+    BendingVerdict(check, sheet, SheetKind::kei3_b1);
+    EXPECT_EQ(sheet.text("Text28"), "1");
+    EXPECT_EQ(sheet.text("Label63"), "ＮＧ");
+}
+
+TEST_F(Steps, DeflectionOfTheWorkedExamples) {
+    LoadCase lc;
+    ChooseLoadCase(lc, LoadCaseButton::OnePoint);
+    check.L = 6;
+    check.L2 = 36;
+    check.w = 0;
+    check.P = 10;
+    check.EI = 2.05 * 7210;
+    ComputeDeflection(check, lc, SheetKind::kei3_b1);
+    DeflectionVerdict(check, state.fieldValues, sheet);
+    EXPECT_NEAR(check.deflection, 0.30446, 0.00001);
+    EXPECT_EQ(sheet.text("Text32"), "0.304");
+    EXPECT_EQ(sheet.text("Text33"), "1971");
+    EXPECT_EQ(state.fieldValues.get(33), 1971);
+    EXPECT_EQ(sheet.text("Label80"), "ＯＫ");
+
+    check.w = 10;
+    ComputeDeflection(check, lc, SheetKind::kei3_b2);
+    DeflectionVerdict(check, state.fieldValues, sheet);
+    EXPECT_NEAR(check.deflection, 1.1417, 0.00005);
+    EXPECT_EQ(sheet.text("Text33"), "526");
+
+    check.L = 2;
+    check.L2 = 4;
+    check.w = 2;
+    check.P = 0;
+    check.EI = 2.05 * 1840;
+    ComputeDeflection(check, lc, SheetKind::kei3_cg);
+    EXPECT_NEAR(check.deflection, 0.1081, 0.00005);
+}
+
+TEST_F(Steps, DeflectionVerdictTakesTheRoundedRatio) {
+    check.L = 2.996; // L × 100 / δ = 299.6 shows 300 and passes
+    check.deflection = 1;
+    DeflectionVerdict(check, state.fieldValues, sheet);
+    EXPECT_EQ(sheet.text("Text33"), "300");
+    EXPECT_TRUE(check.deflectionPasses);
+    EXPECT_EQ(sheet.text("Label78"), "≦");
+
+    check.L = 2.994;
+    DeflectionVerdict(check, state.fieldValues, sheet);
+    EXPECT_EQ(sheet.text("Text33"), "299");
+    EXPECT_FALSE(check.deflectionPasses);
+    EXPECT_EQ(sheet.text("Label80"), "ＮＧ");
+    EXPECT_EQ(sheet.at("Label80").fore, colour::kVerdictNg);
+}
+
+TEST_F(Steps, ABeamThatDoesNotDeflectPasses) {
+    check.L = 6;
+    check.deflection = 0;
+    DeflectionVerdict(check, state.fieldValues, sheet);
+    EXPECT_EQ(sheet.text("Text33"), "∞");
+    EXPECT_EQ(sheet.text("Label80"), "ＯＫ");
+
+    check.L = 0; // no span either: 0 / 0
+    DeflectionVerdict(check, state.fieldValues, sheet);
+    EXPECT_EQ(sheet.text("Text33"), "不定");
+    EXPECT_TRUE(check.deflectionPasses);
+}
+
+TEST_F(Steps, WeldSectionOfTheWorkedExample) {
+    check.M = 16;
+    check.currentSection = 5; // H-200x100x5.5x8, Ze 148
+    WeldSectionRatio(check, state.fieldValues, state.catalogue);
+    WeldSectionVerdict(check, sheet);
+    EXPECT_EQ(sheet.text("Text16"), "0.767");
+    EXPECT_EQ(sheet.text("Text15"), "1.0");
+    EXPECT_EQ(sheet.text("Label82"), "ＯＫ");
+    EXPECT_EQ(state.fieldValues.get(41), 141);
+    EXPECT_EQ(state.fieldValues.get(42), 148);
+
+    sheet.select("Option2");
+    WeldSectionVerdict(check, sheet);
+    EXPECT_EQ(sheet.text("Text15"), "1.5");
+    EXPECT_EQ(sheet.text("Text16"), "0.767");
+
+    check.weldRatio = 1.2;
+    WeldSectionVerdict(check, sheet);
+    EXPECT_EQ(sheet.text("Label82"), "ＯＫ");
+    sheet.select("Option1");
+    WeldSectionVerdict(check, sheet);
+    EXPECT_EQ(sheet.text("Label82"), "ＮＧ");
+    EXPECT_EQ(sheet.text("Label86"), "＞");
+    EXPECT_EQ(sheet.at("Label82").fore, colour::kVerdictNg);
+}
+
+} // namespace
+} // namespace varnok

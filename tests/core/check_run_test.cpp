@@ -1,0 +1,162 @@
+// Section selection, the arrow steps and whole check runs per sheet.
+#include "beam_check.h"
+#include "memory_sheet.h"
+
+#include <gtest/gtest.h>
+
+namespace varnok {
+namespace {
+
+class Runs : public ::testing::Test {
+protected:
+    void SetUp() override { FillCatalogue(state.catalogue); }
+
+    int selectFor(double M, SheetKind kind = SheetKind::kei3_b1) {
+        check.M = M;
+        SelectSection(check, state.catalogue, sheet, kind);
+        return check.currentSection;
+    }
+
+    void type(std::initializer_list<std::pair<const char*, const char*>> fields) {
+        for (auto [name, text] : fields)
+            sheet.setText(name, text);
+    }
+
+    ProgramState state;
+    MemorySheet sheet = MemorySheet::withDefaults();
+    BeamCheck& check = state.beamCheck;
+};
+
+TEST_F(Runs, SelectionTakesTheFirstAdequateRowOfTheSeries) {
+    EXPECT_EQ(selectFor(10), 1) << "already the smallest section suffices: the or-smaller row";
+    EXPECT_DOUBLE_EQ(check.requiredModulus, 63.73);
+    EXPECT_EQ(selectFor(20), 3);
+    EXPECT_EQ(selectFor(500), 20) << "beyond the series: the or-larger row";
+    EXPECT_EQ(selectFor(16, SheetKind::kei3_cg), 3) << "the cantilever selects by Ze";
+    EXPECT_DOUBLE_EQ(check.requiredModulus, 113.392);
+
+    sheet.select("Option4");
+    EXPECT_EQ(selectFor(1981 / 6.373), 28);
+    EXPECT_EQ(selectFor(2550 / 6.373), 28);
+    EXPECT_EQ(selectFor(2551 / 6.373), 30) << "row 29 is passed over";
+    EXPECT_EQ(check.seriesRange, (SeriesRange{21, 40}));
+    sheet.select("Option5");
+    EXPECT_EQ(selectFor(0), 41);
+}
+
+TEST_F(Runs, WithoutASeriesOptionTheLastRangeStays) {
+    sheet.select("Option4");
+    selectFor(10);
+    MemorySheet bare;
+    check.M = 10;
+    SelectSection(check, state.catalogue, bare, SheetKind::kei3_b1);
+    EXPECT_EQ(check.currentSection, 21);
+}
+
+TEST_F(Runs, StepsStayInsideTheirSeries) {
+    struct Step {
+        int from, up, down;
+    };
+    for (Step s : {Step{0, 1, 1}, {1, 2, 1}, {19, 20, 18}, {20, 20, 19}, {21, 22, 21}, {40, 40, 39},
+                   {41, 42, 41}, {59, 60, 58}, {60, 60, 59}}) {
+        check.currentSection = static_cast<std::int16_t>(s.from);
+        StepSectionUp(check);
+        EXPECT_EQ(check.currentSection, s.up) << "up from " << s.from;
+        check.currentSection = static_cast<std::int16_t>(s.from);
+        StepSectionDown(check);
+        EXPECT_EQ(check.currentSection, s.down) << "down from " << s.from;
+    }
+}
+
+TEST_F(Runs, SimpleBeamFullCheckAndRecheck) {
+    ChooseLoadCase(state.loadCase, LoadCaseButton::OnePoint);
+    type({{"Text2", "6"}, {"Text3", "3"}, {"Text4", "0"}, {"Text5", "0"}, {"Text6", "0"}, {"Text8", "0"},
+          {"Text9", "0"}, {"Text10", "0"}, {"Text11", "10"}});
+    ComputeSheetLoads(state, sheet, SheetKind::kei3_b1);
+    RunFullCheck(state, sheet, SheetKind::kei3_b1);
+    EXPECT_EQ(sheet.text("Text17"), "15.000");
+    EXPECT_EQ(check.currentSection, 3);
+    EXPECT_EQ(sheet.text("Text18"), "H-175x90x5x8     ");
+    EXPECT_EQ(sheet.text("Text24"), "122");
+    EXPECT_EQ(sheet.text("Text28"), "0.883");
+    EXPECT_EQ(sheet.text("Label63"), "ＯＫ");
+    EXPECT_EQ(sheet.at("Command6").back, colour::kStepPass);
+    EXPECT_EQ(sheet.text("Text32"), "1.814");
+    EXPECT_EQ(sheet.text("Text33"), "331");
+    EXPECT_EQ(sheet.text("Label80"), "ＯＫ");
+    EXPECT_EQ(state.fieldValues.get(25), 15);
+
+    StepSectionDown(check);
+    StepSectionDown(check);
+    RunSectionRecheck(state, sheet, SheetKind::kei3_b1);
+    EXPECT_EQ(check.currentSection, 1);
+    EXPECT_EQ(check.M, 15) << "a recheck keeps the moment";
+    EXPECT_EQ(sheet.text("Label63"), "ＮＧ");
+    EXPECT_EQ(sheet.at("Command6").back, colour::kVerdictNg);
+
+    // An option click runs the whole check again and the automatic choice wins.
+    sheet.select("Option2");
+    RunFullCheck(state, sheet, SheetKind::kei3_b1);
+    EXPECT_EQ(check.currentSection, 3);
+    EXPECT_EQ(sheet.text("Text29"), "1.5");
+}
+
+TEST_F(Runs, CantileverFullCheckWithTheWeldSection) {
+    ChooseLoadCase(state.loadCase, LoadCaseButton::Cantilever);
+    type({{"Text2", "2"}, {"Text3", "2"}, {"Text4", "5"}, {"Text5", "1"}, {"Text6", "0"}, {"Text8", "0"},
+          {"Text9", "0"}, {"Text10", "0"}, {"Text11", "3"}});
+    ComputeSheetLoads(state, sheet, SheetKind::kei3_cg);
+    RunFullCheck(state, sheet, SheetKind::kei3_cg);
+    EXPECT_EQ(sheet.text("Text17"), "16.000");
+    EXPECT_EQ(check.currentSection, 3);
+    EXPECT_EQ(sheet.text("Text41"), "141");
+    EXPECT_EQ(sheet.text("Text43"), "16.000");
+    EXPECT_EQ(sheet.text("Text42"), "114.0");
+    EXPECT_EQ(sheet.text("Text44"), "114.0");
+    EXPECT_EQ(sheet.text("Text16"), "0.995");
+    EXPECT_EQ(sheet.text("Label82"), "ＯＫ");
+    EXPECT_EQ(sheet.text("Text24"), "157");
+    EXPECT_EQ(sheet.text("Text28"), "0.733");
+    EXPECT_EQ(sheet.text("Text32"), "0.740");
+    EXPECT_EQ(sheet.text("Text33"), "270");
+    EXPECT_EQ(sheet.text("Label80"), "ＮＧ");
+    EXPECT_EQ(sheet.at("Command6").back, colour::kStepPass) << "the deflection does not colour the arrow";
+    EXPECT_EQ(state.fieldValues.get(16), check.weldRatio);
+
+    // A weld failure leaves the arrow green: the bending verdict alone colours it.
+    // Short term on row 2: bending 0.771 against 1.5, weld 1.621 against 1.5.
+    sheet.select("Option2");
+    StepSectionDown(check);
+    RunSectionRecheck(state, sheet, SheetKind::kei3_cg);
+    EXPECT_EQ(sheet.text("Text28"), "0.771");
+    EXPECT_EQ(sheet.text("Text16"), "1.621");
+    EXPECT_EQ(sheet.text("Label82"), "ＮＧ");
+    EXPECT_EQ(sheet.text("Label63"), "ＯＫ");
+    EXPECT_EQ(sheet.at("Command6").back, colour::kStepPass);
+}
+
+TEST_F(Runs, UniformLoadFullCheck) {
+    ChooseLoadCase(state.loadCase, LoadCaseButton::UniformOnly);
+    type({{"Text2", "6"}, {"Text3", "6"}, {"Text4", "5"}, {"Text5", "2"}, {"Text6", "0"}, {"Text7", "0"},
+          {"Text8", "0"}, {"Text9", "0"}});
+    ComputeSheetLoads(state, sheet, SheetKind::kei3_b2);
+    RunFullCheck(state, sheet, SheetKind::kei3_b2);
+    EXPECT_EQ(sheet.text("Text11"), "45.000");
+    EXPECT_EQ(sheet.find("Text17"), nullptr);
+    EXPECT_EQ(check.currentSection, 7); // 45 × 6.373 = 286.8 cm³: H-248x124 (285) is just short
+    EXPECT_EQ(sheet.text("Text33"), "295");
+    EXPECT_EQ(sheet.text("Label63"), "ＮＧ"); // fb 59 on a 6 m buckling length
+}
+
+TEST_F(Runs, ClicksBeforeTheFirstCalculateRunOnZeros) {
+    ChooseLoadCase(state.loadCase, LoadCaseButton::OnePoint);
+    RunFullCheck(state, sheet, SheetKind::kei3_b1);
+    EXPECT_EQ(check.currentSection, 1);
+    EXPECT_EQ(sheet.text("Text17"), "0.000");
+    EXPECT_EQ(sheet.text("Text24"), "157");
+    EXPECT_EQ(sheet.text("Label63"), "ＯＫ");
+    EXPECT_EQ(sheet.text("Label80"), "ＯＫ");
+}
+
+} // namespace
+} // namespace varnok
