@@ -1,0 +1,226 @@
+#include "launcher_window.h"
+
+#include "catalogue.h"
+#include "diagram_images.h"
+#include "fonts.h"
+#include "launcher_controls.h"
+#include "load_case.h"
+#include "qt_colour.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace varnok::launcher {
+
+namespace {
+
+constexpr QSize kDiagramSize{110, 75};
+constexpr QSize kPictureButtonSize{120, 85}; // the diagram whole, inside a 3-D frame
+constexpr QSize kSideButtonSize{118, 52};
+
+QString Css(Rgb c) {
+    return QStringLiteral("rgb(%1,%2,%3)").arg(c.r).arg(c.g).arg(c.b);
+}
+
+QFont Face(const QString& family, int pointSize, bool bold) {
+    QFont f(family);
+    f.setPointSize(pointSize);
+    f.setBold(bold);
+    return f;
+}
+
+QLabel* MakeLabel(QWidget* parent, std::string_view name, std::string_view text, Rgb fore, Rgb back,
+                  const QFont& font) {
+    auto* label = new QLabel(ui::FromUtf8(text), parent);
+    label->setObjectName(ui::FromUtf8(name));
+    label->setFont(font);
+    label->setStyleSheet(
+        QStringLiteral("color: %1; background-color: %2;").arg(Css(fore), Css(back)));
+    return label;
+}
+
+QPushButton* MakeColouredButton(QWidget* parent, std::string_view name, std::string_view text,
+                                Rgb back) {
+    auto* button = new QPushButton(ui::FromUtf8(text), parent);
+    button->setObjectName(ui::FromUtf8(name));
+    button->setFont(Face(ui::kGothicFace, 12, true));
+    button->setFixedSize(kSideButtonSize);
+    button->setAutoDefault(true); // Enter presses the button that has the focus
+    button->setStyleSheet(QStringLiteral("QPushButton { color: black; background-color: %1;"
+                                         " border: 3px outset %1; }"
+                                         "QPushButton:pressed { border-style: inset; }"
+                                         "QPushButton:focus { border: 3px solid white; }")
+                              .arg(Css(back)));
+    return button;
+}
+
+} // namespace
+
+LauncherWindow::LauncherWindow(ProgramState& state, QWidget* parent)
+    : QWidget(parent)
+    , state_(state) {
+    // The load handler: the catalogue is ready before the window is first shown.
+    FillCatalogue(state_.catalogue);
+
+    setObjectName(ui::FromUtf8(kWindowName));
+    setWindowTitle(ui::FromUtf8(kCaption));
+    setWindowIcon(images::LauncherIcon());
+    QPalette ground = palette();
+    ground.setColor(QPalette::Window, ui::ToQColor(colours::kGround));
+    setPalette(ground);
+    setAutoFillBackground(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 10, 14, 14);
+    layout->setSpacing(8);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    buildHeader();
+    buildBody();
+
+    findChild<QPushButton*>(QStringLiteral("Command11"))->setFocus();
+}
+
+void LauncherWindow::buildHeader() {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(10);
+
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("Image1"));
+    icon->setPixmap(images::LauncherIcon());
+    icon->setFixedSize(32, 32);
+    row->addWidget(icon);
+
+    row->addWidget(MakeLabel(this, "Label1", kTitle, colours::kTitle, colours::kGround,
+                             Face(ui::kMinchoFace, 20, true)));
+    row->addStretch();
+
+    auto* product = new QVBoxLayout;
+    product->setSpacing(0);
+    QFont productFont(QStringLiteral("DejaVu Sans"));
+    productFont.setPointSize(14);
+    productFont.setBold(true);
+    productFont.setItalic(true);
+    auto* name = MakeLabel(this, "Label10", kProductName, colours::kProductName, colours::kGround,
+                           productFont);
+    auto* version = MakeLabel(this, "Label11", kVersion, colours::kVersion, colours::kGround,
+                              Face(QStringLiteral("DejaVu Sans"), 9, false));
+    name->setAlignment(Qt::AlignRight);
+    version->setAlignment(Qt::AlignRight);
+    product->addWidget(name);
+    product->addWidget(version);
+    row->addLayout(product);
+
+    static_cast<QVBoxLayout*>(layout())->addLayout(row);
+
+    auto* instruction = new QPlainTextEdit(this);
+    instruction->setObjectName(QStringLiteral("Text1"));
+    // A line break in the box is CR LF in the text; the widget keeps LF.
+    instruction->setPlainText(
+        ui::FromUtf8(kInstruction).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    instruction->setReadOnly(true);
+    instruction->setFocusPolicy(Qt::NoFocus);
+    instruction->setFont(Face(ui::kGothicFace, 12, true));
+    instruction->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    instruction->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    instruction->viewport()->setCursor(Qt::ArrowCursor);
+    instruction->setStyleSheet(
+        QStringLiteral("QPlainTextEdit { color: black; background-color: %1;"
+                       " border: 2px inset rgb(128,128,128); padding: 2px 6px; }")
+            .arg(Css(colours::kInstruction)));
+    const QFontMetrics metrics(instruction->font());
+    instruction->setFixedHeight(2 * metrics.lineSpacing() + 18);
+    static_cast<QVBoxLayout*>(layout())->addWidget(instruction);
+}
+
+void LauncherWindow::buildBody() {
+    auto* body = new QHBoxLayout;
+    body->setSpacing(18);
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(0);
+    const QFont captionFont = Face(ui::kGothicFace, 10, true);
+    for (const CaseButtonPlace& place : kCaseButtonPlaces) {
+        const LoadCaseEntry& entry = LoadCaseFor(place.button);
+
+        auto* button = new QPushButton(this);
+        button->setObjectName(QStringLiteral("Command%1").arg(static_cast<int>(place.button)));
+        button->setIcon(QIcon(images::EmbeddedDiagram(ui::FromUtf8(entry.diagramFile))));
+        button->setIconSize(kDiagramSize);
+        button->setFixedSize(kPictureButtonSize);
+        button->setAutoDefault(true);
+        button->setToolTip(ui::FromUtf8(entry.caption));
+        button->setStyleSheet(QStringLiteral(
+            "QPushButton { background-color: white; border: 3px outset rgb(200,200,200); }"
+            "QPushButton:pressed { border-style: inset; }"
+            "QPushButton:focus { border: 3px solid rgb(255,255,0); }"));
+        connect(button, &QPushButton::clicked, this, [this, b = place.button] { chooseCase(b); });
+
+        auto* caption = MakeLabel(this, place.label, entry.caption, place.labelColour,
+                                  colours::kCaptionGround, captionFont);
+        caption->setAlignment(Qt::AlignCenter);
+        caption->setFixedWidth(kPictureButtonSize.width());
+        caption->setContentsMargins(0, 2, 0, 2);
+
+        // Grid rows: buttons, captions, a gap, buttons, captions.
+        grid->addWidget(button, place.row * 3, place.column);
+        grid->addWidget(caption, place.row * 3 + 1, place.column);
+    }
+    grid->setRowMinimumHeight(2, 14);
+    body->addLayout(grid);
+
+    auto* side = new QVBoxLayout;
+    auto* exit = MakeColouredButton(this, "Command7", kExitText, colours::kExit);
+    auto* dValue = MakeColouredButton(this, "Command11", kDValueText, colours::kDValue);
+    side->addWidget(exit);
+    side->addStretch();
+    side->addWidget(dValue);
+    body->addLayout(side);
+
+    connect(exit, &QPushButton::clicked, this, [this] {
+        handedOver_ = true;
+        emit exitRequested();
+    });
+    connect(dValue, &QPushButton::clicked, this, &LauncherWindow::dValueRequested);
+
+    static_cast<QVBoxLayout*>(layout())->addLayout(body);
+}
+
+void LauncherWindow::chooseCase(LoadCaseButton button) {
+    const SheetKind kind = ChooseLoadCase(state_.loadCase, button);
+    handedOver_ = true;
+    emit sheetRequested(kind);
+}
+
+void LauncherWindow::keyPressEvent(QKeyEvent* event) {
+    // Keys reach here when the focused control leaves them: a focused button
+    // takes Enter itself, so Enter here means "no other button has the focus".
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        findChild<QPushButton*>(QStringLiteral("Command7"))->click();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        findChild<QPushButton*>(QStringLiteral("Command11"))->click();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void LauncherWindow::closeEvent(QCloseEvent* event) {
+    // The close box ends the program as the exit button does.
+    if (!handedOver_) {
+        handedOver_ = true;
+        emit exitRequested();
+    }
+    QWidget::closeEvent(event);
+}
+
+} // namespace varnok::launcher

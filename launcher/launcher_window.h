@@ -1,0 +1,47 @@
+#pragma once
+// b_sel, the start-up window: six diagram buttons that choose the load case,
+// an exit button (Esc) and the D-value button (Enter). The window records the
+// choice and asks for what comes next; the program's window flow closes it and
+// opens the sheet or the calculator.
+
+#include "beam_check.h"
+#include "sheet_access.h"
+
+#include <QWidget>
+
+class QCloseEvent;
+class QKeyEvent;
+
+namespace varnok::launcher {
+
+class LauncherWindow : public QWidget {
+    Q_OBJECT
+public:
+    /// Loading the window fills state.catalogue, so a new window per return
+    /// from a sheet refills it (with the same values).
+    explicit LauncherWindow(ProgramState& state, QWidget* parent = nullptr);
+
+signals:
+    /// A diagram button was clicked; state.loadCase already holds its case.
+    void sheetRequested(varnok::SheetKind kind);
+    /// Command7, Esc, or the close box.
+    void exitRequested();
+    /// Command11, or Enter while no other button has the focus.
+    void dValueRequested();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildHeader();
+    void buildBody();
+    void chooseCase(LoadCaseButton button);
+
+    ProgramState& state_;
+    // Set once a sheet or the exit is asked for: closing the window after that
+    // is the window flow's doing, not the user's close box.
+    bool handedOver_ = false;
+};
+
+} // namespace varnok::launcher
