@@ -1,6 +1,372 @@
-// Placeholder until the report builder lands.
+// The report lines of the three design sheets. Every number goes through the
+// display-mask formatter; the masks carry the literal text of their line.
+
 #include "report_lines.h"
 
+#include "display_mask.h"
+#include "read_number.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
 namespace varnok::reports {
-Report BuildReport(const ProgramState&, const SheetAccess&, SheetKind, ReportTarget) { return {}; }
+
+namespace {
+
+using namespace std::string_view_literals;
+
+// Columns of the text file; the printed page moves every one ten to the right.
+constexpr int kLeft = 10;     // member name, diagrams, formulas
+constexpr int kSection = 12;  // section designation and the fb formula
+constexpr int kResult = 13;   // deflection results
+constexpr int kValues = 15;   // span, loads, section properties
+constexpr int kSecondRow = 18; // second load row of the uniform-load sheet
+constexpr int kWeld = 8;      // the cantilever's weld-section line
+constexpr int kPageShift = 10;
+
+// A field text that means "no added load": the reports leave such a piece out.
+constexpr std::string_view kZeroText = "0.000";
+
+namespace mask {
+constexpr auto kSpan = "Ｌ  ＝ ##0.000 m"sv;
+constexpr auto kBucklingLength = " ,   Ｌb ＝ ##0.000 m"sv; // the comma is kept as text
+constexpr auto kLongTerm = "■長期荷重"sv;
+constexpr auto kShortTerm = "●短期荷重"sv;
+constexpr auto kAreaLoadW = "ｗ ＝ ##0.000 "sv;
+constexpr auto kAreaLoadP = "Ｐ ＝ ##0.000 "sv;
+constexpr auto kTimes = "× ##0.000 "sv;
+constexpr auto kPlus = "＋ ##0.000 "sv;
+constexpr auto kTotalW = "＝ ##0.000 kN/m"sv;
+constexpr auto kTotalP = "＝ ##0.000 kN"sv;
+constexpr auto kTotalWCantilever = "＝ ##0.000 KN/m"sv;
+constexpr auto kTotalPCantilever = "＝ ##0.000 KN"sv;
+
+constexpr auto kMomentNumerator = "       1              #"sv;
+constexpr auto kMoment = "Ｍ ＝ ---･ｗ･Ｌ^2 ＋ ---･Ｐ･Ｌ ＝ ##0.000 kN･m"sv;
+constexpr auto kMomentDenominator = "       8              #"sv;
+constexpr auto kMomentUniform = "Ｍ ＝ ---･ｗ･Ｌ^2 ＝ ##0.000 kN･m"sv;
+constexpr auto kMomentCantilever = "Ｍ ＝ ---･ｗ･Ｌ^2 ＋ Ｐ･Ｌ ＝ ##0.000 kN･m"sv;
+
+constexpr auto kUse = "ＵＳＥ： "sv;
+constexpr auto kRule = "============================================"sv;
+
+struct SectionMasks {
+    std::string_view ib, eta, Zx, Ix;
+};
+constexpr SectionMasks kSectionDiamond{"断面性能 ◇ ib＝###.00 cm", "　　　　 ◇ η＝###.00",
+                                       "　　　　 ◇ Zx＝######.0 cm3", "　　　　 ◇ Ix＝####### cm4"};
+// The uniform-load sheet's printed page marks its properties with a middle dot;
+// the numbers stay in the same columns.
+constexpr SectionMasks kSectionDot{"断面性能　･ ib＝###.00 cm", "　　　　　･ η＝###.00",
+                                   "　　　　　･ Zx＝######.0 cm3", "　　　　　･ Ix＝####### cm4"};
+
+constexpr auto kFbNumerator = "           89000･ｉb"sv;
+constexpr auto kFb = "∴ ｆb ＝ ----------- ＝ #### N/mm2"sv;
+constexpr auto kFbDenominator = "             Ｌb･η"sv;
+constexpr auto kRatioNumerator = "  Ｍ"sv;
+constexpr auto kRatioBar = "------- ＝ ##0.000   "sv; // then the sign, the limit and the verdict
+constexpr auto kRatioDenominator = " Zx･fb"sv;
+
+constexpr auto kDeflectionNumerator = "       5･ｗ･Ｌ^4        ##･Ｐ･Ｌ^3"sv;
+constexpr auto kDeflectionBars = "δ ＝ ------------ ＋ -------------"sv;
+constexpr auto kDeflectionDenominator = "        384･Ｅ･Ｉ        ####･Ｅ･Ｉ"sv;
+constexpr auto kDeflectionNumeratorUniform = "       5･ｗ･Ｌ^4"sv;
+constexpr auto kDeflectionBarsUniform = "δ ＝ ------------"sv;
+constexpr auto kDeflectionDenominatorUniform = "        384･Ｅ･Ｉ"sv;
+constexpr auto kDeflectionNumeratorCantilever = "        ｗ･Ｌ^4          Ｐ･Ｌ^3"sv;
+constexpr auto kDeflectionDenominatorCantilever = "        8･Ｅ･Ｉ          3･Ｅ･Ｉ"sv;
+constexpr auto kDeflection = "＝ #0.000 cm"sv;
+constexpr auto kSpanOverDeflectionHead = "     Ｌ            Ｌ"sv;
+constexpr auto kSpanOverDeflectionBar = "＝ -------   "sv; // then the sign and the verdict
+constexpr auto kSpanOverDeflectionGap = "  -------      "sv;
+constexpr auto kSpanOverDeflection = "    #####           3OO"sv;
+constexpr auto kSpanOverDeflectionUniformFile = "    #####          3OO"sv;
+constexpr auto kSpanOverDeflectionCantilever = "     #####           3OO"sv;
+
+constexpr auto kWeldModulusHead = "［溶接部］ Ze ＝ "sv;
+constexpr auto kWeldModulus = "######.0 cm3 (ウェブ無視) "sv;
+constexpr auto kWeldAllowable = ",  ｆbe ＝ 141 N/mm2 とする."sv;
+constexpr auto kWeldNumerator = "   Ｍ"sv;
+constexpr auto kWeldBar = "-------- ＝ ##0.000   "sv;
+constexpr auto kWeldDenominator = " Ze･fbe"sv;
+} // namespace mask
+
+// Load diagrams of the simple beam with one to four point loads (case 2 to 5):
+// the two lines of loads and arrows, then the beam, its supports and the span.
+constexpr std::array<std::array<std::string_view, 2>, 4> kPointLoadDiagramTops{{
+    {"        Ｐ        ", "        ↓   ｗ   "},
+    {"     Ｐ    Ｐ     ", "     ↓    ↓  ｗ "},
+    {"    Ｐ  Ｐ  Ｐ    ", "    ↓  ↓  ↓ ｗ "},
+    {"  Ｐ  Ｐ  Ｐ  Ｐ  ", "  ↓  ↓  ↓  ↓ｗ"},
+}};
+constexpr std::array<std::string_view, 3> kBeamLines{"==================", "|                |",
+                                                     "+-------Ｌ-------+"};
+constexpr std::array<std::string_view, 2> kUniformDiagramTop{"                  ",
+                                                             "        ｗ        "};
+constexpr std::array<std::string_view, 6> kCantileverDiagram{
+    "||            Ｐ", "||     ｗ     ↓", "||=============",
+    "||            |",   "|+-----Ｌ-----+",  "||             "};
+
+// The verdict pieces state the sheet's own verdict and the limit in force.
+constexpr std::string_view Sign(bool passes) { return passes ? "＜" : "＞"; }
+constexpr std::string_view Verdict(bool passes) { return passes ? "【ＯＫ】" : "【ＮＧ】"; }
+// The letter O keeps "1.O" text for the formatter; "1.5" is text to it as well
+// (digits 1 to 9 and a second point are copied).
+constexpr std::string_view Limit(bool longTerm) { return longTerm ? "1.O" : "1.5"; }
+
+std::string RatioMask(std::string_view bar, bool passes, bool longTerm) {
+    std::string m(bar);
+    m += Sign(passes);
+    m += ' ';
+    m += Limit(longTerm);
+    m += "      ";
+    m += Verdict(passes);
+    return m;
+}
+
+std::string SpanOverDeflectionBar(bool passes) {
+    std::string m(mask::kSpanOverDeflectionBar);
+    m += Sign(passes);
+    m += mask::kSpanOverDeflectionGap;
+    m += Verdict(passes);
+    return m;
+}
+
+class LineList {
+public:
+    void empty(int count = 1) {
+        for (int i = 0; i < count; ++i)
+            lines_.push_back({});
+    }
+    void text(int column, std::string text) { lines_.push_back({column, std::move(text)}); }
+    void value(int column, double v, std::string_view m) { text(column, FormatMask(v, m)); }
+    ReportLines take() { return std::move(lines_); }
+
+private:
+    ReportLines lines_;
+};
+
+/// What every report reads, gathered once.
+struct Inputs {
+    const ProgramState& state;
+    const SheetAccess& sheet;
+    ReportTarget target;
+
+    double field(int n) const { return state.fieldValues.get(n); }
+    bool shows(std::string_view control) const { return sheet.text(control) != kZeroText; }
+    double numberIn(std::string_view control) const { return ReadNumber(sheet.text(control)); }
+    bool longTerm() const { return sheet.isSelected("Option1"); }
+    const BeamCheck& check() const { return state.beamCheck; }
+};
+
+void Heading(LineList& out, const Inputs& in) {
+    out.empty(2);
+    out.text(kLeft, in.state.memberName);
+    out.empty();
+}
+
+void SpanLine(LineList& out, const Inputs& in) {
+    out.text(kValues,
+             FormatMask(in.field(2), mask::kSpan) + FormatMask(in.field(3), mask::kBucklingLength));
+}
+
+void DurationLine(LineList& out, const Inputs& in) {
+    out.text(kLeft, std::string(in.longTerm() ? mask::kLongTerm : mask::kShortTerm));
+}
+
+/// Load line of the simple beam and the cantilever: area load × width (× length)
+/// (+ added load, unless its field shows "0.000") = total.
+std::string LoadLine(const Inputs& in, std::string_view head, int firstField, int widths,
+                     std::string_view addedField, std::string_view totalMask) {
+    int n = firstField;
+    std::string line = FormatMask(in.field(n++), head);
+    for (int i = 0; i < widths; ++i)
+        line += FormatMask(in.field(n++), mask::kTimes);
+    if (in.shows(addedField))
+        line += FormatMask(in.field(n), mask::kPlus);
+    ++n;
+    line += FormatMask(in.field(n), totalMask);
+    return line;
+}
+
+/// Section, properties, fb and the stress-ratio block; false when the section
+/// row lies outside the catalogue (nothing of the block is written then).
+bool SectionBlock(LineList& out, const Inputs& in, const mask::SectionMasks& masks) {
+    const SectionRow* row = in.state.catalogue.row(in.check().currentSection);
+    if (row == nullptr)
+        return false;
+    out.text(kSection, std::string(mask::kUse) + std::string(row->reportDesignation));
+    out.text(kLeft, std::string(mask::kRule));
+    out.value(kValues, row->ib, masks.ib);
+    out.value(kValues, row->eta, masks.eta);
+    out.value(kValues, row->Zx, masks.Zx);
+    out.value(kValues, row->Ix, masks.Ix);
+    out.empty();
+    out.text(kSection, std::string(mask::kFbNumerator));
+    out.value(kSection, in.check().fb, mask::kFb);
+    out.text(kSection, std::string(mask::kFbDenominator));
+    out.empty();
+    out.text(kLeft, std::string(mask::kRatioNumerator));
+    out.value(kLeft, in.numberIn("Text28"),
+              RatioMask(mask::kRatioBar, in.check().bendingPasses, in.longTerm()));
+    out.text(kLeft, std::string(mask::kRatioDenominator));
+    return true;
+}
+
+void DeflectionResult(LineList& out, const Inputs& in, std::string_view lastMask) {
+    out.value(kResult, in.check().deflection, mask::kDeflection);
+    out.empty();
+    out.text(kResult, std::string(mask::kSpanOverDeflectionHead));
+    out.text(kResult, SpanOverDeflectionBar(in.check().deflectionPasses));
+    out.value(kResult, in.check().spanOverDeflection, lastMask);
+}
+
+bool SimpleBeam(LineList& out, const Inputs& in) {
+    const LoadCase& loadCase = in.state.loadCase;
+    Heading(out, in);
+    if (loadCase.caseNumber >= 2 && loadCase.caseNumber <= 5) {
+        for (std::string_view top : kPointLoadDiagramTops[loadCase.caseNumber - 2])
+            out.text(kLeft, std::string(top));
+        for (std::string_view beam : kBeamLines)
+            out.text(kLeft, std::string(beam));
+    }
+    out.empty(2);
+    SpanLine(out, in);
+    out.empty(2);
+    DurationLine(out, in);
+    out.empty();
+    out.text(kValues, LoadLine(in, mask::kAreaLoadW, 4, 1, "Text6", mask::kTotalW));
+    out.empty();
+    out.text(kValues, LoadLine(in, mask::kAreaLoadP, 8, 2, "Text11", mask::kTotalP));
+    out.empty(2);
+    out.value(kLeft, loadCase.momentCoefficient.numerator, mask::kMomentNumerator);
+    out.value(kLeft, in.numberIn("Text17"), mask::kMoment);
+    out.value(kLeft, loadCase.momentCoefficient.denominator, mask::kMomentDenominator);
+    out.empty(2);
+    if (!SectionBlock(out, in, mask::kSectionDiamond))
+        return false;
+    out.empty(2);
+    out.value(kLeft, loadCase.deflectionCoefficient.numerator, mask::kDeflectionNumerator);
+    out.text(kLeft, std::string(mask::kDeflectionBars));
+    out.value(kLeft, loadCase.deflectionCoefficient.denominator, mask::kDeflectionDenominator);
+    out.empty();
+    DeflectionResult(out, in, mask::kSpanOverDeflection);
+    return true;
+}
+
+bool UniformLoad(LineList& out, const Inputs& in) {
+    const bool page = in.target == ReportTarget::PrintedPage;
+    Heading(out, in);
+    for (std::string_view top : kUniformDiagramTop)
+        out.text(kLeft, std::string(top));
+    for (std::string_view beam : kBeamLines)
+        out.text(kLeft, std::string(beam));
+    out.empty(2);
+    SpanLine(out, in);
+    out.empty(2);
+    DurationLine(out, in);
+    out.empty();
+
+    // First row: area load × width (+ added load); the line keeps its trailing blank.
+    std::string first = FormatMask(in.field(4), mask::kAreaLoadW) + FormatMask(in.field(5), mask::kTimes);
+    const bool firstAdded = in.shows("Text6");
+    if (firstAdded)
+        first += FormatMask(in.field(6), mask::kPlus);
+    out.text(kValues, std::move(first));
+    // The page prints two empty lines after a first row that ends with its added
+    // load, one otherwise; the file always has one.
+    out.empty(page && firstAdded ? 2 : 1);
+
+    // Second row, shown only when its area load is; its added load only with it.
+    std::string second;
+    if (in.shows("Text7")) {
+        second += FormatMask(in.field(7), mask::kPlus) + FormatMask(in.field(8), mask::kTimes);
+        if (in.shows("Text9"))
+            second += FormatMask(in.field(9), mask::kPlus);
+    }
+    second += FormatMask(in.field(10), mask::kTotalW);
+    out.text(kSecondRow, std::move(second));
+    out.empty(2);
+
+    out.text(kLeft, "       1");
+    out.value(kLeft, in.numberIn("Text11"), mask::kMomentUniform);
+    out.text(kLeft, "       8");
+    out.empty(2);
+    if (!SectionBlock(out, in, page ? mask::kSectionDot : mask::kSectionDiamond))
+        return false;
+    out.empty(2);
+    out.text(kLeft, std::string(mask::kDeflectionNumeratorUniform));
+    out.text(kLeft, std::string(mask::kDeflectionBarsUniform));
+    out.text(kLeft, std::string(mask::kDeflectionDenominatorUniform));
+    out.empty();
+    DeflectionResult(out, in,
+                     page ? mask::kSpanOverDeflection : mask::kSpanOverDeflectionUniformFile);
+    return true;
+}
+
+bool Cantilever(LineList& out, const Inputs& in) {
+    Heading(out, in);
+    out.empty();
+    for (std::string_view line : kCantileverDiagram)
+        out.text(kLeft, std::string(line));
+    out.empty(2);
+    SpanLine(out, in);
+    out.empty(2);
+    DurationLine(out, in);
+    out.empty();
+    out.text(kValues, LoadLine(in, mask::kAreaLoadW, 4, 1, "Text6", mask::kTotalWCantilever));
+    out.empty();
+    out.text(kValues, LoadLine(in, mask::kAreaLoadP, 8, 2, "Text11", mask::kTotalPCantilever));
+    out.empty(2);
+    out.text(kLeft, "       1");
+    out.value(kLeft, in.numberIn("Text17"), mask::kMomentCantilever);
+    out.text(kLeft, "       2");
+    out.empty(2);
+    if (!SectionBlock(out, in, mask::kSectionDiamond))
+        return false;
+    out.empty(2);
+    out.text(kLeft, std::string(mask::kDeflectionNumeratorCantilever));
+    out.text(kLeft, std::string(mask::kDeflectionBars));
+    out.text(kLeft, std::string(mask::kDeflectionDenominatorCantilever));
+    out.empty();
+    DeflectionResult(out, in, mask::kSpanOverDeflectionCantilever);
+    out.empty(3);
+
+    // SectionBlock has vouched for the row.
+    const SectionRow& row = *in.state.catalogue.row(in.check().currentSection);
+    out.text(kWeld, std::string(mask::kWeldModulusHead) + FormatMask(row.Ze, mask::kWeldModulus) +
+                        std::string(mask::kWeldAllowable));
+    out.empty();
+    out.text(kLeft, std::string(mask::kWeldNumerator));
+    out.value(kLeft, in.numberIn("Text16"),
+              RatioMask(mask::kWeldBar, in.check().weldPasses, in.longTerm()));
+    out.text(kLeft, std::string(mask::kWeldDenominator));
+    return true;
+}
+
+} // namespace
+
+Report BuildReport(const ProgramState& state, const SheetAccess& sheet, SheetKind kind,
+                   ReportTarget target) {
+    const Inputs in{state, sheet, target};
+    LineList out;
+    if (target == ReportTarget::PrintedPage)
+        out.empty();
+    bool complete = false;
+    switch (kind) {
+    case SheetKind::kei3_b1: complete = SimpleBeam(out, in); break;
+    case SheetKind::kei3_b2: complete = UniformLoad(out, in); break;
+    case SheetKind::kei3_cg: complete = Cantilever(out, in); break;
+    }
+    Report report{out.take(), complete};
+    if (target == ReportTarget::PrintedPage) {
+        for (ReportLine& line : report.lines) {
+            if (line.column > 0)
+                line.column += kPageShift;
+        }
+    }
+    return report;
+}
+
 } // namespace varnok::reports

@@ -12,7 +12,7 @@ namespace varnok::reports {
 
 /// One line of a report: its text (UTF-8) starting at a column (1-based; a
 /// column is one half-width character, a full-width character takes two).
-/// An empty text is an empty line (its column is 0).
+/// An empty line has column 0 and no text.
 struct ReportLine {
     int column = 0;
     std::string text;

@@ -1,6 +1,91 @@
-// Placeholder until the text report lands: does nothing.
+// The sheet's "メモ帳出力": the report screen, the file, then the editor.
+
+#include "editor_launcher.h"
+#include "message_box.h"
+#include "qt_colour.h"
+#include "report_lines.h"
 #include "report_services.h"
+#include "system_editor_launcher.h"
+#include "text_report_file.h"
+#include "text_report_screen.h"
 
 namespace varnok::reports {
-void RunTextReport(QWidget*, ProgramState&, const SheetAccess&, SheetKind, ReportServices) {}
+
+namespace {
+
+const QString kStoppedTitle = QStringLiteral("エラーが発生しました。");
+
+QString StoppedMessage(SheetKind kind) {
+    return kind == SheetKind::kei3_cg
+               ? QStringLiteral("出力処理を中止します。入力データを確認して下さい。")
+               : QStringLiteral("出力中止！入力データを確認して下さい。");
+}
+
+void ShowWriteFailure(QWidget* parent, const QString& path, const QString& reason) {
+    ui::ShowMessage(parent, WriteFailureMessage(path, reason), kWriteFailureTitle,
+                    ui::MessageIcon::Exclamation);
+}
+
+/// Builds and writes the report; false when no file could be written.
+bool WriteReport(QWidget* parent, const ProgramState& state, const SheetAccess& sheet,
+                 SheetKind kind, const QString& path) {
+    const Report report = BuildReport(state, sheet, kind, ReportTarget::TextFile);
+    const EncodedReport encoded = EncodeReport(report.lines);
+    if (!encoded.ok()) {
+        ShowWriteFailure(parent, path,
+                         QStringLiteral("Shift-JISに変換できない文字「%1」が含まれています。")
+                             .arg(encoded.unencodable));
+        return false;
+    }
+    if (const FileOutcome written = WriteReportFile(path, encoded.bytes); !written.ok) {
+        ShowWriteFailure(parent, path, written.reason);
+        return false;
+    }
+    // A report stopped early keeps its lines; the editor shows them.
+    if (!report.complete)
+        ui::ShowMessage(parent, StoppedMessage(kind), kStoppedTitle, ui::MessageIcon::Question);
+    return true;
+}
+
+} // namespace
+
+void RunTextReport(QWidget* sheetWindow, ProgramState& state, const SheetAccess& sheet, SheetKind kind,
+                   ReportServices services) {
+    const QString memberName = ui::FromUtf8(state.memberName);
+    if (const NameCheck check = CheckMemberName(memberName); !check.ok()) {
+        ui::ShowMessage(sheetWindow, NameProblemMessage(memberName, check), kNameProblemTitle,
+                        ui::MessageIcon::Exclamation);
+        return;
+    }
+    const QString folder = ReportFolder();
+    const QString path = ReportFilePath(folder, memberName);
+    if (const FileOutcome made = EnsureFolderExists(folder); !made.ok) {
+        ShowWriteFailure(sheetWindow, path, made.reason);
+        return;
+    }
+
+    bool fileReady = false;
+    {
+        TextReportScreen screen(kind, sheetWindow);
+        if (screen.exec() == QDialog::Accepted) {
+            fileReady = WriteReport(sheetWindow, state, sheet, kind, path);
+        } else if (const FileOutcome kept = EnsureReportFileExists(path); kept.ok) {
+            // Cancel leaves an earlier report as it is; a new member still
+            // gets an empty file for the editor to open.
+            fileReady = true;
+        } else {
+            ShowWriteFailure(sheetWindow, path, kept.reason);
+        }
+    }
+    if (!fileReady)
+        return;
+
+    SystemEditorLauncher systemEditor;
+    EditorLauncher* editor = services.editor != nullptr ? services.editor : &systemEditor;
+    if (!editor->start(path)) {
+        ui::ShowMessage(sheetWindow, QStringLiteral("「メモ帳」が見つかりません。(^^)v"),
+                        QStringLiteral("メモ帳は？"), ui::MessageIcon::Exclamation);
+    }
+}
+
 } // namespace varnok::reports

@@ -1,0 +1,215 @@
+#include "text_report_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QStringEncoder>
+#include <QStringList>
+#include <QStringView>
+
+#include <array>
+
+namespace varnok::reports {
+
+namespace {
+
+constexpr auto kEncoding = "windows-31j";
+const QString kExtension = QStringLiteral(".TXT");
+constexpr QStringView kWindowsForbidden = u"<>:\"|?*";
+constexpr std::array<QStringView, 4> kWindowsDeviceNames{u"CON", u"PRN", u"AUX", u"NUL"};
+
+bool IsWindowsDeviceName(const QString& name) {
+    const QString upper = name.toUpper();
+    for (QStringView device : kWindowsDeviceNames) {
+        if (upper == device)
+            return true;
+    }
+    // COM1..COM9, LPT1..LPT9
+    return upper.size() == 4 && (upper.startsWith(u"COM") || upper.startsWith(u"LPT")) &&
+           upper[3] >= u'1' && upper[3] <= u'9';
+}
+
+/// Each code point of `text` that `rejects` picks out, once, in order.
+template <typename Pred> QString Offending(const QString& text, Pred rejects) {
+    QString found;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString c = text.mid(i, length);
+        if (rejects(c) && !found.contains(c))
+            found += c;
+        i += length;
+    }
+    return found;
+}
+
+bool EncodesInShiftJis(const QString& c) {
+    QStringEncoder encoder(kEncoding);
+    const QByteArray bytes = encoder.encode(c);
+    return encoder.isValid() && !encoder.hasError() && !bytes.isEmpty();
+}
+
+QString Quoted(const QString& characters) {
+    QStringList parts;
+    for (qsizetype i = 0; i < characters.size();) {
+        const qsizetype length = characters[i].isHighSurrogate() ? 2 : 1;
+        parts << QStringLiteral("「%1」").arg(characters.mid(i, length));
+        i += length;
+    }
+    return parts.join(QString());
+}
+
+QString ReasonOf(const QFileDevice& file, const QString& path) {
+    if (QFileInfo(path).isDir())
+        return QStringLiteral("同じ名前のフォルダがあります。");
+    QString reason;
+    switch (file.error()) {
+    case QFileDevice::PermissionsError:
+        reason = QStringLiteral("書き込みの権限がありません。");
+        break;
+    case QFileDevice::WriteError:
+    case QFileDevice::ResizeError:
+        reason = QStringLiteral("書き込み中にエラーが発生しました（ディスクの空き容量が足りない"
+                                "可能性があります）。");
+        break;
+    case QFileDevice::OpenError:
+        reason = QStringLiteral("ファイルを作成できません（書き込みの権限がないか、フォルダが"
+                                "ありません）。");
+        break;
+    default:
+        reason = QStringLiteral("ファイルを保存できませんでした。");
+        break;
+    }
+    const QString detail = file.errorString();
+    return detail.isEmpty() ? reason : reason + QStringLiteral("\n（%1）").arg(detail);
+}
+
+} // namespace
+
+QString ReportFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+}
+
+QString ReportFilePath(const QString& folder, const QString& memberName) {
+    return QDir(folder).filePath(memberName + kExtension);
+}
+
+NameCheck CheckMemberName(const QString& memberName, FileNameRules rules) {
+    if (QString s = Offending(memberName, [](const QString& c) { return c == u"/" || c == u"\\"; });
+        !s.isEmpty())
+        return {NameProblem::PathSeparator, s};
+    if (memberName == u"." || memberName == u"..")
+        return {NameProblem::DotName, memberName};
+    if (QString s = Offending(memberName,
+                              [](const QString& c) {
+                                  return c.size() == 1 && c[0].category() == QChar::Other_Control;
+                              });
+        !s.isEmpty())
+        return {NameProblem::ControlCharacter, s};
+    if (rules == FileNameRules::Windows) {
+        if (QString s = Offending(memberName,
+                                  [](const QString& c) {
+                                      return c.size() == 1 && kWindowsForbidden.contains(c[0]);
+                                  });
+            !s.isEmpty())
+            return {NameProblem::ForbiddenCharacter, s};
+        if (IsWindowsDeviceName(memberName))
+            return {NameProblem::ReservedName, memberName};
+    }
+    if (QString s = Offending(memberName, [](const QString& c) { return !EncodesInShiftJis(c); });
+        !s.isEmpty())
+        return {NameProblem::NotShiftJis, s};
+    return {};
+}
+
+QString NameProblemMessage(const QString& memberName, const NameCheck& check) {
+    const QString advice = QStringLiteral("\n部材名を直してから、もう一度出力して下さい。");
+    switch (check.problem) {
+    case NameProblem::None:
+        return {};
+    case NameProblem::PathSeparator:
+    case NameProblem::ForbiddenCharacter:
+        return QStringLiteral("部材名「%1」はファイル名に使えない文字%2を含んでいます。")
+                   .arg(memberName, Quoted(check.characters)) +
+               advice;
+    case NameProblem::DotName:
+        return QStringLiteral("部材名「%1」はファイル名にできません。").arg(memberName) + advice;
+    case NameProblem::ControlCharacter:
+        return QStringLiteral("部材名に改行やタブなどの制御文字が含まれているため、ファイル名に"
+                              "できません。") +
+               advice;
+    case NameProblem::ReservedName:
+        return QStringLiteral("部材名「%1」はWindowsが予約している名前のため、ファイル名に"
+                              "できません。")
+                   .arg(memberName) +
+               advice;
+    case NameProblem::NotShiftJis:
+        return QStringLiteral("部材名「%1」はテキストファイル（Shift-JIS）に書けない文字%2を"
+                              "含んでいます。")
+                   .arg(memberName, Quoted(check.characters)) +
+               advice;
+    }
+    return {};
+}
+
+EncodedReport EncodeReport(const ReportLines& lines) {
+    QString text;
+    for (const ReportLine& line : lines) {
+        // A text at column n stands after n − 1 blanks, even an empty one (an
+        // empty member name still moves to its column).
+        if (line.column > 1)
+            text += QString(line.column - 1, u' ');
+        text += QString::fromUtf8(line.text.data(), static_cast<qsizetype>(line.text.size()));
+        text += u"\r\n";
+    }
+    QStringEncoder encoder(kEncoding);
+    EncodedReport encoded;
+    encoded.bytes = encoder.encode(text);
+    if (encoder.hasError() || !encoder.isValid()) {
+        encoded.bytes.clear();
+        encoded.unencodable =
+            Offending(text, [](const QString& c) { return !EncodesInShiftJis(c); });
+        if (encoded.unencodable.isEmpty()) // only when the encoder itself is missing
+            encoded.unencodable = QStringLiteral("?");
+    }
+    return encoded;
+}
+
+FileOutcome EnsureFolderExists(const QString& folder) {
+    if (QFileInfo(folder).isDir() || QDir().mkpath(folder))
+        return {};
+    return {false, QStringLiteral("出力先のフォルダ「%1」を作成できません。")
+                       .arg(QDir::toNativeSeparators(folder))};
+}
+
+FileOutcome WriteReportFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {false, ReasonOf(file, path)};
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = ReasonOf(file, path);
+        file.cancelWriting();
+        return {false, reason};
+    }
+    if (!file.commit())
+        return {false, ReasonOf(file, path)};
+    return {};
+}
+
+FileOutcome EnsureReportFileExists(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isFile())
+        return {};
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return {false, ReasonOf(file, path)};
+    return {};
+}
+
+QString WriteFailureMessage(const QString& path, const QString& reason) {
+    return QStringLiteral("レポートファイル「%1」を書き込めませんでした。\n%2")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
+} // namespace varnok::reports

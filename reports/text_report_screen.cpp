@@ -1,0 +1,89 @@
+#include "text_report_screen.h"
+
+#include "fonts.h"
+#include "qt_colour.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace varnok::reports {
+
+namespace {
+
+// The screen is laid out in twips, 15 to the pixel.
+constexpr int Px(int twips) { return twips / 15; }
+
+constexpr Rgb kGround{128, 128, 128};      // dark grey
+constexpr Rgb kNotice{128, 255, 128};      // light green
+constexpr Rgb kStartButton = colour::kCalculate; // orange
+constexpr Rgb kCancelButton{0, 255, 0};    // green
+
+QString ObjectNameFor(SheetKind kind) {
+    switch (kind) {
+    case SheetKind::kei3_b1: return QStringLiteral("s_txt1");
+    case SheetKind::kei3_b2: return QStringLiteral("s_txt2");
+    case SheetKind::kei3_cg: return QStringLiteral("s_txt3");
+    }
+    return {};
+}
+
+// A style sheet, not the palette: most styles paint push buttons in their own
+// colours and ignore the palette's button colour.
+QString ButtonStyle(Rgb colour) {
+    const QColor c = ui::ToQColor(colour);
+    return QStringLiteral("QPushButton { background-color: %1; color: black; border: 2px outset %2;"
+                          " border-radius: 2px; }"
+                          "QPushButton:pressed { border-style: inset; }"
+                          "QPushButton:focus { border: 2px solid black; }")
+        .arg(c.name(), c.lighter(130).name());
+}
+
+} // namespace
+
+TextReportScreen::TextReportScreen(SheetKind kind, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(ObjectNameFor(kind));
+    setWindowTitle(QStringLiteral(" テキストファイルに出力"));
+    setModal(true);
+    setFixedSize(Px(3630), Px(1635));
+    setAutoFillBackground(true);
+    QPalette ground = palette();
+    ground.setColor(QPalette::Window, ui::ToQColor(kGround));
+    setPalette(ground);
+
+    QFont font(ui::kGothicFace);
+    font.setPointSize(9);
+    setFont(font);
+
+    notice_ = new QPlainTextEdit(this);
+    notice_->setObjectName(QStringLiteral("Text1"));
+    notice_->setGeometry(Px(120), Px(120), Px(3375), Px(825));
+    notice_->setPlainText(QStringLiteral("デスクトップに出力します。\nファイル名は「部材名.TXT」\n"
+                                         "同じなら上書きします。\n"));
+    notice_->setReadOnly(true);
+    notice_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    notice_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    notice_->setStyleSheet(QStringLiteral("QPlainTextEdit { background-color: %1; color: black; }")
+                               .arg(ui::ToQColor(kNotice).name()));
+
+    start_ = new QPushButton(QStringLiteral("出力開始  [クリック]"), this);
+    start_->setObjectName(QStringLiteral("Command1"));
+    start_->setGeometry(Px(120), Px(1080), Px(1935), Px(450));
+    start_->setStyleSheet(ButtonStyle(kStartButton));
+    start_->setDefault(true);
+
+    cancel_ = new QPushButton(QStringLiteral("中止[Esc]"), this);
+    cancel_->setObjectName(QStringLiteral("Command2"));
+    cancel_->setGeometry(Px(2160), Px(1080), Px(1335), Px(450));
+    cancel_->setStyleSheet(ButtonStyle(kCancelButton));
+
+    setTabOrder(notice_, cancel_);
+    setTabOrder(cancel_, start_);
+    notice_->setFocus();
+
+    connect(start_, &QPushButton::clicked, this, &QDialog::accept);
+    // Esc reaches QDialog::reject by itself, like the click.
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+} // namespace varnok::reports
