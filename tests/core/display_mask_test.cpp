@@ -76,3 +76,29 @@ TEST(FormatMask, DigitsBeyondAMaskWithoutIntegerPlacesStandBeforeThePoint) {
 
 } // namespace
 } // namespace varnok
+
+namespace varnok {
+namespace {
+
+// The quick rounding must agree with the long way through the 15-digit form,
+// above all next to ties (x.xxx5 typed or computed).
+TEST(FormatMask, QuickRoundingAgreesWithTheDecimalForm) {
+    const char* masks[] = {"##0.000", "###.000", "####", "#0.###", "###.00", "######.0", "0.0000", "#####"};
+    std::uint64_t seed = 12345;
+    auto next = [&seed] {
+        seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
+        return seed >> 11;
+    };
+    for (int i = 0; i < 20000; ++i) {
+        const double tie = static_cast<double>(next() % 2000000) / 1000.0 + 0.0005; // typed half-way values
+        const double product = tie * (static_cast<double>(next() % 1000) / 100.0);
+        const double any = static_cast<double>(next()) / 9007199254740992.0 * 1e5;
+        for (double v : {tie, -tie, product, any, tie / 3, 0.5 + i, i + 0.05}) {
+            for (const char* mask : masks)
+                ASSERT_EQ(FormatMask(v, mask), detail::FormatMaskExact(v, mask)) << v << " through " << mask;
+        }
+    }
+}
+
+} // namespace
+} // namespace varnok
