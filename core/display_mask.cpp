@@ -21,10 +21,42 @@ struct Digits {
     bool negative = false;
 };
 
-Digits toDigits(double value, int decimals) {
+// The quick way for the common case: scale to whole units of the last decimal
+// and round there. Rounding the exact value and rounding its 15-digit decimal
+// form can only disagree next to a tie, so any value near one takes the exact
+// way below.
+bool toDigitsQuick(double value, int decimals, Digits& d) {
+    static constexpr double kScale[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
+    if (decimals > 6)
+        return false;
+    const double scaled = std::fabs(value) * kScale[decimals];
+    if (!(scaled < 1e7)) // beyond, 15 digits no longer reach a millionth of a unit
+        return false;
+    const double whole = std::floor(scaled);
+    const double rest = scaled - whole;
+    if (std::fabs(rest - 0.5) < 1e-6)
+        return false;
+    auto units = static_cast<unsigned long long>(whole) + (rest > 0.5 ? 1 : 0);
+    d.negative = value < 0 && units != 0;
+    for (int i = decimals - 1; i >= 0; --i) {
+        d.fraction[static_cast<std::size_t>(i)] = static_cast<char>('0' + units % 10);
+        units /= 10;
+    }
+    char buf[24];
+    char* end = buf + sizeof buf;
+    char* p = end;
+    for (; units != 0; units /= 10)
+        *--p = static_cast<char>('0' + units % 10);
+    d.integer.assign(p, end);
+    return true;
+}
+
+Digits toDigits(double value, int decimals, bool allowQuick) {
     Digits d;
     d.fraction.fill('0');
     if (value == 0)
+        return d;
+    if (allowQuick && toDigitsQuick(value, decimals, d))
         return d;
     d.negative = value < 0;
 
@@ -91,9 +123,7 @@ Digits toDigits(double value, int decimals) {
     return d;
 }
 
-} // namespace
-
-std::string FormatMask(double value, std::string_view mask) {
+std::string formatMask(double value, std::string_view mask, bool allowQuick) {
     const std::size_t point = mask.find('.');
     const std::size_t integerEnd = point == std::string_view::npos ? mask.size() : point;
 
@@ -149,7 +179,7 @@ std::string FormatMask(double value, std::string_view mask) {
         return out;
     }
 
-    const Digits d = toDigits(value, decimals);
+    const Digits d = toDigits(value, decimals, allowQuick);
     const int integerDigits = static_cast<int>(d.integer.size());
     int lastShown = lastZeroDecimal; // last decimal shown: a "0" or a significant digit
     for (int i = decimals - 1; i > lastShown; --i) {
@@ -194,5 +224,13 @@ std::string FormatMask(double value, std::string_view mask) {
     }
     return out;
 }
+
+} // namespace
+
+std::string FormatMask(double value, std::string_view mask) { return formatMask(value, mask, true); }
+
+namespace detail {
+std::string FormatMaskExact(double value, std::string_view mask) { return formatMask(value, mask, false); }
+} // namespace detail
 
 } // namespace varnok

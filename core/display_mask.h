@@ -24,6 +24,12 @@ namespace varnok {
 /// other characters stay.
 std::string FormatMask(double value, std::string_view mask);
 
+namespace detail {
+/// The same result the long way, through the 15-digit decimal form every time:
+/// the reference the quick way is checked against.
+std::string FormatMaskExact(double value, std::string_view mask);
+} // namespace detail
+
 inline constexpr std::string_view kInfinityText = "∞";
 inline constexpr std::string_view kUndefinedText = "不定";
 

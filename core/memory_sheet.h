@@ -3,7 +3,8 @@
 
 #include "sheet_access.h"
 
-#include <map>
+#include <functional>
+#include <unordered_map>
 #include <optional>
 #include <string>
 
@@ -37,7 +38,11 @@ public:
     static MemorySheet withDefaults();
 
 private:
-    std::map<std::string, Control, std::less<>> controls_;
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+    };
+    std::unordered_map<std::string, Control, NameHash, std::equal_to<>> controls_;
 };
 
 } // namespace varnok
