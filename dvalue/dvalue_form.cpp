@@ -7,6 +7,7 @@
 #include "qt_colour.h"
 #include "read_number.h"
 
+#include <QFocusEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+#include <algorithm>
 #include <string_view>
 
 namespace varnok::dvalue {
@@ -338,28 +340,31 @@ void DValueForm::calculate() {
 }
 
 void DValueForm::advanceFrom(int index) {
-    const int next = index + 1;
-    if (next >= static_cast<int>(inputs_.size())) {
-        calculateButton_->setFocus(Qt::TabFocusReason);
-        return;
-    }
-    // Caret at the start, the whole text selected: typing replaces it.
-    QLineEdit* field = inputs_[static_cast<std::size_t>(next)];
-    field->setFocus(Qt::TabFocusReason);
-    const auto length = static_cast<int>(field->text().size());
-    field->setSelection(length, -length);
+    const auto next = static_cast<std::size_t>(index) + 1;
+    QWidget* target =
+        next < inputs_.size() ? static_cast<QWidget*>(inputs_[next]) : calculateButton_;
+    target->setFocus(Qt::TabFocusReason);
 }
 
 bool DValueForm::eventFilter(QObject* watched, QEvent* event) {
+    const auto found = std::find(inputs_.begin(), inputs_.end(), watched);
+    if (found == inputs_.end())
+        return QDialog::eventFilter(watched, event);
+    QLineEdit* field = *found;
     if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            for (std::size_t i = 0; i < inputs_.size(); ++i) {
-                if (watched == inputs_[i]) {
-                    advanceFrom(static_cast<int>(i));
-                    return true;
-                }
-            }
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            advanceFrom(static_cast<int>(found - inputs_.begin()));
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusIn && field != inputs_[0]) {
+        // Arriving from the keyboard (Enter, Tab, Backtab): the whole text is
+        // selected with the caret at its start, so typing replaces it. A click
+        // places the caret as usual.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+            const auto length = static_cast<int>(field->text().size());
+            field->setSelection(length, -length);
         }
     }
     return QDialog::eventFilter(watched, event);

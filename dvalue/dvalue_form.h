@@ -38,8 +38,8 @@ protected:
 private:
     void buildControls();
     void setUp();
-    /// Enter in input field `index` (0 = Text1): focus to the next field with its
-    /// whole text selected, or to "計　算" from the column field.
+    /// Enter in input field `index` (0 = Text1): focus to the next field (which
+    /// then selects its whole text), or to "計　算" from the column field.
     void advanceFrom(int index);
 
     std::array<QLineEdit*, 5> inputs_{};     // Text1..Text5: k1, k2, k3, k4, kc

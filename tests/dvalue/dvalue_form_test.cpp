@@ -137,6 +137,16 @@ TEST_F(DValueFormTest, EnterWalksTheRatiosSelectingEachNextFieldThenCalculates) 
     EXPECT_TRUE(messages().empty());
 }
 
+TEST_F(DValueFormTest, TabIntoARatioSelectsItFromTheStart) {
+    text(2)->setText("12.5");
+    press(Qt::Key_Tab);
+    ASSERT_TRUE(text(2)->hasFocus());
+    EXPECT_EQ(text(2)->selectedText(), "12.5");
+    EXPECT_EQ(text(2)->cursorPosition(), 0);
+    type("3");
+    EXPECT_EQ(text(2)->text(), "3");
+}
+
 TEST_F(DValueFormTest, WorkedExamplesThroughTheWindow) {
     enterRatios({"2.5", "1.8", "3", "2", "1.2"});
     clickCalculate();
