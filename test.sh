@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds VARNOK_3 and passes every test:
+#   - installs the Debian packages that are missing (scripts/bootstrap.sh test),
+#   - builds the program, its tests and benchmarks (build/),
+#   - builds the engineering core again with AddressSanitizer and
+#     UndefinedBehaviorSanitizer, with its libFuzzer target (build-sanitize/, clang),
+#   - starts a CUPS scheduler with two PDF queues for the printing tests,
+#   - runs every test with ctest (windows on the offscreen platform), the sanitized
+#     core tests and a 30-second fuzz run, and stops the scheduler again.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+scripts/bootstrap.sh test
+
+jobs=$(nproc 2>/dev/null || echo 2)
+export QT_QPA_PLATFORM=offscreen
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARNOK_BUILD_TESTS=ON >/dev/null
+cmake --build build -j "$jobs"
+
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVARNOK_CORE_ONLY=ON -DVARNOK_FUZZ=ON \
+  -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer" \
+  >/dev/null
+cmake --build build-sanitize -j "$jobs"
+
+if [ -x scripts/cups-test-start.sh ]; then
+  scripts/cups-test-start.sh
+  trap 'scripts/cups-test-stop.sh' EXIT
+fi
+
+ctest --test-dir build --output-on-failure -j "$jobs" --timeout 600
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-sanitize --output-on-failure -j "$jobs" --timeout 600
