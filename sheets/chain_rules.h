@@ -1,0 +1,50 @@
+#pragma once
+// The field chain of each design sheet and the arithmetic of its input rules,
+// free of any window: which field follows which, which total Enter forms, and
+// the buckling length proposed on entering Text3.
+
+#include "field_values.h"
+#include "sheet_access.h"
+
+#include <optional>
+#include <span>
+#include <string>
+
+namespace varnok::sheets {
+
+struct ChainRules {
+    std::span<const int> fields; // Text numbers in chain order; the calculate button follows the last
+    /// Painted white by Enter in the last field: the last field itself, or on the
+    /// uniform-load sheet its total Text10 (the last field whitens when it loses the focus).
+    int whitenedOnLastEnter = 0;
+    /// The instructions message shows whenever Text1 gains the focus (else once, at set-up).
+    bool instructionsOnText1 = false;
+};
+
+const ChainRules& ChainFor(SheetKind kind);
+
+/// Position of field n in the chain, or none.
+std::optional<std::size_t> ChainIndex(const ChainRules& chain, int n);
+/// The field after / before n; 0 when n is the last (the calculate button follows), the first, or outside.
+int NextInChain(const ChainRules& chain, int n);
+int PreviousInChain(const ChainRules& chain, int n);
+bool IsLastInChain(const ChainRules& chain, int n);
+
+/// A running total that Enter in a field forms from the stored entries.
+struct TotalStep {
+    int field = 0; // where it goes: entry and Text number
+    double value = 0;
+};
+
+/// w after Enter in Text6 (Text7), P after Enter in Text11 (Text12); on the
+/// uniform-load sheet w of both rows after Enter in Text9 (Text10). None for other fields.
+std::optional<TotalStep> TotalOnEnter(SheetKind kind, int field, const FieldValues& entries);
+
+/// The buckling length proposed on entering Text3: the span ÷ case number on the
+/// simple-beam sheets (a case number below 1 counts as 1), the span itself on the cantilever.
+double ProposedBucklingLength(SheetKind kind, double span, int caseNumber);
+
+/// "Text" followed by n.
+std::string FieldName(int n);
+
+} // namespace varnok::sheets

@@ -1,0 +1,118 @@
+#include "design_sheet.h"
+
+#include "input_rules.h"
+#include "message_box.h"
+#include "prepare_sheet.h"
+#include "qt_colour.h"
+#include "read_number.h"
+#include "sheet_builder.h"
+#include "sheet_layout.h"
+#include "sheet_texts.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace varnok::sheets {
+
+namespace {
+
+void Message(QWidget* parent, std::string_view prompt, std::string_view title) {
+    ui::ShowMessage(parent, ui::FromUtf8(prompt), ui::FromUtf8(title), ui::MessageIcon::Question);
+}
+
+} // namespace
+
+DesignSheet::DesignSheet(ProgramState& state, SheetKind kind, reports::ReportServices services,
+                         QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , state_(state)
+    , kind_(kind)
+    , services_(services)
+    , access_(*this) {
+    BuildSheet(*this, LayoutFor(kind));
+    rules_ = new InputRules(state_, access_, *this, kind_);
+    wireButtons();
+}
+
+DesignSheet::~DesignSheet() = default;
+
+void DesignSheet::wireButtons() {
+    auto onClick = [this](std::string_view name, auto handler) {
+        if (auto* button = qobject_cast<QAbstractButton*>(access_.control(name)))
+            connect(button, &QAbstractButton::clicked, this, handler);
+    };
+    onClick("Command1", [this] { calculate(); });
+    onClick("Command6", [this] { stepSection(true); });
+    onClick("Command7", [this] { stepSection(false); });
+    onClick("Command5", [this] { exitToLauncher(); });
+    onClick("Command9", [this] { reports::RunTextReport(this, state_, access_, kind_, services_); });
+    onClick("Command3", [this] { print("G"); });
+    onClick("Command4", [this] { print("M"); });
+    // clicked, not toggled: only the user's click runs the check again.
+    for (std::string_view option : {"Option1", "Option2", "Option3", "Option4", "Option5"})
+        onClick(option, [this] { rerunCheck(); });
+}
+
+void DesignSheet::openSheet() {
+    exiting_ = false;
+    show();
+    raise();
+    activateWindow();
+    // The set-up's own focus move is no move of the user's; the Text1 rule runs
+    // once, below, whether or not the window has the activation yet.
+    rules_->setMuted(true);
+    PrepareSheet(access_, state_.loadCase, kind_);
+    rules_->setMuted(false);
+    if (kind_ == SheetKind::kei3_b1) {
+        rules_->fieldEntered(1);
+        Message(this, texts::kInstructions, texts::kInstructionsTitle);
+        access_.setBackColour("Text1", colour::kFocus);
+    } else {
+        rules_->fieldEntered(1); // shows the instructions first
+    }
+}
+
+void DesignSheet::calculate() {
+    // A missing span is told before anything is read or rewritten.
+    if (ReadNumber(access_.text("Text2")) == 0) {
+        Message(this, texts::kMissingSpan, texts::kMissingSpanTitle);
+        access_.setFocus("Text2");
+        return;
+    }
+    access_.setVisible("Command1", false);
+    access_.setVisible("Text23", false);
+    access_.setFocus("Command6");
+    ComputeSheetLoads(state_, access_, kind_);
+    RunFullCheck(state_, access_, kind_);
+}
+
+void DesignSheet::stepSection(bool up) {
+    if (up)
+        StepSectionUp(state_.beamCheck);
+    else
+        StepSectionDown(state_.beamCheck);
+    RunSectionRecheck(state_, access_, kind_);
+}
+
+void DesignSheet::rerunCheck() { RunFullCheck(state_, access_, kind_); }
+
+void DesignSheet::print(std::string_view face) {
+    access_.setText("Text40", face);
+    reports::RunPrinterDialog(this, state_, access_, kind_, services_);
+}
+
+void DesignSheet::exitToLauncher() {
+    exiting_ = true;
+    close();
+    emit exitRequested();
+}
+
+void DesignSheet::closeEvent(QCloseEvent* event) {
+    rules_->setMuted(true); // leaving the last field by closing asks for no calculation
+    QWidget::closeEvent(event);
+    if (!exiting_)
+        emit closedByUser();
+}
+
+} // namespace varnok::sheets

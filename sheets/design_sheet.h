@@ -1,0 +1,59 @@
+#pragma once
+// The three design sheets (kei3_b1 simple beam with point loads, kei3_b2
+// uniform load only, kei3_cg cantilever): one window class built from each
+// sheet's layout, with its input rules and its buttons wired to the engine.
+
+#include "beam_check.h"
+#include "report_services.h"
+#include "widget_sheet_access.h"
+
+#include <QWidget>
+
+namespace varnok::sheets {
+
+class InputRules;
+
+class DesignSheet final : public QWidget {
+    Q_OBJECT
+public:
+    /// Builds the window (a top-level window even when given a parent).
+    DesignSheet(ProgramState& state, SheetKind kind, reports::ReportServices services,
+                QWidget* parent = nullptr);
+    ~DesignSheet() override;
+
+    /// Shows the window and runs its set-up once: PrepareSheet, then the
+    /// instructions message (answered before this returns) and Text1 green.
+    /// Coming back to the window later (after a message box, a report screen,
+    /// another application) runs no set-up again.
+    void openSheet();
+
+    SheetKind kind() const { return kind_; }
+    /// How the engine, the reports and the tests reach the controls.
+    WidgetSheetAccess& access() { return access_; }
+
+signals:
+    /// "終了": the sheet has closed itself; the launcher is to open again.
+    void exitRequested();
+    /// The window's close box: the program is to end.
+    void closedByUser();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void wireButtons();
+    void calculate();
+    void stepSection(bool up);
+    void rerunCheck();
+    void print(std::string_view face);
+    void exitToLauncher();
+
+    ProgramState& state_;
+    SheetKind kind_;
+    reports::ReportServices services_;
+    WidgetSheetAccess access_;
+    InputRules* rules_ = nullptr; // owned as a child object
+    bool exiting_ = false;
+};
+
+} // namespace varnok::sheets

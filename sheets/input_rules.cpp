@@ -1,0 +1,150 @@
+#include "input_rules.h"
+
+#include "display_mask.h"
+#include "message_box.h"
+#include "qt_colour.h"
+#include "read_number.h"
+#include "sheet_texts.h"
+#include "widget_sheet_access.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
+#include <QWidget>
+
+namespace varnok::sheets {
+
+namespace {
+
+// Tab, Backtab, a click, a shortcut or a move made by the program: the user is
+// moving through the sheet. Activation and pop-ups only come and go.
+bool IsMoveWithinSheet(Qt::FocusReason reason) {
+    switch (reason) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::MouseFocusReason:
+    case Qt::ShortcutFocusReason:
+    case Qt::OtherFocusReason:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsEnter(const QKeyEvent& key) {
+    const auto mods = key.modifiers() & ~Qt::KeypadModifier;
+    return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) && mods == Qt::NoModifier;
+}
+
+} // namespace
+
+InputRules::InputRules(ProgramState& state, WidgetSheetAccess& sheet, QWidget& window, SheetKind kind)
+    : QObject(&window)
+    , state_(state)
+    , sheet_(sheet)
+    , window_(window)
+    , kind_(kind)
+    , chain_(ChainFor(kind)) {
+    for (int n : chain_.fields) {
+        if (QWidget* field = sheet_.control(FieldName(n))) {
+            fieldOf_.emplace(field, n);
+            field->installEventFilter(this);
+        }
+    }
+}
+
+bool InputRules::eventFilter(QObject* watched, QEvent* event) {
+    const auto it = fieldOf_.find(watched);
+    if (it == fieldOf_.end() || muted_ || inMessage_)
+        return false;
+    const int n = it->second;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (IsEnter(static_cast<QKeyEvent&>(*event))) {
+            enterPressed(n);
+            return true; // nothing is inserted
+        }
+        break;
+    case QEvent::FocusIn:
+        if (IsMoveWithinSheet(static_cast<QFocusEvent&>(*event).reason()))
+            fieldEntered(n);
+        break;
+    case QEvent::FocusOut:
+        if (IsLastInChain(chain_, n) && window_.isVisible() &&
+            IsMoveWithinSheet(static_cast<QFocusEvent&>(*event).reason()))
+            lastFieldLeft(n);
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void InputRules::enterPressed(int n) {
+    FieldValues& entries = state_.fieldValues;
+    const std::string name = FieldName(n);
+    if (n != 1) { // the member name is no number
+        entries.set(n, ReadNumber(sheet_.text(name)));
+        sheet_.setText(name, FormatMask(entries.get(n), texts::kTypingMask));
+    }
+    if (const auto total = TotalOnEnter(kind_, n, entries)) {
+        entries.set(total->field, total->value);
+        sheet_.setText(FieldName(total->field), FormatMask(total->value, texts::kTypingMask));
+    }
+    if (IsLastInChain(chain_, n)) {
+        sheet_.setBackColour(FieldName(chain_.whitenedOnLastEnter), colour::kIdle);
+        sheet_.setVisible("Command1", true);
+        // Leaving the last field brings the calculate prompt (lastFieldLeft).
+        sheet_.setFocus("Command1");
+        return;
+    }
+    const std::string next = FieldName(NextInChain(chain_, n));
+    sheet_.setBackColour(next, colour::kNextField);
+    sheet_.setFocus(next); // its focus rule turns it green
+}
+
+void InputRules::fieldEntered(int n) {
+    if (const int previous = PreviousInChain(chain_, n))
+        sheet_.setBackColour(FieldName(previous), colour::kIdle);
+    if (n == 2)
+        state_.memberName = sheet_.text("Text1");
+    if (n == 3) {
+        const double lb = ProposedBucklingLength(kind_, ReadNumber(sheet_.text("Text2")),
+                                                 state_.loadCase.caseNumber);
+        sheet_.setText("Text3", FormatMask(lb, texts::kProposalMask));
+    }
+    if (n == 1 && chain_.instructionsOnText1)
+        showMessage(texts::kInstructions, texts::kInstructionsTitle);
+    sheet_.setBackColour(FieldName(n), colour::kFocus);
+    selectAll(n);
+    if (n == 3)
+        sheet_.setVisible("Text23", true);
+}
+
+void InputRules::lastFieldLeft(int n) {
+    sheet_.setBackColour(FieldName(n), colour::kIdle);
+    sheet_.setVisible("Command1", true);
+    showMessage(texts::kCalculatePrompt, texts::kCalculateTitle);
+    sheet_.setFocus("Command1");
+}
+
+void InputRules::showMessage(std::string_view prompt, std::string_view title) {
+    inMessage_ = true;
+    ui::ShowMessage(&window_, ui::FromUtf8(prompt), ui::FromUtf8(title), ui::MessageIcon::Question);
+    inMessage_ = false;
+}
+
+void InputRules::selectAll(int n) {
+    auto* edit = qobject_cast<QLineEdit*>(sheet_.control(FieldName(n)));
+    if (edit == nullptr)
+        return;
+    edit->selectAll();
+    // A click places the cursor after the focus arrived; select again once it has.
+    QTimer::singleShot(0, edit, [edit] {
+        if (edit->hasFocus())
+            edit->selectAll();
+    });
+}
+
+} // namespace varnok::sheets

@@ -1,0 +1,54 @@
+#pragma once
+// The keyboard and focus rules of a sheet's field chain: Enter stores the entry
+// and moves on, the focus colours (green with the focus, yellow next, white
+// once passed), the running totals, the member name taken on entering Text2,
+// the proposed buckling length and the hint on entering Text3, the instructions
+// message on entering Text1 (where the sheet shows it there), and the calculate
+// prompt when the last field is left.
+//
+// Focus moves that are no move of the user's (the window losing or regaining
+// activation around a message box, a dialog or another application) run no
+// rule: returning to the sheet changes nothing the user typed.
+
+#include "beam_check.h"
+#include "chain_rules.h"
+
+#include <QObject>
+#include <map>
+
+class QWidget;
+
+namespace varnok::sheets {
+
+class WidgetSheetAccess;
+
+class InputRules final : public QObject {
+public:
+    /// Watches the chain fields of `window` (found through `sheet`).
+    InputRules(ProgramState& state, WidgetSheetAccess& sheet, QWidget& window, SheetKind kind);
+
+    /// Runs the focus-gained rule of Textn, as when the user moves there.
+    void fieldEntered(int n);
+    /// While muted, the chain's focus and key events are left to the fields.
+    void setMuted(bool muted) { muted_ = muted; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void enterPressed(int n);
+    void lastFieldLeft(int n);
+    void showMessage(std::string_view prompt, std::string_view title);
+    void selectAll(int n);
+
+    ProgramState& state_;
+    WidgetSheetAccess& sheet_;
+    QWidget& window_;
+    SheetKind kind_;
+    const ChainRules& chain_;
+    std::map<const QObject*, int> fieldOf_;
+    bool muted_ = false;
+    bool inMessage_ = false;
+};
+
+} // namespace varnok::sheets

@@ -1,0 +1,88 @@
+#include "widget_colours.h"
+
+#include "qt_colour.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QVariant>
+#include <QWidget>
+
+namespace varnok::sheets {
+
+namespace {
+
+constexpr const char* kBackProperty = "varnokBack";
+constexpr const char* kForeProperty = "varnokFore";
+
+std::optional<Rgb> Remembered(const QWidget& widget, const char* property) {
+    const QVariant v = widget.property(property);
+    if (!v.isValid())
+        return std::nullopt;
+    const QColor c = v.value<QColor>();
+    return Rgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+               static_cast<std::uint8_t>(c.blue())};
+}
+
+QString Css(Rgb c) { return QStringLiteral("rgb(%1,%2,%3)").arg(c.r).arg(c.g).arg(c.b); }
+
+// A push button's palette is ignored by most styles; a style sheet always shows.
+// The focus frame is drawn by the sheet too, because a styled button loses the
+// style's own focus rectangle.
+void RestyleButton(QAbstractButton& button) {
+    const Rgb back = BackOf(button).value_or(Rgb{225, 225, 225});
+    const Rgb fore = ForeOf(button).value_or(Rgb{0, 0, 0});
+    const Rgb pressed{static_cast<std::uint8_t>(back.r * 3 / 4), static_cast<std::uint8_t>(back.g * 3 / 4),
+                      static_cast<std::uint8_t>(back.b * 3 / 4)};
+    button.setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2;"
+                                        " border: 1px solid rgb(80,80,80); border-radius: 3px; }"
+                                        " QPushButton:focus { border: 2px solid black; }"
+                                        " QPushButton:pressed { background-color: %3; }")
+                             .arg(Css(back), Css(fore), Css(pressed)));
+}
+
+bool IsPushButton(const QWidget& widget) {
+    return qobject_cast<const QAbstractButton*>(&widget) != nullptr &&
+           qobject_cast<const QRadioButton*>(&widget) == nullptr;
+}
+
+bool IsTextBox(const QWidget& widget) {
+    return qobject_cast<const QLineEdit*>(&widget) != nullptr ||
+           qobject_cast<const QPlainTextEdit*>(&widget) != nullptr;
+}
+
+} // namespace
+
+void PaintBack(QWidget& widget, Rgb colour) {
+    widget.setProperty(kBackProperty, ui::ToQColor(colour));
+    if (IsPushButton(widget)) {
+        RestyleButton(static_cast<QAbstractButton&>(widget));
+        return;
+    }
+    QPalette p = widget.palette();
+    if (IsTextBox(widget)) {
+        p.setColor(QPalette::Base, ui::ToQColor(colour));
+    } else {
+        p.setColor(QPalette::Window, ui::ToQColor(colour));
+        widget.setAutoFillBackground(true);
+    }
+    widget.setPalette(p);
+}
+
+void PaintFore(QWidget& widget, Rgb colour) {
+    widget.setProperty(kForeProperty, ui::ToQColor(colour));
+    if (IsPushButton(widget)) {
+        RestyleButton(static_cast<QAbstractButton&>(widget));
+        return;
+    }
+    QPalette p = widget.palette();
+    p.setColor(IsTextBox(widget) ? QPalette::Text : QPalette::WindowText, ui::ToQColor(colour));
+    widget.setPalette(p);
+}
+
+std::optional<Rgb> BackOf(const QWidget& widget) { return Remembered(widget, kBackProperty); }
+std::optional<Rgb> ForeOf(const QWidget& widget) { return Remembered(widget, kForeProperty); }
+
+} // namespace varnok::sheets
