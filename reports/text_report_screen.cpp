@@ -61,6 +61,7 @@ TextReportScreen::TextReportScreen(SheetKind kind, QWidget* parent)
     notice_->setPlainText(QStringLiteral("デスクトップに出力します。\nファイル名は「部材名.TXT」\n"
                                          "同じなら上書きします。\n"));
     notice_->setReadOnly(true);
+    notice_->setTabChangesFocus(true); // Tab goes on to the buttons
     notice_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     notice_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     notice_->setStyleSheet(QStringLiteral("QPlainTextEdit { background-color: %1; color: black; }")
