@@ -17,12 +17,12 @@ namespace {
 using namespace std::string_view_literals;
 
 // Columns of the text file; the printed page moves every one ten to the right.
-constexpr int kLeft = 10;     // member name, diagrams, formulas
-constexpr int kSection = 12;  // section designation and the fb formula
-constexpr int kResult = 13;   // deflection results
-constexpr int kValues = 15;   // span, loads, section properties
+constexpr int kLeft = 10;      // member name, diagrams, formulas
+constexpr int kSection = 12;   // section designation and the fb formula
+constexpr int kResult = 13;    // deflection results
+constexpr int kValues = 15;    // span, loads, section properties
 constexpr int kSecondRow = 18; // second load row of the uniform-load sheet
-constexpr int kWeld = 8;      // the cantilever's weld-section line
+constexpr int kWeld = 8;       // the cantilever's weld-section line
 constexpr int kPageShift = 10;
 
 // A field text that means "no added load": the reports leave such a piece out.
@@ -104,16 +104,22 @@ constexpr std::array<std::string_view, 3> kBeamLines{"==================", "|   
                                                      "+-------Ｌ-------+"};
 constexpr std::array<std::string_view, 2> kUniformDiagramTop{"                  ",
                                                              "        ｗ        "};
-constexpr std::array<std::string_view, 6> kCantileverDiagram{
-    "||            Ｐ", "||     ｗ     ↓", "||=============",
-    "||            |",   "|+-----Ｌ-----+",  "||             "};
+constexpr std::array<std::string_view, 6> kCantileverDiagram{"||            Ｐ", "||     ｗ     ↓",
+                                                             "||=============",  "||            |",
+                                                             "|+-----Ｌ-----+",  "||             "};
 
 // The verdict pieces state the sheet's own verdict and the limit in force.
-constexpr std::string_view Sign(bool passes) { return passes ? "＜" : "＞"; }
-constexpr std::string_view Verdict(bool passes) { return passes ? "【ＯＫ】" : "【ＮＧ】"; }
+constexpr std::string_view Sign(bool passes) {
+    return passes ? "＜" : "＞";
+}
+constexpr std::string_view Verdict(bool passes) {
+    return passes ? "【ＯＫ】" : "【ＮＧ】";
+}
 // The letter O keeps "1.O" text for the formatter; "1.5" is text to it as well
 // (digits 1 to 9 and a second point are copied).
-constexpr std::string_view Limit(bool longTerm) { return longTerm ? "1.O" : "1.5"; }
+constexpr std::string_view Limit(bool longTerm) {
+    return longTerm ? "1.O" : "1.5";
+}
 
 std::string RatioMask(std::string_view bar, bool passes, bool longTerm) {
     std::string m(bar);
@@ -269,7 +275,8 @@ bool UniformLoad(LineList& out, const Inputs& in) {
     out.empty();
 
     // First row: area load × width (+ added load); the line keeps its trailing blank.
-    std::string first = FormatMask(in.field(4), mask::kAreaLoadW) + FormatMask(in.field(5), mask::kTimes);
+    std::string first =
+        FormatMask(in.field(4), mask::kAreaLoadW) + FormatMask(in.field(5), mask::kTimes);
     const bool firstAdded = in.shows("Text6");
     if (firstAdded)
         first += FormatMask(in.field(6), mask::kPlus);
@@ -355,9 +362,15 @@ Report BuildReport(const ProgramState& state, const SheetAccess& sheet, SheetKin
         out.empty();
     bool complete = false;
     switch (kind) {
-    case SheetKind::kei3_b1: complete = SimpleBeam(out, in); break;
-    case SheetKind::kei3_b2: complete = UniformLoad(out, in); break;
-    case SheetKind::kei3_cg: complete = Cantilever(out, in); break;
+    case SheetKind::kei3_b1:
+        complete = SimpleBeam(out, in);
+        break;
+    case SheetKind::kei3_b2:
+        complete = UniformLoad(out, in);
+        break;
+    case SheetKind::kei3_cg:
+        complete = Cantilever(out, in);
+        break;
     }
     Report report{out.take(), complete};
     if (target == ReportTarget::PrintedPage) {

@@ -108,10 +108,9 @@ NameCheck CheckMemberName(const QString& memberName, FileNameRules rules) {
         !s.isEmpty())
         return {NameProblem::ControlCharacter, s};
     if (rules == FileNameRules::Windows) {
-        if (QString s = Offending(memberName,
-                                  [](const QString& c) {
-                                      return c.size() == 1 && kWindowsForbidden.contains(c[0]);
-                                  });
+        if (QString s = Offending(
+                memberName,
+                [](const QString& c) { return c.size() == 1 && kWindowsForbidden.contains(c[0]); });
             !s.isEmpty())
             return {NameProblem::ForbiddenCharacter, s};
         if (IsWindowsDeviceName(memberName))

@@ -49,8 +49,8 @@ bool WriteReport(QWidget* parent, const ProgramState& state, const SheetAccess& 
 
 } // namespace
 
-void RunTextReport(QWidget* sheetWindow, ProgramState& state, const SheetAccess& sheet, SheetKind kind,
-                   ReportServices services) {
+void RunTextReport(QWidget* sheetWindow, ProgramState& state, const SheetAccess& sheet,
+                   SheetKind kind, ReportServices services) {
     const QString memberName = ui::FromUtf8(state.memberName);
     if (const NameCheck check = CheckMemberName(memberName); !check.ok()) {
         ui::ShowMessage(sheetWindow, NameProblemMessage(memberName, check), kNameProblemTitle,

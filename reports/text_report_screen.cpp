@@ -11,18 +11,23 @@ namespace varnok::reports {
 namespace {
 
 // The screen is laid out in twips, 15 to the pixel.
-constexpr int Px(int twips) { return twips / 15; }
+constexpr int Px(int twips) {
+    return twips / 15;
+}
 
-constexpr Rgb kGround{128, 128, 128};      // dark grey
-constexpr Rgb kNotice{128, 255, 128};      // light green
+constexpr Rgb kGround{128, 128, 128};            // dark grey
+constexpr Rgb kNotice{128, 255, 128};            // light green
 constexpr Rgb kStartButton = colour::kCalculate; // orange
-constexpr Rgb kCancelButton{0, 255, 0};    // green
+constexpr Rgb kCancelButton{0, 255, 0};          // green
 
 QString ObjectNameFor(SheetKind kind) {
     switch (kind) {
-    case SheetKind::kei3_b1: return QStringLiteral("s_txt1");
-    case SheetKind::kei3_b2: return QStringLiteral("s_txt2");
-    case SheetKind::kei3_cg: return QStringLiteral("s_txt3");
+    case SheetKind::kei3_b1:
+        return QStringLiteral("s_txt1");
+    case SheetKind::kei3_b2:
+        return QStringLiteral("s_txt2");
+    case SheetKind::kei3_cg:
+        return QStringLiteral("s_txt3");
     }
     return {};
 }

@@ -14,7 +14,8 @@ using namespace varnok;
 void BM_BuildReport(benchmark::State& state) {
     const testing::Scenario s = testing::CantileverWeldFailLong();
     for (auto _ : state)
-        benchmark::DoNotOptimize(reports::BuildReport(s.state, s.sheet, s.kind, reports::ReportTarget::TextFile));
+        benchmark::DoNotOptimize(
+            reports::BuildReport(s.state, s.sheet, s.kind, reports::ReportTarget::TextFile));
 }
 BENCHMARK(BM_BuildReport);
 

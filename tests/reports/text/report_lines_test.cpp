@@ -16,7 +16,9 @@
 namespace varnok::reports {
 
 // Readable failures: "column:[text]".
-void PrintTo(const ReportLine& line, std::ostream* os) { *os << line.column << ":[" << line.text << "]"; }
+void PrintTo(const ReportLine& line, std::ostream* os) {
+    *os << line.column << ":[" << line.text << "]";
+}
 
 namespace {
 
@@ -58,7 +60,8 @@ TEST_P(GoldenReport, FileMatchesTheHandTypedReportByteForByte) {
     ASSERT_TRUE(encoded.ok()) << encoded.unencodable.toStdString();
     const QByteArray expected = Golden(s.golden);
     ASSERT_FALSE(expected.isEmpty()) << s.golden;
-    EXPECT_TRUE(encoded.bytes == expected) << s.golden << ": " << FirstDifference(encoded.bytes, expected);
+    EXPECT_TRUE(encoded.bytes == expected)
+        << s.golden << ": " << FirstDifference(encoded.bytes, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -83,7 +86,7 @@ TEST(ReportLines, SimpleBeamWithoutAPointLoadCaseHasNoDiagram) {
 
 TEST(ReportLines, AddedLoadPieceDependsOnTheFieldTextNotOnTheValue) {
     Scenario s = testing::FourPointsDeflectionFail(); // Text6 and Text11 show 0.000
-    s.sheet.setText("Text6", "0");                   // a plain 0 typed after the calculation
+    s.sheet.setText("Text6", "0");                    // a plain 0 typed after the calculation
     s.sheet.setText("Text11", "");
     const ReportLines lines = Build(s).lines;
     EXPECT_EQ(lines[16].text, "ｗ ＝ 4.000 × 2.500 ＋ 0.000 ＝ 10.000 kN/m");
@@ -154,10 +157,14 @@ TEST(PrintedPage, UniformLoadPageHasItsOwnPropertyMarksLastLineAndLoadSpacing) {
         const bool firstAdded = s.sheet.text("Text6") != "0.000";
         ReportLines expected = Shifted(Build(s).lines);
         // Page lines: 1 extra on top, so file line n is page index n.
-        expected[29].text = "断面性能　･ ib＝" + expected[29].text.substr(expected[29].text.find("＝") + 3);
-        expected[30].text = "　　　　　･ η＝" + expected[30].text.substr(expected[30].text.find("＝") + 3);
-        expected[31].text = "　　　　　･ Zx＝" + expected[31].text.substr(expected[31].text.find("＝") + 3);
-        expected[32].text = "　　　　　･ Ix＝" + expected[32].text.substr(expected[32].text.find("＝") + 3);
+        expected[29].text =
+            "断面性能　･ ib＝" + expected[29].text.substr(expected[29].text.find("＝") + 3);
+        expected[30].text =
+            "　　　　　･ η＝" + expected[30].text.substr(expected[30].text.find("＝") + 3);
+        expected[31].text =
+            "　　　　　･ Zx＝" + expected[31].text.substr(expected[31].text.find("＝") + 3);
+        expected[32].text =
+            "　　　　　･ Ix＝" + expected[32].text.substr(expected[32].text.find("＝") + 3);
         std::string& last = expected[51].text; // eleven blanks before 3OO, not ten
         const std::size_t limit = last.find("3OO");
         last = last.substr(0, limit) + " " + last.substr(limit);
@@ -168,7 +175,8 @@ TEST(PrintedPage, UniformLoadPageHasItsOwnPropertyMarksLastLineAndLoadSpacing) {
         EXPECT_EQ(page.lines, expected) << s.golden;
     }
     // Spelled out once: the four property lines of the page.
-    const ReportLines page = Build(testing::UniformBothRowsLongPass(), ReportTarget::PrintedPage).lines;
+    const ReportLines page =
+        Build(testing::UniformBothRowsLongPass(), ReportTarget::PrintedPage).lines;
     EXPECT_EQ(page[30], (ReportLine{25, "断面性能　･ ib＝2.60 cm"}));
     EXPECT_EQ(page[31], (ReportLine{25, "　　　　　･ η＝6.49"}));
     EXPECT_EQ(page[32], (ReportLine{25, "　　　　　･ Zx＝184.0 cm3"}));

@@ -14,7 +14,9 @@
 namespace varnok::reports {
 namespace {
 
-QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
+QString Q(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 TEST(MemberName, OrdinaryNamesAreAccepted) {
     for (const char* name : {"", "B1", "2F-B1 小梁", "片持梁 C1", "a.b", "...", "Ｇ４①", "CON1"}) {
@@ -29,15 +31,14 @@ TEST(MemberName, NamesThatWouldLeaveTheFolderOrAreNoFileNameAreRefused) {
         NameProblem problem;
         const char* characters;
     };
-    for (const Case& c : {Case{"a/b", NameProblem::PathSeparator, "/"},
-                          Case{"..\\..\\x/y/z", NameProblem::PathSeparator, "\\/"},
-                          Case{"/", NameProblem::PathSeparator, "/"},
-                          Case{".", NameProblem::DotName, "."},
-                          Case{"..", NameProblem::DotName, ".."},
-                          Case{"B1\n", NameProblem::ControlCharacter, "\n"},
-                          Case{"a\tb\x7f", NameProblem::ControlCharacter, "\t\x7f"},
-                          Case{"𠮷野家", NameProblem::NotShiftJis, "𠮷"},
-                          Case{"café 한국", NameProblem::NotShiftJis, "é한국"}}) {
+    for (const Case& c :
+         {Case{"a/b", NameProblem::PathSeparator, "/"},
+          Case{"..\\..\\x/y/z", NameProblem::PathSeparator, "\\/"},
+          Case{"/", NameProblem::PathSeparator, "/"}, Case{".", NameProblem::DotName, "."},
+          Case{"..", NameProblem::DotName, ".."}, Case{"B1\n", NameProblem::ControlCharacter, "\n"},
+          Case{"a\tb\x7f", NameProblem::ControlCharacter, "\t\x7f"},
+          Case{"𠮷野家", NameProblem::NotShiftJis, "𠮷"},
+          Case{"café 한국", NameProblem::NotShiftJis, "é한국"}}) {
         for (FileNameRules rules : {FileNameRules::Posix, FileNameRules::Windows}) {
             const NameCheck check = CheckMemberName(Q(c.name), rules);
             EXPECT_EQ(check.problem, c.problem) << c.name;
@@ -54,7 +55,8 @@ TEST(MemberName, WindowsRulesAddItsForbiddenCharactersAndDeviceNames) {
         EXPECT_TRUE(CheckMemberName(Q(name), FileNameRules::Posix).ok()) << name;
     }
     for (const char* name : {"CON", "nul", "Com1", "LPT9"})
-        EXPECT_EQ(CheckMemberName(Q(name), FileNameRules::Windows).problem, NameProblem::ReservedName)
+        EXPECT_EQ(CheckMemberName(Q(name), FileNameRules::Windows).problem,
+                  NameProblem::ReservedName)
             << name;
     EXPECT_TRUE(CheckMemberName(Q("COM0"), FileNameRules::Windows).ok());
 }
@@ -69,11 +71,6 @@ TEST(MemberName, MessageSaysWhichCharactersAreInTheWay) {
     EXPECT_TRUE(sjis.contains(Q("「𠮷」"))) << sjis.toStdString();
     for (const char* name : {"..", "a\nb"})
         EXPECT_FALSE(NameProblemMessage(Q(name), CheckMemberName(Q(name))).isEmpty()) << name;
-}
-
-TEST(ReportFile, PathIsTheFolderTheMemberNameAndTxt) {
-    EXPECT_EQ(ReportFilePath(Q("/home/u/Desktop"), Q("小梁 B1")), Q("/home/u/Desktop/小梁 B1.TXT"));
-    EXPECT_EQ(ReportFilePath(Q("/home/u/Desktop"), QString()), Q("/home/u/Desktop/.TXT"));
 }
 
 TEST(ReportFile, EncodingPutsBlanksBeforeColumnsAndEndsEveryLineWithCrLf) {
@@ -156,18 +153,12 @@ TEST_F(ReportFileOnDisk, ReadOnlyFolderKeepsTheOldReportAndSaysWhy) {
     QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     const FileOutcome outcome = WriteReportFile(file, "new\r\n");
     const FileOutcome fresh = EnsureReportFileExists(path("other.TXT"));
-    QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                           QFileDevice::ExeOwner);
+    QFile::setPermissions(dir_.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_FALSE(outcome.ok);
     EXPECT_FALSE(outcome.reason.isEmpty());
     EXPECT_FALSE(fresh.ok);
     EXPECT_EQ(read(file), QByteArray("old\r\n"));
-}
-
-TEST(ReportFile, WriteFailureMessageNamesTheFileAndTheReason) {
-    const QString text = WriteFailureMessage(Q("/d/B1.TXT"), Q("書き込みの権限がありません。"));
-    EXPECT_TRUE(text.contains(Q("B1.TXT")));
-    EXPECT_TRUE(text.contains(Q("書き込みの権限がありません。")));
 }
 
 } // namespace

@@ -23,7 +23,9 @@ namespace {
 
 using testing::Scenario;
 
-QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
+QString Q(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 class RecordingEditor final : public EditorLauncher {
 public:
@@ -93,7 +95,9 @@ private:
     QByteArray savedConfig_;
 };
 
-TEST_F(TextReportFlow, DesktopFolderIsTheOneQtNames) { EXPECT_EQ(ReportFolder(), desktop_); }
+TEST_F(TextReportFlow, DesktopFolderIsTheOneQtNames) {
+    EXPECT_EQ(ReportFolder(), desktop_);
+}
 
 TEST_F(TextReportFlow, StartWritesTheReportAndOpensTheEditorOnIt) {
     for (Scenario s : {testing::TwoPointsLongPass(), testing::UniformBothRowsLongPass(),
@@ -157,9 +161,9 @@ TEST_F(TextReportFlow, MemberNameThatIsNoFileNameIsRefusedBeforeAnythingHappens)
         const char* name;
         const char* shown; // what the message must name
     };
-    for (const Case& c : {Case{"../../etc/B1", "「/」"}, Case{"..", "「..」"},
-                          Case{"a\\b", "「\\」"}, Case{"B1\t", "制御文字"},
-                          Case{"𠮷野家", "「𠮷」"}}) {
+    for (const Case& c :
+         {Case{"../../etc/B1", "「/」"}, Case{"..", "「..」"}, Case{"a\\b", "「\\」"},
+          Case{"B1\t", "制御文字"}, Case{"𠮷野家", "「𠮷」"}}) {
         clearMessages();
         Scenario s = testing::TwoPointsLongPass();
         s.state.memberName = c.name;
@@ -187,7 +191,8 @@ TEST_F(TextReportFlow, DesktopThatCannotBeAFolderIsReportedAndTheEditorStaysShut
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].title, Q("ファイルに書き込めません"));
     EXPECT_EQ(messages()[0].icon, QMessageBox::Warning);
-    EXPECT_TRUE(messages()[0].text.contains(Q("2F-B1 小梁.TXT"))) << messages()[0].text.toStdString();
+    EXPECT_TRUE(messages()[0].text.contains(Q("2F-B1 小梁.TXT")))
+        << messages()[0].text.toStdString();
     EXPECT_TRUE(screens_.empty());
     EXPECT_TRUE(editor_.started.empty());
 }
@@ -214,8 +219,8 @@ TEST_F(TextReportFlow, ReadOnlyDesktopIsReported) {
     Scenario s = testing::TwoPointsLongPass();
     answerScreen("Command1");
     run(s);
-    QFile::setPermissions(desktop_, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                        QFileDevice::ExeOwner);
+    QFile::setPermissions(desktop_,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].title, Q("ファイルに書き込めません"));
     EXPECT_TRUE(editor_.started.empty());
@@ -238,10 +243,11 @@ TEST_F(TextReportFlow, SectionRowOutsideTheCatalogueKeepsTheLinesSoFarAndSaysSo)
         const char* message;
         int lines;
     };
-    for (const Case& c : {Case{testing::TwoPointsLongPass, "出力中止！入力データを確認して下さい。", 26},
-                          Case{testing::UniformBothRowsLongPass, "出力中止！入力データを確認して下さい。", 26},
-                          Case{testing::CantileverShortPass,
-                               "出力処理を中止します。入力データを確認して下さい。", 28}}) {
+    for (const Case& c :
+         {Case{testing::TwoPointsLongPass, "出力中止！入力データを確認して下さい。", 26},
+          Case{testing::UniformBothRowsLongPass, "出力中止！入力データを確認して下さい。", 26},
+          Case{testing::CantileverShortPass, "出力処理を中止します。入力データを確認して下さい。",
+               28}}) {
         clearMessages();
         Scenario s = c.make();
         s.state.beamCheck.currentSection = 0;
@@ -269,8 +275,9 @@ TEST_F(TextReportScreenLook, ScreenCarriesItsNamesTextsSizeAndColours) {
     auto* start = screen.findChild<QPushButton*>("Command1");
     auto* cancel = screen.findChild<QPushButton*>("Command2");
     ASSERT_TRUE(notice && start && cancel);
-    EXPECT_EQ(notice->toPlainText(),
-              Q("デスクトップに出力します。\nファイル名は「部材名.TXT」\n同じなら上書きします。\n"));
+    EXPECT_EQ(
+        notice->toPlainText(),
+        Q("デスクトップに出力します。\nファイル名は「部材名.TXT」\n同じなら上書きします。\n"));
     EXPECT_TRUE(notice->isReadOnly());
     EXPECT_EQ(start->text(), Q("出力開始  [クリック]"));
     EXPECT_EQ(cancel->text(), Q("中止[Esc]"));
@@ -285,7 +292,8 @@ TEST_F(TextReportScreenLook, ScreenCarriesItsNamesTextsSizeAndColours) {
     EXPECT_EQ(shot.pixelColor(start->geometry().center() + QPoint(0, 12)), QColor(255, 128, 0));
     EXPECT_EQ(shot.pixelColor(cancel->geometry().center() + QPoint(0, 12)), QColor(0, 255, 0));
     EXPECT_EQ(shot.pixelColor(2, 2), QColor(128, 128, 128));
-    EXPECT_EQ(shot.pixelColor(notice->geometry().bottomRight() - QPoint(4, 4)), QColor(128, 255, 128));
+    EXPECT_EQ(shot.pixelColor(notice->geometry().bottomRight() - QPoint(4, 4)),
+              QColor(128, 255, 128));
 }
 
 TEST_F(TextReportScreenLook, TabOrderIsNoticeCancelStart) {
@@ -303,9 +311,9 @@ TEST_F(TextReportScreenLook, TabOrderIsNoticeCancelStart) {
 }
 
 TEST_F(TextReportScreenLook, EnterStartsAndEscCancelsFromTheNotice) {
-    for (auto [key, result] : {std::pair{Qt::Key_Return, QDialog::Accepted},
-                               std::pair{Qt::Key_Enter, QDialog::Accepted},
-                               std::pair{Qt::Key_Escape, QDialog::Rejected}}) {
+    for (auto [key, result] :
+         {std::pair{Qt::Key_Return, QDialog::Accepted}, std::pair{Qt::Key_Enter, QDialog::Accepted},
+          std::pair{Qt::Key_Escape, QDialog::Rejected}}) {
         TextReportScreen screen(SheetKind::kei3_cg);
         onDialog([key](QWidget* dialog) {
             QWidget* notice = dialog->findChild<QWidget*>("Text1");
