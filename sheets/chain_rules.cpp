@@ -45,12 +45,15 @@ int PreviousInChain(const ChainRules& chain, int n) {
     return i && *i > 0 ? chain.fields[*i - 1] : 0;
 }
 
-bool IsLastInChain(const ChainRules& chain, int n) { return !chain.fields.empty() && chain.fields.back() == n; }
+bool IsLastInChain(const ChainRules& chain, int n) {
+    return !chain.fields.empty() && chain.fields.back() == n;
+}
 
 std::optional<TotalStep> TotalOnEnter(SheetKind kind, int field, const FieldValues& e) {
     if (kind == SheetKind::kei3_b2) {
         if (field == 9)
-            return TotalStep{10, ((e.get(5) * e.get(4) + e.get(6)) + e.get(8) * e.get(7)) + e.get(9)};
+            return TotalStep{10,
+                             ((e.get(5) * e.get(4) + e.get(6)) + e.get(8) * e.get(7)) + e.get(9)};
         return std::nullopt;
     }
     if (field == 6)
@@ -66,6 +69,8 @@ double ProposedBucklingLength(SheetKind kind, double span, int caseNumber) {
     return span / caseNumber;
 }
 
-std::string FieldName(int n) { return "Text" + std::to_string(n); }
+std::string FieldName(int n) {
+    return "Text" + std::to_string(n);
+}
 
 } // namespace varnok::sheets

@@ -13,7 +13,8 @@
 namespace varnok::sheets {
 
 struct ChainRules {
-    std::span<const int> fields; // Text numbers in chain order; the calculate button follows the last
+    std::span<const int>
+        fields; // Text numbers in chain order; the calculate button follows the last
     /// Painted white by Enter in the last field: the last field itself, or on the
     /// uniform-load sheet its total Text10 (the last field whitens when it loses the focus).
     int whitenedOnLastEnter = 0;
@@ -25,7 +26,8 @@ const ChainRules& ChainFor(SheetKind kind);
 
 /// Position of field n in the chain, or none.
 std::optional<std::size_t> ChainIndex(const ChainRules& chain, int n);
-/// The field after / before n; 0 when n is the last (the calculate button follows), the first, or outside.
+/// The field after / before n; 0 when n is the last (the calculate button follows), the first, or
+/// outside.
 int NextInChain(const ChainRules& chain, int n);
 int PreviousInChain(const ChainRules& chain, int n);
 bool IsLastInChain(const ChainRules& chain, int n);

@@ -46,7 +46,8 @@ void DesignSheet::wireButtons() {
     onClick("Command6", [this] { stepSection(true); });
     onClick("Command7", [this] { stepSection(false); });
     onClick("Command5", [this] { exitToLauncher(); });
-    onClick("Command9", [this] { reports::RunTextReport(this, state_, access_, kind_, services_); });
+    onClick("Command9",
+            [this] { reports::RunTextReport(this, state_, access_, kind_, services_); });
     onClick("Command3", [this] { print("G"); });
     onClick("Command4", [this] { print("M"); });
     // clicked, not toggled: only the user's click runs the check again.
@@ -95,7 +96,9 @@ void DesignSheet::stepSection(bool up) {
     RunSectionRecheck(state_, access_, kind_);
 }
 
-void DesignSheet::rerunCheck() { RunFullCheck(state_, access_, kind_); }
+void DesignSheet::rerunCheck() {
+    RunFullCheck(state_, access_, kind_);
+}
 
 void DesignSheet::print(std::string_view face) {
     access_.setText("Text40", face);

@@ -39,7 +39,8 @@ bool IsEnter(const QKeyEvent& key) {
 
 } // namespace
 
-InputRules::InputRules(ProgramState& state, WidgetSheetAccess& sheet, QWidget& window, SheetKind kind)
+InputRules::InputRules(ProgramState& state, WidgetSheetAccess& sheet, QWidget& window,
+                       SheetKind kind)
     : QObject(&window)
     , state_(state)
     , sheet_(sheet)

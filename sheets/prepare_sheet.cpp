@@ -1,8 +1,8 @@
 #include "prepare_sheet.h"
 
+#include "chain_rules.h"
 #include "diagram_images.h"
 #include "qt_colour.h"
-#include "chain_rules.h"
 #include "widget_sheet_access.h"
 
 #include <QLabel>

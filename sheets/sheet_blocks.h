@@ -16,16 +16,20 @@ inline constexpr int kLoadsTop = 84;
 inline constexpr int kMomentTop = 190;
 inline constexpr int kSectionTop = 244;
 inline constexpr int kBendingTop = 330;
-inline constexpr int kWeldTop = 420;     // cantilever only
+inline constexpr int kWeldTop = 420;       // cantilever only
 inline constexpr int kDeflectionGap = 108; // from the block above the deflection to the deflection
-inline constexpr int kFooterGap = 62;    // from the deflection to the output buttons
+inline constexpr int kFooterGap = 62;      // from the deflection to the output buttons
 
 // Columns of the load rows: fields at a fixed pitch, the operators between them.
 inline constexpr int kLeadX = 128;
 inline constexpr int kFieldW = 64;
 inline constexpr int kTotalW = 70;
-constexpr int Col(int i) { return 160 + 84 * i; }
-constexpr int Op(int i) { return Col(i) + kFieldW; } // the operator after column i
+constexpr int Col(int i) {
+    return 160 + 84 * i;
+}
+constexpr int Op(int i) {
+    return Col(i) + kFieldW;
+} // the operator after column i
 inline constexpr int kOpW = 20;
 
 constexpr ControlSpec Operator(std::string_view name, std::string_view text, int x, int y) {
@@ -54,7 +58,9 @@ inline constexpr std::array kHeader{
 /// The diagram left of the load rows, the calculate button and the Tab hint at their right.
 inline constexpr std::array kLoadSides{
     Make(ControlKind::Picture, "Picture1", "s_b1.gif", 10, 6, 110, 75), // the design-time picture
-    Button("Command1", "計算", 636, 10, 110, 36, colour::kCalculate).font(kLargePixels, true).hidden(),
+    Button("Command1", "計算", 636, 10, 110, 36, colour::kCalculate)
+        .font(kLargePixels, true)
+        .hidden(),
     Hint("Text23", "！入力不要欄は\r\n[Tab]キーで通過\r\n", 626, 52, 130, 42)
         .colours(std::nullopt, colour::kHintGreen)
         .hidden(),
@@ -156,7 +162,9 @@ inline constexpr std::array kBendingRows{
     Display("Text28", 434, 43, 66),
     Label("Label62", "＜", 504, 43, 24).aligned(Align::Centre),
     Display("Text29", 530, 43, 40, "1.0"),
-    Label("Label63", "ＯＫ", 578, 40, 60, 28).font(kLargePixels, true).colours(colour::kVerdictOk, std::nullopt),
+    Label("Label63", "ＯＫ", 578, 40, 60, 28)
+        .font(kLargePixels, true)
+        .colours(colour::kVerdictOk, std::nullopt),
 };
 
 /// The cantilever's weld-section check: Ze, fbe and the ratio M / (Ze·fb).
@@ -188,7 +196,9 @@ inline constexpr std::array kWeldRows{
     Display("Text16", 434, 43, 66),
     Label("Label86", "＜", 504, 43, 24).aligned(Align::Centre),
     Display("Text15", 530, 43, 40, "1.0"),
-    Label("Label82", "ＯＫ", 578, 40, 60, 28).font(kLargePixels, true).colours(colour::kVerdictOk, std::nullopt),
+    Label("Label82", "ＯＫ", 578, 40, 60, 28)
+        .font(kLargePixels, true)
+        .colours(colour::kVerdictOk, std::nullopt),
 };
 
 /// "δ＝ 5·w·L⁴ / 384·E·I" of the simple beams.
@@ -239,7 +249,9 @@ inline constexpr std::array kDeflectionResult{
     Label("Label79", "Ｌ", 234, 0, 44).aligned(Align::Centre),
     Bar("Line9", 234, 24, 44),
     Fixed("Text34", "300", 234, 27, 44),
-    Label("Label80", "ＯＫ", 284, 10, 60, 28).font(kLargePixels, true).colours(colour::kVerdictOk, std::nullopt),
+    Label("Label80", "ＯＫ", 284, 10, 60, 28)
+        .font(kLargePixels, true)
+        .colours(colour::kVerdictOk, std::nullopt),
 };
 
 /// The four output buttons at the bottom right and the hidden typeface flag.

@@ -1,7 +1,7 @@
 #include "sheet_builder.h"
 
-#include "fonts.h"
 #include "diagram_images.h"
+#include "fonts.h"
 #include "qt_colour.h"
 #include "widget_colours.h"
 
@@ -46,7 +46,8 @@ Qt::Alignment AlignmentOf(const ControlSpec& spec) {
             a = Align::Left;
         }
     }
-    const Qt::Alignment vertical = spec.kind == ControlKind::Exponent ? Qt::AlignTop : Qt::AlignVCenter;
+    const Qt::Alignment vertical =
+        spec.kind == ControlKind::Exponent ? Qt::AlignTop : Qt::AlignVCenter;
     switch (a) {
     case Align::Centre:
         return Qt::AlignHCenter | vertical;
@@ -192,7 +193,8 @@ void BuildSheet(QWidget& window, const SheetLayout& layout) {
             if (spec.kind == ControlKind::Frame)
                 frames.emplace(spec.name, w);
             if (spec.kind == ControlKind::Picture && spec.name == "Picture1")
-                static_cast<QLabel*>(w)->setPixmap(images::EmbeddedDiagram(ui::FromUtf8(spec.text)));
+                static_cast<QLabel*>(w)->setPixmap(
+                    images::EmbeddedDiagram(ui::FromUtf8(spec.text)));
             w->setVisible(spec.visible);
         }
     }

@@ -23,11 +23,11 @@ enum class ControlKind {
     Fixed,    // fixed figure drawn on the form (fraction digits, limits): no box
     Hint,     // hint box: yellow, never takes the focus
     Button,
-    Option,   // option button inside a frame
-    Frame,    // framed group of option buttons
-    Picture,  // the loading diagram
-    Line,     // fraction bar
-    Hidden,   // hidden field (the print typeface flag)
+    Option,  // option button inside a frame
+    Frame,   // framed group of option buttons
+    Picture, // the loading diagram
+    Line,    // fraction bar
+    Hidden,  // hidden field (the print typeface flag)
 };
 
 enum class Align { Default, Left, Centre, Right };
@@ -39,10 +39,10 @@ struct Rect {
     int h = 0;
 };
 
-inline constexpr int kRowHeight = 22;       // px, one text line of the form
-inline constexpr int kTextPixels = 14;      // px, the form's face
-inline constexpr int kSmallPixels = 11;     // px, exponents and headings
-inline constexpr int kLargePixels = 20;     // px, titles and verdicts
+inline constexpr int kRowHeight = 22;   // px, one text line of the form
+inline constexpr int kTextPixels = 14;  // px, the form's face
+inline constexpr int kSmallPixels = 11; // px, exponents and headings
+inline constexpr int kLargePixels = 20; // px, titles and verdicts
 
 struct ControlSpec {
     std::string_view name;
@@ -92,8 +92,8 @@ struct ControlSpec {
     }
 };
 
-constexpr ControlSpec Make(ControlKind kind, std::string_view name, std::string_view text, int x, int y,
-                           int w, int h) {
+constexpr ControlSpec Make(ControlKind kind, std::string_view name, std::string_view text, int x,
+                           int y, int w, int h) {
     ControlSpec c;
     c.name = name;
     c.kind = kind;
@@ -107,18 +107,22 @@ constexpr ControlSpec Label(std::string_view name, std::string_view text, int x,
 }
 /// A heading over a field: small face, centred.
 constexpr ControlSpec Heading(std::string_view name, std::string_view text, int x, int y, int w) {
-    return Make(ControlKind::Label, name, text, x, y, w, 16).font(kSmallPixels).aligned(Align::Centre);
+    return Make(ControlKind::Label, name, text, x, y, w, 16)
+        .font(kSmallPixels)
+        .aligned(Align::Centre);
 }
 constexpr ControlSpec Exponent(std::string_view name, std::string_view text, int x, int y) {
     return Make(ControlKind::Exponent, name, text, x, y, 12, 14);
 }
-constexpr ControlSpec Field(std::string_view name, int x, int y, int w, std::string_view text = {}) {
+constexpr ControlSpec Field(std::string_view name, int x, int y, int w,
+                            std::string_view text = {}) {
     return Make(ControlKind::Field, name, text, x, y, w, kRowHeight);
 }
 constexpr ControlSpec Total(std::string_view name, int x, int y, int w) {
     return Make(ControlKind::Total, name, {}, x, y, w, kRowHeight);
 }
-constexpr ControlSpec Display(std::string_view name, int x, int y, int w, std::string_view text = {}) {
+constexpr ControlSpec Display(std::string_view name, int x, int y, int w,
+                              std::string_view text = {}) {
     return Make(ControlKind::Display, name, text, x, y, w, kRowHeight);
 }
 constexpr ControlSpec Fixed(std::string_view name, std::string_view text, int x, int y, int w) {
@@ -128,8 +132,8 @@ constexpr ControlSpec Hint(std::string_view name, std::string_view text, int x, 
                            int h = kRowHeight) {
     return Make(ControlKind::Hint, name, text, x, y, w, h);
 }
-constexpr ControlSpec Button(std::string_view name, std::string_view text, int x, int y, int w, int h,
-                             Rgb back) {
+constexpr ControlSpec Button(std::string_view name, std::string_view text, int x, int y, int w,
+                             int h, Rgb back) {
     return Make(ControlKind::Button, name, text, x, y, w, h).colours(std::nullopt, back);
 }
 constexpr ControlSpec Option(std::string_view name, std::string_view text, int x, int y, int w,
@@ -157,8 +161,8 @@ struct SheetLayout {
     std::string_view caption;    // the window's title
     int width = 0;
     int height = 0;
-    std::optional<Rgb> ground;   // the window's back colour; none keeps the platform's
-    Rgb displayBack;             // the back colour of the result fields
+    std::optional<Rgb> ground; // the window's back colour; none keeps the platform's
+    Rgb displayBack;           // the back colour of the result fields
     std::span<const Block> blocks;
     std::span<const std::string_view> tabOrder;
 };

@@ -54,7 +54,10 @@ constexpr std::array kMomentRows{
 };
 
 constexpr std::array kSectionOwnRows{
-    Display("Text18", 124, 12, 232).font(16, true).aligned(Align::Left).colours(Rgb{0, 255, 0}, kBlack),
+    Display("Text18", 124, 12, 232)
+        .font(16, true)
+        .aligned(Align::Left)
+        .colours(Rgb{0, 255, 0}, kBlack),
     Button("Command6", "↑", 370, 18, 30, 28, colour::kCalculate).font(16, true),
     Button("Command7", "↓", 404, 18, 30, 28, colour::kCalculate).font(16, true),
     Hint("Text37", "←↑結果により断面変更", 440, 20, 160),
@@ -82,15 +85,15 @@ constexpr std::array kBlocks{
 };
 
 constexpr std::array<std::string_view, 22> kTabOrder{
-    "Text1",    "Text2",    "Text3",    "Text4",    "Text5",    "Text6",   "Text7",   "Text8",
-    "Text9",    "Command1", "Command6", "Command7", "Text10",   "Option1", "Option2", "Option3",
-    "Option4",  "Option5",  "Command4", "Command9", "Command3", "Command5",
+    "Text1",   "Text2",    "Text3",    "Text4",    "Text5",    "Text6",    "Text7",   "Text8",
+    "Text9",   "Command1", "Command6", "Command7", "Text10",   "Option1",  "Option2", "Option3",
+    "Option4", "Option5",  "Command4", "Command9", "Command3", "Command5",
 };
 
 } // namespace
 
 extern const SheetLayout kLayoutB2{
-    "kei3_b2", " 単純梁の計画", kWidth,  kFooterTop + 42, colour::kUniformGrey, colour::kUniformGrey,
+    "kei3_b2", " 単純梁の計画", kWidth, kFooterTop + 42, colour::kUniformGrey, colour::kUniformGrey,
     kBlocks,   kTabOrder,
 };
 

@@ -21,16 +21,16 @@ constexpr std::array kOwnRows{
 
 // "Ｍ＝ 1/2 ｗ・Ｌ² ＋ Ｐ・Ｌ ＝ M kN･m".
 constexpr std::array kMomentRows{
-    Fixed("Text14", "２", 46, 22, 24),
-    Operator("Label29", "＋", 132, 11),
-    Label("Label30", "Ｐ・Ｌ", 154, 11, 44),
-    Operator("Label31", "＝", 200, 11),
-    Display("Text17", 222, 11, 90),
-    Label("Label32", "kN･m", 316, 11, 50),
+    Fixed("Text14", "２", 46, 22, 24),       Operator("Label29", "＋", 132, 11),
+    Label("Label30", "Ｐ・Ｌ", 154, 11, 44), Operator("Label31", "＝", 200, 11),
+    Display("Text17", 222, 11, 90),          Label("Label32", "kN･m", 316, 11, 50),
 };
 
 constexpr std::array kSectionOwnRows{
-    Display("Text18", 124, 12, 232).font(16, true).aligned(Align::Left).colours(Rgb{0, 255, 255}, kBlack),
+    Display("Text18", 124, 12, 232)
+        .font(16, true)
+        .aligned(Align::Left)
+        .colours(Rgb{0, 255, 255}, kBlack),
     Button("Command6", "↑", 370, 18, 30, 28, colour::kStepPass).font(16, true),
     Button("Command7", "↓", 404, 18, 30, 28, colour::kStepPass).font(16, true),
     Hint("Text36", "←↑結果により断面変更", 440, 20, 160),
@@ -60,16 +60,16 @@ constexpr std::array kBlocks{
 };
 
 constexpr std::array<std::string_view, 24> kTabOrder{
-    "Text1",   "Text2",    "Text3",    "Text4",    "Text5",   "Text6",   "Text8",    "Text9",
-    "Text10",  "Text11",   "Text12",   "Text7",    "Command6", "Command7", "Option1", "Option2",
-    "Command4", "Command9", "Command3", "Command5", "Option3", "Option4", "Option5",  "Command1",
+    "Text1",    "Text2",    "Text3",    "Text4",    "Text5",    "Text6",    "Text8",   "Text9",
+    "Text10",   "Text11",   "Text12",   "Text7",    "Command6", "Command7", "Option1", "Option2",
+    "Command4", "Command9", "Command3", "Command5", "Option3",  "Option4",  "Option5", "Command1",
 };
 
 } // namespace
 
 extern const SheetLayout kLayoutCg{
-    "kei3_cg", " 片持梁の計画", kWidth, kFooterTop + 42, std::nullopt, colour::kDisplayGrey,
-    kBlocks,   kTabOrder,
+    "kei3_cg",    " 片持梁の計画",      kWidth,  kFooterTop + 42,
+    std::nullopt, colour::kDisplayGrey, kBlocks, kTabOrder,
 };
 
 } // namespace varnok::sheets

@@ -26,7 +26,9 @@ std::optional<Rgb> Remembered(const QWidget& widget, const char* property) {
                static_cast<std::uint8_t>(c.blue())};
 }
 
-QString Css(Rgb c) { return QStringLiteral("rgb(%1,%2,%3)").arg(c.r).arg(c.g).arg(c.b); }
+QString Css(Rgb c) {
+    return QStringLiteral("rgb(%1,%2,%3)").arg(c.r).arg(c.g).arg(c.b);
+}
 
 // A push button's palette is ignored by most styles; a style sheet always shows.
 // The focus frame is drawn by the sheet too, because a styled button loses the
@@ -34,7 +36,8 @@ QString Css(Rgb c) { return QStringLiteral("rgb(%1,%2,%3)").arg(c.r).arg(c.g).ar
 void RestyleButton(QAbstractButton& button) {
     const Rgb back = BackOf(button).value_or(Rgb{225, 225, 225});
     const Rgb fore = ForeOf(button).value_or(Rgb{0, 0, 0});
-    const Rgb pressed{static_cast<std::uint8_t>(back.r * 3 / 4), static_cast<std::uint8_t>(back.g * 3 / 4),
+    const Rgb pressed{static_cast<std::uint8_t>(back.r * 3 / 4),
+                      static_cast<std::uint8_t>(back.g * 3 / 4),
                       static_cast<std::uint8_t>(back.b * 3 / 4)};
     button.setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2;"
                                         " border: 1px solid rgb(80,80,80); border-radius: 3px; }"
@@ -82,7 +85,11 @@ void PaintFore(QWidget& widget, Rgb colour) {
     widget.setPalette(p);
 }
 
-std::optional<Rgb> BackOf(const QWidget& widget) { return Remembered(widget, kBackProperty); }
-std::optional<Rgb> ForeOf(const QWidget& widget) { return Remembered(widget, kForeProperty); }
+std::optional<Rgb> BackOf(const QWidget& widget) {
+    return Remembered(widget, kBackProperty);
+}
+std::optional<Rgb> ForeOf(const QWidget& widget) {
+    return Remembered(widget, kForeProperty);
+}
 
 } // namespace varnok::sheets

@@ -15,7 +15,8 @@ namespace varnok::sheets {
 
 class WidgetSheetAccess final : public SheetAccess {
 public:
-    explicit WidgetSheetAccess(QWidget& window) : window_(window) {}
+    explicit WidgetSheetAccess(QWidget& window)
+        : window_(window) {}
 
     std::string text(std::string_view control) const override;
     void setText(std::string_view control, std::string_view text) override;

@@ -1,0 +1,234 @@
+// Calculate, the section steps, the option buttons, the exit paths and the
+// faults a sheet must not have (lost added loads, missing span, infinite results).
+#include "sheet_fixture.h"
+
+#include <QRadioButton>
+#include <QSignalSpy>
+
+namespace varnok::testing {
+namespace {
+
+using DesignSheetTest = SheetTest;
+
+constexpr Rgb kStepGreen{0, 255, 0};
+constexpr Rgb kStepOrange{255, 100, 0};
+constexpr Rgb kRed{255, 0, 0};
+constexpr Rgb kBlue{0, 0, 255};
+
+bool StartsWith(const std::string& s, std::string_view prefix) {
+    return s.rfind(prefix, 0) == 0;
+}
+
+TEST_F(DesignSheetTest, FourPointLoadsWorkedExampleThroughCalculateAndTheUpArrow) {
+    open(LoadCaseButton::FourPoints);
+    fill({{2, "6"}, {3, "3"}, {4, "0"}, {5, "0"}, {8, "0"}, {9, "0"}, {10, "0"}, {11, "10"}});
+    button("Command1")->click();
+    processEvents();
+    EXPECT_EQ(text(17), "36.000");
+    EXPECT_EQ(text(12), "10.000");
+    EXPECT_EQ(text(2), "6.000");
+    EXPECT_EQ(text(6), "0.000");
+    EXPECT_FALSE(button("Command1")->isVisible());
+    EXPECT_FALSE(access().control("Text23")->isVisible());
+    EXPECT_EQ(focused(), button("Command6"));
+    EXPECT_TRUE(StartsWith(text(18), "H-248x124x5x8")); // required Zx 229.4 cm³
+
+    // Enter on the focused up-step button: three rows up to H-300x150x6.5x9.
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(button("Command6"), Qt::Key_Return);
+        processEvents();
+    }
+    EXPECT_TRUE(StartsWith(text(18), "H-300x150x6.5x9"));
+    EXPECT_EQ(text(24), "133");
+    EXPECT_EQ(text(27), "133");
+    EXPECT_EQ(text(28), "0.561");
+    EXPECT_EQ(access().text("Label63"), "ＯＫ");
+    EXPECT_EQ(access().foreColour("Label63"), kBlue);
+    EXPECT_EQ(access().backColour("Command6"), kStepGreen);
+
+    // An option click runs the whole check on the stored values: the automatic
+    // choice replaces the stepped row, and the fields are not read again.
+    field(11)->setText("99");
+    click("Option2");
+    EXPECT_EQ(text(29), "1.5");
+    EXPECT_EQ(text(17), "36.000");
+    EXPECT_TRUE(StartsWith(text(18), "H-248x124x5x8"));
+    EXPECT_EQ(text(11), "99");
+}
+
+TEST_F(DesignSheetTest, CantileverWorkedExampleWithTheWeldSection) {
+    open(LoadCaseButton::Cantilever);
+    fill({{2, "2"}, {3, "1"}, {4, "5"}, {5, "1"}, {11, "3"}});
+    click("Command1");
+    EXPECT_EQ(text(7), "5.000");
+    EXPECT_EQ(text(12), "3.000");
+    EXPECT_EQ(text(17), "16.000");
+    EXPECT_TRUE(StartsWith(text(18), "H-175x90x5x8")); // chosen by Ze 114 ≥ 113.392
+    EXPECT_EQ(text(44), "114.0");
+    EXPECT_EQ(text(42), "114.0");
+    EXPECT_EQ(text(43), "16.000");
+    EXPECT_EQ(text(41), "141");
+    EXPECT_EQ(text(16), "0.995");
+    EXPECT_EQ(access().text("Label82"), "ＯＫ");
+    EXPECT_EQ(text(32), "0.740");
+    EXPECT_EQ(text(33), "270");
+    EXPECT_EQ(access().text("Label80"), "ＮＧ");
+    EXPECT_EQ(access().foreColour("Label80"), kRed);
+    EXPECT_EQ(access().backColour("Command6"), kStepGreen); // the deflection does not colour it
+
+    click("Option2");
+    EXPECT_EQ(text(29), "1.5");
+    EXPECT_EQ(text(15), "1.5");
+    EXPECT_EQ(text(41), "141");
+}
+
+TEST_F(DesignSheetTest, UpArrowColourFollowsTheBendingVerdictPerSheet) {
+    const std::tuple<LoadCaseButton, Rgb> cases[] = {
+        {LoadCaseButton::OnePoint, kStepGreen},
+        {LoadCaseButton::UniformOnly, kStepOrange},
+        {LoadCaseButton::Cantilever, kStepGreen},
+    };
+    for (auto [caseButton, pass] : cases) {
+        open(caseButton);
+        fill({{2, "6"}, {3, "1"}, {4, "5"}, {5, "1"}});
+        click("Command1");
+        EXPECT_EQ(access().backColour("Command6"), pass);
+        fill({{4, "500"}}); // no narrow section carries this
+        click("Command1");
+        EXPECT_EQ(access().backColour("Command6"), kRed);
+        EXPECT_EQ(access().text("Label63"), "ＮＧ");
+        EXPECT_EQ(access().text("Label62"), "＞");
+        sheet.reset();
+    }
+}
+
+TEST_F(DesignSheetTest, UniformSheetCalculatesBothRowsIntoText10AndTheMomentIntoText11) {
+    open(LoadCaseButton::UniformOnly);
+    fill({{2, "6"}, {3, "2"}, {4, "3"}, {5, "2"}, {6, "0.5"}, {7, "1"}, {8, "1.5"}, {9, "0.2"}});
+    click("Command1");
+    EXPECT_EQ(text(10), "8.200");
+    EXPECT_EQ(text(11), "36.900"); // 8.2 × 36 / 8
+    EXPECT_EQ(state.beamCheck.w, 8.2);
+}
+
+TEST_F(DesignSheetTest, MissingSpanIsToldAndNothingIsComputed) {
+    for (const char* span : {"", "0", "abc"}) {
+        SCOPED_TRACE(span);
+        open(LoadCaseButton::OnePoint);
+        fill({{2, span}, {4, "2.12345"}, {6, "1.5"}});
+        button("Command1")->setVisible(true);
+        clearMessages();
+        click("Command1");
+        ASSERT_EQ(messages().size(), 1u);
+        EXPECT_EQ(messages()[0].text, QString::fromUtf8("スパンからデータを入力して下さい。"));
+        EXPECT_EQ(messages()[0].title, QString::fromUtf8("未入力のデータがあります。"));
+        EXPECT_EQ(messages()[0].icon, QMessageBox::Question);
+        EXPECT_EQ(focused(), field(2));
+        EXPECT_EQ(text(4), "2.12345");
+        EXPECT_EQ(text(6), "1.5");
+        EXPECT_EQ(text(17), "");
+        EXPECT_EQ(state.beamCheck.currentSection, 0);
+        sheet.reset();
+    }
+}
+
+TEST_F(DesignSheetTest, ComingBackToTheSheetKeepsTheTypedAddedLoads) {
+    open(LoadCaseButton::UniformOnly);
+    fill({{2, "6"}, {6, "2.5"}, {7, "1"}, {8, "1"}, {9, "0.7"}});
+    field(6)->setFocus();
+    processEvents();
+    const auto shown = messages().size();
+
+    // Another window takes the activation and gives it back (a report screen, a dialog).
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    processEvents();
+    activate();
+    click("Option4"); // opens no set-up either
+
+    EXPECT_EQ(text(6), "2.5");
+    EXPECT_EQ(text(9), "0.7");
+    EXPECT_EQ(messages().size(), shown);
+    button("Command1")->click();
+    processEvents();
+    EXPECT_EQ(text(10), "4.200"); // 0 × 0 + 2.5 + 1 × 1 + 0.7
+}
+
+TEST_F(DesignSheetTest, ResultsWithoutAFiniteValueShowTheCoresDisplayAndTheSheetGoesOn) {
+    open(LoadCaseButton::OnePoint);
+    fill({{2, "1e300"}, {3, "0"}, {4, "1e300"}, {5, "1e300"}});
+    click("Command1");
+    for (int n : {7, 17, 24, 25, 28, 32, 33}) {
+        const QString t = QString::fromStdString(text(n)).toLower();
+        EXPECT_FALSE(t.contains("inf") || t.contains("nan"))
+            << "Text" << n << ": " << t.toStdString();
+    }
+    click("Command7");
+    click("Command6");
+    fill({{2, "6"}, {3, "2"}, {4, "1"}, {5, "1"}});
+    click("Command1");
+    EXPECT_EQ(text(17), "4.500");
+}
+
+TEST_F(DesignSheetTest, PrintButtonsSetTheTypefaceFlagAndTheExitPathsSignal) {
+    open(LoadCaseButton::OnePoint);
+    int dialogs = 0;
+    onDialog([&dialogs](QWidget* dialog) { // the printer dialog: cancelled
+        ++dialogs;
+        dialog->close();
+        return true;
+    });
+    click("Command3");
+    EXPECT_EQ(access().text("Text40"), "G");
+    click("Command4");
+    EXPECT_EQ(access().text("Text40"), "M");
+    EXPECT_GE(dialogs, 2);
+
+    QSignalSpy exits(sheet.get(), &sheets::DesignSheet::exitRequested);
+    QSignalSpy closes(sheet.get(), &sheets::DesignSheet::closedByUser);
+    click("Command5");
+    EXPECT_EQ(exits.count(), 1);
+    EXPECT_EQ(closes.count(), 0);
+    EXPECT_FALSE(sheet->isVisible());
+
+    open(LoadCaseButton::OnePoint);
+    QSignalSpy closes2(sheet.get(), &sheets::DesignSheet::closedByUser);
+    QSignalSpy exits2(sheet.get(), &sheets::DesignSheet::exitRequested);
+    field(11)->setFocus();
+    processEvents();
+    clearMessages();
+    sheet->close(); // the close box: no calculate prompt on the way out
+    processEvents();
+    EXPECT_EQ(closes2.count(), 1);
+    EXPECT_EQ(exits2.count(), 0);
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(DesignSheetTest, WidgetAccessReachesTheRealControlsAndPassesOverMissingOnes) {
+    open(LoadCaseButton::OnePoint);
+    auto& a = access();
+    EXPECT_EQ(a.text("Label1"), "単純梁の計画");
+    EXPECT_EQ(a.text("Text29"), "1.0");
+    EXPECT_EQ(a.text("NoSuchControl"), "");
+    a.setText("NoSuchControl", "x");
+    a.setBackColour("NoSuchControl", kRed);
+    EXPECT_FALSE(a.isSelected("NoSuchControl"));
+    EXPECT_TRUE(a.isSelected("Option1"));
+    EXPECT_TRUE(a.isSelected("Option3"));
+    EXPECT_FALSE(a.isSelected("Option2"));
+
+    a.setCaption("Label63", "ＮＧ");
+    a.setForeColour("Label63", kRed);
+    auto* label = a.control("Label63");
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    a.setBackColour("Command6", kRed);
+    // A button's colour is in its style sheet, so it shows under any style.
+    EXPECT_TRUE(qobject_cast<QWidget*>(button("Command6"))->styleSheet().contains("rgb(255,0,0)"));
+    a.setBackColour("Text24", kGreenFocus);
+    EXPECT_EQ(field(24)->palette().color(QPalette::Base), QColor(80, 255, 80));
+    EXPECT_EQ(a.control("kei3_b1"), sheet.get());
+}
+
+} // namespace
+} // namespace varnok::testing

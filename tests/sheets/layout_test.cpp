@@ -1,0 +1,130 @@
+// The built windows: every control the engine and the reports address exists,
+// boxes do not overlap, and Tab visits the sheet in its order.
+#include "design_sheet.h"
+#include "load_case.h"
+#include "memory_sheet.h"
+#include "ui_test.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <set>
+
+namespace varnok::testing {
+namespace {
+
+// Passes every call on to the real sheet and remembers which controls were addressed.
+class RecordingAccess final : public SheetAccess {
+public:
+    explicit RecordingAccess(SheetAccess& inner)
+        : inner_(inner) {}
+    std::string text(std::string_view c) const override { return note(c), inner_.text(c); }
+    void setText(std::string_view c, std::string_view t) override { note(c), inner_.setText(c, t); }
+    void setCaption(std::string_view c, std::string_view t) override {
+        note(c), inner_.setCaption(c, t);
+    }
+    void setForeColour(std::string_view c, Rgb v) override { note(c), inner_.setForeColour(c, v); }
+    void setBackColour(std::string_view c, Rgb v) override { note(c), inner_.setBackColour(c, v); }
+    bool isSelected(std::string_view c) const override { return note(c), inner_.isSelected(c); }
+    mutable std::set<std::string> names;
+
+private:
+    void note(std::string_view c) const { names.emplace(c); }
+    SheetAccess& inner_;
+};
+
+struct Case {
+    LoadCaseButton button;
+    SheetKind kind;
+};
+constexpr Case kCases[] = {{LoadCaseButton::TwoPoints, SheetKind::kei3_b1},
+                           {LoadCaseButton::UniformOnly, SheetKind::kei3_b2},
+                           {LoadCaseButton::Cantilever, SheetKind::kei3_cg}};
+
+using SheetLayoutTest = UiTest;
+
+TEST_F(SheetLayoutTest, EveryControlTheEngineAddressesExistsOnItsSheet) {
+    for (const Case& c : kCases) {
+        ProgramState state;
+        FillCatalogue(state.catalogue);
+        ChooseLoadCase(state.loadCase, c.button);
+        sheets::DesignSheet sheet(state, c.kind, {});
+        sheet.access().setText("Text2", "6");
+        sheet.access().setText("Text4", "3");
+        RecordingAccess recording(sheet.access());
+        ComputeSheetLoads(state, recording, c.kind);
+        RunFullCheck(state, recording, c.kind);
+        StepSectionUp(state.beamCheck);
+        RunSectionRecheck(state, recording, c.kind);
+        for (const std::string& name : recording.names)
+            EXPECT_NE(sheet.access().control(name), nullptr)
+                << sheet.objectName().toStdString() << " " << name;
+        EXPECT_NE(sheet.access().control("Text40"), nullptr);
+        EXPECT_NE(sheet.access().control("Picture1"), nullptr);
+    }
+}
+
+TEST_F(SheetLayoutTest, BoxesStayInsideTheWindowAndDoNotOverlap) {
+    for (const Case& c : kCases) {
+        ProgramState state;
+        sheets::DesignSheet sheet(state, c.kind, {});
+        SCOPED_TRACE(sheet.objectName().toStdString());
+        std::vector<QWidget*> boxes;
+        std::set<QString> names;
+        for (QWidget* w : sheet.findChildren<QWidget*>()) {
+            if (w->objectName().isEmpty() || w->parentWidget() != &sheet)
+                continue;
+            EXPECT_TRUE(names.insert(w->objectName()).second)
+                << "twice: " << w->objectName().toStdString();
+            EXPECT_TRUE(sheet.rect().contains(w->geometry())) << w->objectName().toStdString();
+            if (!w->objectName().startsWith("Label") && !w->objectName().startsWith("Line") &&
+                w->objectName() != "Text23" && w->objectName() != "Command1" &&
+                w->objectName() != "Text40")
+                boxes.push_back(w);
+        }
+        for (std::size_t i = 0; i < boxes.size(); ++i)
+            for (std::size_t j = i + 1; j < boxes.size(); ++j)
+                EXPECT_FALSE(boxes[i]->geometry().intersects(boxes[j]->geometry()))
+                    << boxes[i]->objectName().toStdString() << " / "
+                    << boxes[j]->objectName().toStdString();
+    }
+}
+
+TEST_F(SheetLayoutTest, TabVisitsTheTypedFieldsInChainOrderAndSkipsTheResults) {
+    for (const Case& c : kCases) {
+        ProgramState state;
+        sheets::DesignSheet sheet(state, c.kind, {});
+        sheet.show();
+        QApplication::setActiveWindow(&sheet);
+        sheet.access().setFocus("Text1");
+        processEvents();
+        std::vector<std::string> visited;
+        for (int i = 0; i < 12; ++i) {
+            QApplication::setActiveWindow(&sheet); // back from the instructions message
+            processEvents();
+            QWidget* focus = sheet.focusWidget();
+            ASSERT_NE(focus, nullptr);
+            visited.push_back(focus->objectName().toStdString());
+            QTest::keyClick(focus, Qt::Key_Tab);
+            processEvents();
+        }
+        // Leaving the last field reveals the calculate button and puts the focus there.
+        const std::vector<std::string> expected =
+            c.kind == SheetKind::kei3_b2
+                ? std::vector<std::string>{"Text1", "Text2",    "Text3",    "Text4",
+                                           "Text5", "Text6",    "Text7",    "Text8",
+                                           "Text9", "Command1", "Command6", "Command7"}
+            : c.kind == SheetKind::kei3_b1
+                ? std::vector<std::string>{"Text1",  "Text2",  "Text3",    "Text4",
+                                           "Text5",  "Text6",  "Text8",    "Text9",
+                                           "Text10", "Text11", "Command1", "Command6"}
+                : std::vector<std::string>{"Text1",  "Text2",  "Text3",    "Text4",
+                                           "Text5",  "Text6",  "Text8",    "Text9",
+                                           "Text10", "Text11", "Command1", "Text1"};
+        EXPECT_EQ(visited, expected) << sheet.objectName().toStdString();
+        sheet.close();
+    }
+}
+
+} // namespace
+} // namespace varnok::testing
