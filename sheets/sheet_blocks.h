@@ -115,10 +115,10 @@ inline constexpr std::array kSectionRows{
         .font(kSmallPixels, true)
         .aligned(Align::Centre)
         .colours(kWhite, kTitleBlue),
-    Frame("Frame2", 604, 0, 152, 48),
+    Frame("Frame2", 600, 0, 156, 48),
     Option("Option3", "細幅", 6, 16, 48, "Frame2").selected(),
-    Option("Option4", "中幅", 56, 16, 46, "Frame2"),
-    Option("Option5", "広幅", 104, 16, 46, "Frame2"),
+    Option("Option4", "中幅", 56, 16, 48, "Frame2"),
+    Option("Option5", "広幅", 106, 16, 48, "Frame2"),
     Label("Label35", "（ｉb＝", 10, 56, 52).aligned(Align::Right),
     Display("Text19", 62, 56, 56),
     Label("Label36", "cm,", 120, 56, 30),

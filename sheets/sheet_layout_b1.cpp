@@ -33,7 +33,7 @@ constexpr std::array kSectionOwnRows{
         .colours(Rgb{0, 255, 255}, kBlack),
     Button("Command6", "↑", 370, 18, 30, 28, colour::kStepPass).font(16, true),
     Button("Command7", "↓", 404, 18, 30, 28, colour::kStepPass).font(16, true),
-    Hint("Text37", "←↑結果により断面変更", 440, 20, 160),
+    Hint("Text37", "←↑結果により断面変更", 436, 20, 160),
 };
 
 constexpr std::array kBendingHint{Hint("Text35", "[ＯＫ]を確認↓", 556, 12, 124)};

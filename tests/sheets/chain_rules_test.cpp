@@ -35,21 +35,5 @@ TEST(ChainRules, ProposedBucklingLengthNeverDividesByAMissingCase) {
     EXPECT_EQ(ProposedBucklingLength(SheetKind::kei3_b1, 6, 0), 6.0); // no case chosen yet
 }
 
-TEST(ChainRules, ChainsSkipTheTotalsAndEndBeforeTheCalculateButton) {
-    const ChainRules& b1 = ChainFor(SheetKind::kei3_b1);
-    EXPECT_EQ(NextInChain(b1, 6), 8);
-    EXPECT_EQ(PreviousInChain(b1, 8), 6);
-    EXPECT_EQ(NextInChain(b1, 11), 0);
-    EXPECT_EQ(PreviousInChain(b1, 1), 0);
-    EXPECT_EQ(NextInChain(b1, 7), 0);
-    EXPECT_TRUE(IsLastInChain(b1, 11));
-    const ChainRules& b2 = ChainFor(SheetKind::kei3_b2);
-    EXPECT_EQ(NextInChain(b2, 6), 7);
-    EXPECT_TRUE(IsLastInChain(b2, 9));
-    EXPECT_EQ(b2.whitenedOnLastEnter, 10);
-    EXPECT_FALSE(b1.instructionsOnText1);
-    EXPECT_TRUE(ChainFor(SheetKind::kei3_cg).instructionsOnText1);
-}
-
 } // namespace
 } // namespace varnok::sheets

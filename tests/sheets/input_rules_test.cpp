@@ -71,17 +71,6 @@ TEST_F(InputRulesTest, EnterStoresTheEntryRewritesItAndMovesOnWithTheColours) {
     EXPECT_EQ(back(6), kWhite);
 }
 
-TEST_F(InputRulesTest, EnterMovesOnEvenWhenTheNextFieldIsNotGivenTheFocusEvent) {
-    // Without activation the focus notification never comes: the next field is then yellow.
-    open(LoadCaseButton::OnePoint);
-    QApplication::setActiveWindow(nullptr);
-    processEvents();
-    type(4, "1");
-    QTest::keyClick(field(4), Qt::Key_Return);
-    EXPECT_EQ(back(5), kYellowNext);
-    EXPECT_EQ(sheet->focusWidget(), field(5));
-}
-
 TEST_F(InputRulesTest, RunningTotalsUseTheEntriesAsLastStored) {
     open(LoadCaseButton::OnePoint);
     field(4)->setFocus();
