@@ -1,6 +1,39 @@
-// Placeholder until the printer dialog lands: does nothing.
+// The sheets' print buttons: the printer dialog of the sheet, whose print
+// button builds the page's lines and prints them on the default printer.
+#include "printed_page.h"
+#include "printer_dialog.h"
+#include "printer_system.h"
+#include "qt_colour.h"
+#include "report_lines.h"
 #include "report_services.h"
 
 namespace varnok::reports {
-void RunPrinterDialog(QWidget*, const ProgramState&, const SheetAccess&, SheetKind, ReportServices) {}
+
+namespace {
+
+bool PrintSheet(const ProgramState& state, const SheetAccess& sheet, SheetKind kind,
+                PrinterSystem& printers) {
+    const Report report = BuildReport(state, sheet, kind, ReportTarget::PrintedPage);
+    const Typeface face = TypefaceFor(ui::FromUtf8(sheet.text("Text40")));
+    const QString document = QStringLiteral("VARNOK_3 ") + ui::FromUtf8(state.memberName);
+    // A report that stopped early is still sent as far as it goes, then reported.
+    const bool printed = PrintReportPage(report.lines, face, printers.defaultPrinterName(), document);
+    return printed && report.complete;
+}
+
+} // namespace
+
+void RunPrinterDialog(QWidget* sheetWindow, const ProgramState& state, const SheetAccess& sheet,
+                      SheetKind kind, ReportServices services) {
+    std::unique_ptr<PrinterSystem> own;
+    PrinterSystem* printers = services.printers;
+    if (printers == nullptr) {
+        own = MakeSystemPrinterSystem();
+        printers = own.get();
+    }
+    PrinterDialog dialog(sheetWindow, kind, *printers,
+                         [&] { return PrintSheet(state, sheet, kind, *printers); });
+    dialog.exec();
+}
+
 } // namespace varnok::reports

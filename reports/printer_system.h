@@ -3,6 +3,7 @@
 // default, and switching the user's default.
 
 #include <QString>
+#include <memory>
 #include <vector>
 
 namespace varnok::reports {
@@ -16,10 +17,17 @@ struct PrinterDescription {
 class PrinterSystem {
 public:
     virtual ~PrinterSystem() = default;
+    /// The installed printers in the platform's order; empty when the list
+    /// cannot be read.
     virtual std::vector<PrinterDescription> printers() = 0;
+    /// The device name of the default printer; empty when there is none.
     virtual QString defaultPrinterName() = 0;
     /// Makes the printer the default; false when the platform refused.
     virtual bool setDefaultPrinter(const PrinterDescription& printer) = 0;
 };
+
+/// The printers of this machine: CUPS on Linux and macOS, the Windows printer
+/// list and profile on Windows.
+std::unique_ptr<PrinterSystem> MakeSystemPrinterSystem();
 
 } // namespace varnok::reports

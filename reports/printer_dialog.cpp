@@ -1,0 +1,174 @@
+#include "printer_dialog.h"
+
+#include "fonts.h"
+#include "message_box.h"
+#include "qt_colour.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+#include <algorithm>
+#include <array>
+
+namespace varnok::reports {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+struct Twips {
+    int left, top, width, height;
+};
+
+QRect ToPixels(Twips t) {
+    return {t.left / kTwipsPerPixel, t.top / kTwipsPerPixel, t.width / kTwipsPerPixel,
+            t.height / kTwipsPerPixel};
+}
+
+constexpr int kClientWidth = 3255; // twips
+constexpr int kClientHeight = 2385;
+
+constexpr Rgb kBlue{0, 0, 255};
+constexpr Rgb kYellow{255, 255, 0};
+constexpr Rgb kLightGreen{128, 255, 128};
+constexpr Rgb kOrange{255, 128, 0};
+constexpr Rgb kGreen{0, 255, 0};
+
+const QString kNotice = QStringLiteral("下記よりプリンターを選び [OK]\n"
+                                       "選んだプリンターにＡ４用紙を\n"
+                                       "セットしてから印刷開始 [Enter]\n");
+const QString kNoSuchPrinter = QStringLiteral("該当するプリンタがありません");
+const QString kPrintFailed = QStringLiteral("出力中止！入力データを確認して下さい。");
+const QString kPrintFailedTitle = QStringLiteral("エラーが発生しました。");
+
+QString Rgba(Rgb c) { return QStringLiteral("rgb(%1, %2, %3)").arg(c.r).arg(c.g).arg(c.b); }
+
+/// A coloured button whose caption wraps at its blanks, as the captions of
+/// these tall narrow buttons are meant to.
+class CaptionButton final : public QPushButton {
+public:
+    CaptionButton(const QString& caption, Rgb colour, QWidget* parent)
+        : QPushButton(caption, parent) {
+        setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px outset "
+                                     "%1; } QPushButton:pressed { border-style: inset; } "
+                                     "QPushButton:focus { border-color: black; }")
+                          .arg(Rgba(colour)));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        painter.setPen(palette().color(QPalette::ButtonText));
+        painter.drawText(rect().adjusted(3, 3, -3, -3), Qt::AlignCenter | Qt::TextWordWrap, text());
+    }
+};
+
+} // namespace
+
+QString PrinterDialogName(SheetKind kind) {
+    switch (kind) {
+    case SheetKind::kei3_b1:
+        return QStringLiteral("s_prt1");
+    case SheetKind::kei3_b2:
+        return QStringLiteral("s_prt2");
+    case SheetKind::kei3_cg:
+        return QStringLiteral("s_prt3");
+    }
+    return QStringLiteral("s_prt1");
+}
+
+PrinterDialog::PrinterDialog(QWidget* parent, SheetKind kind, PrinterSystem& printers,
+                             PrintPage printPage)
+    : QDialog(parent)
+    , printers_(printers)
+    , printPage_(std::move(printPage)) {
+    setObjectName(PrinterDialogName(kind));
+    setWindowTitle(QStringLiteral(" プリンターの準備"));
+    setModal(true);
+    setFont(QFont(ui::kGothicFace, 9));
+    setFixedSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
+    setAutoFillBackground(true);
+    QPalette ground = palette();
+    ground.setColor(QPalette::Window, ui::ToQColor(kBlue));
+    setPalette(ground);
+
+    auto* notice = new QPlainTextEdit(kNotice, this);
+    notice->setObjectName(QStringLiteral("Text1"));
+    notice->setReadOnly(true);
+    notice->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    notice->setStyleSheet(QStringLiteral("background-color: %1;").arg(Rgba(kYellow)));
+    notice->setGeometry(ToPixels({120, 120, 3015, 800}));
+
+    combo_ = new QComboBox(this);
+    combo_->setObjectName(QStringLiteral("Combo1"));
+    combo_->setEditable(true);
+    combo_->setInsertPolicy(QComboBox::NoInsert);
+    combo_->setStyleSheet(QStringLiteral("QComboBox, QComboBox QLineEdit { background-color: %1; }")
+                              .arg(Rgba(kLightGreen)));
+    combo_->setGeometry(ToPixels({120, 1035, 3015, 300}));
+
+    auto* ok = new CaptionButton(QStringLiteral("Ｏ Ｋ"), kYellow, this);
+    ok->setObjectName(QStringLiteral("Command3"));
+    ok->setGeometry(ToPixels({1200, 1455, 855, 840}));
+
+    printButton_ = new CaptionButton(QStringLiteral(" 印刷開始         [Enter]"), kOrange, this);
+    printButton_->setObjectName(QStringLiteral("Command1"));
+    printButton_->setGeometry(ToPixels({120, 1440, 975, 855}));
+    printButton_->setDefault(true);
+    printButton_->setVisible(false);
+
+    auto* cancel = new CaptionButton(QStringLiteral("   中 止            [Esc]"), kGreen, this);
+    cancel->setObjectName(QStringLiteral("Command2"));
+    cancel->setGeometry(ToPixels({2160, 1440, 975, 855}));
+
+    setTabOrder(ok, combo_);
+    setTabOrder(combo_, printButton_);
+    setTabOrder(printButton_, notice);
+    setTabOrder(notice, cancel);
+
+    connect(ok, &QPushButton::clicked, this, &PrinterDialog::choosePrinter);
+    connect(printButton_, &QPushButton::clicked, this, &PrinterDialog::print);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject); // Esc rejects as well
+
+    // The printer list first: adding items to an empty editable combo box
+    // rewrites its text, which must end up showing the default printer.
+    for (const PrinterDescription& printer : printers_.printers())
+        combo_->addItem(printer.deviceName);
+    const QString defaultName = printers_.defaultPrinterName();
+    combo_->setCurrentIndex(combo_->findText(defaultName, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    combo_->setEditText(defaultName);
+    ok->setFocus();
+}
+
+void PrinterDialog::choosePrinter() {
+    printButton_->setVisible(true);
+    const QString wanted = combo_->currentText();
+    const std::vector<PrinterDescription> list = printers_.printers();
+    const auto chosen = std::find_if(list.begin(), list.end(), [&](const PrinterDescription& p) {
+        return p.deviceName == wanted;
+    });
+    if (chosen == list.end()) {
+        ui::ShowMessage(this, kNoSuchPrinter, QString(), ui::MessageIcon::Exclamation);
+        return;
+    }
+    // A refusal leaves the old default in place; the print goes there.
+    printers_.setDefaultPrinter(*chosen);
+    // No print job is open between prints, so there is no document to end here.
+}
+
+void PrinterDialog::print() {
+    const bool printed = printPage_ && printPage_();
+    if (!printed)
+        ui::ShowMessage(this, kPrintFailed, kPrintFailedTitle, ui::MessageIcon::Question);
+    accept();
+}
+
+} // namespace varnok::reports

@@ -1,0 +1,232 @@
+// Printing against a real CUPS scheduler with the two PDF queues of
+// scripts/cups-test-start.sh: the printer list, the default switch as lpstat
+// sees it, and pages printed through the dialog, read back from the PDF files.
+#include "beam_check.h"
+#include "catalogue.h"
+#include "cups_printer_system.h"
+#include "load_case.h"
+#include "memory_sheet.h"
+#include "pdf_tools.h"
+#include "printed_page.h"
+#include "printer_dialog.h"
+#include "report_lines.h"
+#include "report_services.h"
+#include "sample_page.h"
+#include "ui_test.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QSet>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace varnok::reports {
+namespace {
+
+const QString kQueue = QStringLiteral("VARNOK_PDF");
+const QString kSecondQueue = QStringLiteral("VARNOK_PDF2");
+constexpr int kPdfWaitMs = 30000;
+
+QString PdfFolder() {
+    const QString set = qEnvironmentVariable("VARNOK_CUPS_PDF_OUT");
+    return set.isEmpty() ? QStringLiteral("/tmp/varnok-cups-pdf") : set;
+}
+
+QSet<QString> PdfFiles() {
+    const QStringList names = QDir(PdfFolder()).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+    return {names.begin(), names.end()};
+}
+
+/// The first PDF that was not there before, once cups-pdf has finished it.
+std::optional<QString> WaitForNewPdf(const QSet<QString>& before) {
+    QElapsedTimer clock;
+    clock.start();
+    qint64 lastSize = -1;
+    while (clock.elapsed() < kPdfWaitMs) {
+        for (const QString& name : PdfFiles()) {
+            if (before.contains(name))
+                continue;
+            const QString path = QDir(PdfFolder()).filePath(name);
+            const qint64 size = QFileInfo(path).size();
+            if (size > 0 && size == lastSize && testing::ReadPdfFacts(path).has_value())
+                return path;
+            lastSize = size;
+        }
+        QThread::msleep(100);
+    }
+    return std::nullopt;
+}
+
+QString LpstatDefault() {
+    return testing::RunTool(QStringLiteral("lpstat"), {QStringLiteral("-d")}).value_or(QString()).trimmed();
+}
+
+/// The page's text lines, blanks dropped, empty lines left out.
+QStringList NonEmptyText(const QStringList& lines) {
+    QStringList result;
+    for (const QString& line : lines) {
+        const QString compact = testing::Comparable(line);
+        if (!compact.isEmpty())
+            result << compact;
+    }
+    return result;
+}
+
+QStringList NonEmptyText(const ReportLines& lines) {
+    QStringList result;
+    for (const ReportLine& line : lines) {
+        const QString compact = testing::Comparable(QString::fromStdString(line.text));
+        if (!compact.isEmpty())
+            result << compact;
+    }
+    return result;
+}
+
+void KeepForInspection(const QString& pdf, const QString& name) {
+    const QString keep = qEnvironmentVariable("VARNOK_PRINT_KEEP");
+    if (!keep.isEmpty()) {
+        QFile::remove(keep + u'/' + name);
+        QFile::copy(pdf, keep + u'/' + name);
+    }
+}
+
+class CupsPrinting : public testing::UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        const auto status = testing::RunTool(QStringLiteral("lpstat"), {QStringLiteral("-r")});
+        if (!status || !status->contains(QStringLiteral("is running")))
+            GTEST_SKIP() << "no CUPS scheduler is running (scripts/cups-test-start.sh starts one)";
+        for (const QString& queue : {kQueue, kSecondQueue}) {
+            if (!find(queue))
+                GTEST_SKIP() << "queue " << queue.toStdString()
+                             << " missing (scripts/cups-test-start.sh adds it)";
+        }
+    }
+
+    std::optional<PrinterDescription> find(const QString& name) {
+        for (const PrinterDescription& p : cups.printers()) {
+            if (p.deviceName == name)
+                return p;
+        }
+        return std::nullopt;
+    }
+
+    /// Opens the dialog's combo box, picks `queue`, presses Ｏ Ｋ and then the print button.
+    static bool ChooseAndPrint(QWidget* dialog, const QString& queue, QString* shownDefault) {
+        auto* combo = dialog->findChild<QComboBox*>(QStringLiteral("Combo1"));
+        if (shownDefault)
+            *shownDefault = combo->currentText();
+        combo->setEditText(queue);
+        // Clicked from the event loop, not from inside the fixture's poll, so
+        // that a message box they raise can be answered.
+        QTimer::singleShot(0, dialog->findChild<QPushButton*>(QStringLiteral("Command3")),
+                           &QPushButton::click);
+        QTimer::singleShot(0, dialog->findChild<QPushButton*>(QStringLiteral("Command1")),
+                           &QPushButton::click);
+        return true;
+    }
+
+    CupsPrinterSystem cups;
+};
+
+TEST_F(CupsPrinting, ListsTheQueuesWithMakeAndModelAndDeviceUri) {
+    for (const QString& queue : {kQueue, kSecondQueue}) {
+        const auto printer = find(queue);
+        ASSERT_TRUE(printer.has_value());
+        EXPECT_TRUE(printer->driverName.contains(QStringLiteral("CUPS-PDF"))) << printer->driverName.toStdString();
+        EXPECT_EQ(printer->portName, QStringLiteral("cups-pdf:/"));
+    }
+}
+
+TEST_F(CupsPrinting, SwitchesTheDefaultAsLpstatSeesIt) {
+    for (const QString& queue : {kSecondQueue, kQueue}) {
+        ASSERT_TRUE(cups.setDefaultPrinter(*find(queue)));
+        EXPECT_EQ(cups.defaultPrinterName(), queue);
+        EXPECT_EQ(LpstatDefault(), QStringLiteral("system default destination: ") + queue);
+    }
+    EXPECT_FALSE(cups.setDefaultPrinter({QStringLiteral("VARNOK_NO_SUCH_QUEUE"), {}, {}}));
+    EXPECT_EQ(cups.defaultPrinterName(), kQueue);
+}
+
+TEST_F(CupsPrinting, DialogSwitchesTheDefaultAndPrintsOneA4Page) {
+    ASSERT_TRUE(cups.setDefaultPrinter(*find(kSecondQueue)));
+    const ReportLines page = testing::SampleSimpleBeamPage();
+    const QSet<QString> before = PdfFiles();
+
+    PrinterDialog dialog(nullptr, SheetKind::kei3_b1, cups, [&] {
+        return PrintReportPage(page, Typeface::Gothic, cups.defaultPrinterName(),
+                               QStringLiteral("varnok-dialog-test"));
+    });
+    dialog.show();
+    auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("Combo1"));
+    EXPECT_EQ(combo->currentText(), kSecondQueue);
+    QStringList listed;
+    for (int i = 0; i < combo->count(); ++i)
+        listed << combo->itemText(i);
+    EXPECT_TRUE(listed.contains(kQueue) && listed.contains(kSecondQueue)) << listed.join(u',').toStdString();
+
+    combo->setEditText(kQueue);
+    dialog.findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+    EXPECT_EQ(LpstatDefault(), QStringLiteral("system default destination: ") + kQueue);
+    dialog.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    EXPECT_TRUE(messages().empty()) << messages()[0].text.toStdString();
+
+    const auto pdf = WaitForNewPdf(before);
+    ASSERT_TRUE(pdf.has_value()) << "no PDF in " << PdfFolder().toStdString() << " within 30 s";
+    KeepForInspection(*pdf, QStringLiteral("sample-page.pdf"));
+    const auto facts = testing::ReadPdfFacts(*pdf);
+    ASSERT_TRUE(facts.has_value());
+    EXPECT_EQ(facts->pages, 1);
+    EXPECT_NEAR(facts->widthPt, 595.3, 1.5);
+    EXPECT_NEAR(facts->heightPt, 841.9, 1.5);
+    EXPECT_EQ(NonEmptyText(testing::PdfTextLines(*pdf)), NonEmptyText(page));
+    QFile::remove(*pdf);
+}
+
+TEST_F(CupsPrinting, SheetPrintButtonPrintsTheSheetsReport) {
+    ProgramState state;
+    FillCatalogue(state.catalogue);
+    ChooseLoadCase(state.loadCase, LoadCaseButton::ThreePoints);
+    state.memberName = "G12";
+    const double fields[][2] = {{2, 7.2}, {3, 2.4}, {4, 3.5}, {5, 2.4}, {6, 0}, {7, 8.4},
+                                {8, 3.5}, {9, 2.4}, {10, 2.4}, {11, 0}, {12, 20.16}};
+    for (const auto& [n, v] : fields)
+        state.fieldValues.set(static_cast<int>(n), v);
+    state.beamCheck.currentSection = 12;
+    state.beamCheck.fb = 143.7;
+    state.beamCheck.deflection = 1.42;
+    state.beamCheck.spanOverDeflection = 507;
+    MemorySheet sheet = MemorySheet::withDefaults();
+    sheet.setText("Text6", "0.000");
+    sheet.setText("Text11", "0.000");
+    sheet.setText("Text17", "96.154");
+    sheet.setText("Text28", "0.781");
+    sheet.setText("Text40", "M");
+    const Report expected = BuildReport(state, sheet, SheetKind::kei3_b1, ReportTarget::PrintedPage);
+    ASSERT_TRUE(expected.complete);
+
+    const QSet<QString> before = PdfFiles();
+    QString shown;
+    onDialog([&](QWidget* dialog) {
+        return dialog->objectName() == QStringLiteral("s_prt1") && ChooseAndPrint(dialog, kQueue, &shown);
+    });
+    RunPrinterDialog(nullptr, state, sheet, SheetKind::kei3_b1, {nullptr, &cups});
+    EXPECT_TRUE(messages().empty());
+
+    const auto pdf = WaitForNewPdf(before);
+    ASSERT_TRUE(pdf.has_value()) << "no PDF in " << PdfFolder().toStdString() << " within 30 s";
+    KeepForInspection(*pdf, QStringLiteral("sheet-page.pdf"));
+    EXPECT_EQ(testing::ReadPdfFacts(*pdf)->pages, 1);
+    EXPECT_EQ(NonEmptyText(testing::PdfTextLines(*pdf)), NonEmptyText(expected.lines));
+    EXPECT_TRUE(testing::PdfFontNames(*pdf).contains(QStringLiteral("IPAMincho")));
+    QFile::remove(*pdf);
+}
+
+} // namespace
+} // namespace varnok::reports

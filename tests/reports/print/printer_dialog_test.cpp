@@ -1,0 +1,218 @@
+// The printer dialogs s_prt1/2/3 over a fake printer system: the list and the
+// default at opening, "Ｏ Ｋ" with a known and an unknown name, print and cancel.
+#include "memory_sheet.h"
+#include "message_box.h"
+#include "printer_dialog.h"
+#include "report_services.h"
+#include "ui_test.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace varnok::reports {
+namespace {
+
+class FakePrinters final : public PrinterSystem {
+public:
+    std::vector<PrinterDescription> list{
+        {QStringLiteral("Office Laser"), QStringLiteral("HP LaserJet 4"), QStringLiteral("ipp://laser/")},
+        {QStringLiteral("経理部 A4"), QStringLiteral("Canon LBP"), QStringLiteral("usb://canon")},
+        {QStringLiteral("PDF"), QStringLiteral("Generic PDF"), QStringLiteral("cups-pdf:/")},
+    };
+    QString current = QStringLiteral("経理部 A4");
+    std::vector<PrinterDescription> switches;
+
+    std::vector<PrinterDescription> printers() override { return list; }
+    QString defaultPrinterName() override { return current; }
+    bool setDefaultPrinter(const PrinterDescription& p) override {
+        switches.push_back(p);
+        current = p.deviceName;
+        return true;
+    }
+};
+
+class PrinterDialogTest : public testing::UiTest, public ::testing::WithParamInterface<SheetKind> {
+protected:
+    std::unique_ptr<PrinterDialog> open() {
+        auto dialog = std::make_unique<PrinterDialog>(nullptr, GetParam(), printers, [this] {
+            ++prints;
+            return printSucceeds;
+        });
+        dialog->show();
+        processEvents();
+        return dialog;
+    }
+    static QComboBox* combo(QWidget* d) { return d->findChild<QComboBox*>(QStringLiteral("Combo1")); }
+    static QPushButton* button(QWidget* d, const char* name) {
+        return d->findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+
+    FakePrinters printers;
+    int prints = 0;
+    bool printSucceeds = true;
+};
+
+TEST_P(PrinterDialogTest, OpensWithTheDefaultPrinterAndEveryPrinterListed) {
+    auto dialog = open();
+    EXPECT_EQ(dialog->objectName(), PrinterDialogName(GetParam()));
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" プリンターの準備"));
+    QComboBox* box = combo(dialog.get());
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isEditable());
+    EXPECT_EQ(box->currentText(), QStringLiteral("経理部 A4"));
+    ASSERT_EQ(box->count(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(box->itemText(i), printers.list[static_cast<std::size_t>(i)].deviceName);
+    EXPECT_FALSE(button(dialog.get(), "Command1")->isVisible()) << "print button hidden until Ｏ Ｋ";
+    EXPECT_EQ(button(dialog.get(), "Command3")->text(), QStringLiteral("Ｏ Ｋ"));
+    EXPECT_EQ(button(dialog.get(), "Command1")->text(), QStringLiteral(" 印刷開始         [Enter]"));
+    EXPECT_EQ(button(dialog.get(), "Command2")->text(), QStringLiteral("   中 止            [Esc]"));
+}
+
+TEST_P(PrinterDialogTest, DefaultMissingFromTheListStillShowsAsTheText) {
+    printers.current = QStringLiteral("Removed Printer");
+    auto dialog = open();
+    EXPECT_EQ(combo(dialog.get())->currentText(), QStringLiteral("Removed Printer"));
+    EXPECT_EQ(combo(dialog.get())->count(), 3);
+}
+
+TEST_P(PrinterDialogTest, OkWithAListedPrinterMakesItTheDefaultAndRevealsPrint) {
+    auto dialog = open();
+    combo(dialog.get())->setCurrentIndex(2);
+    QTest::mouseClick(button(dialog.get(), "Command3"), Qt::LeftButton);
+    processEvents();
+    ASSERT_EQ(printers.switches.size(), 1u);
+    EXPECT_EQ(printers.switches[0].deviceName, QStringLiteral("PDF"));
+    EXPECT_EQ(printers.switches[0].driverName, QStringLiteral("Generic PDF"));
+    EXPECT_EQ(printers.switches[0].portName, QStringLiteral("cups-pdf:/"));
+    EXPECT_TRUE(button(dialog.get(), "Command1")->isVisible());
+    EXPECT_TRUE(dialog->isVisible()) << "the dialog stays open";
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(prints, 0);
+
+    // Each press switches again.
+    combo(dialog.get())->setEditText(QStringLiteral("Office Laser"));
+    QTest::mouseClick(button(dialog.get(), "Command3"), Qt::LeftButton);
+    ASSERT_EQ(printers.switches.size(), 2u);
+    EXPECT_EQ(printers.current, QStringLiteral("Office Laser"));
+}
+
+TEST_P(PrinterDialogTest, UnknownNameWarnsChangesNothingButRevealsPrint) {
+    auto dialog = open();
+    for (const QString& typed : {QStringLiteral("pdf"), QStringLiteral("PDF "), QString()}) {
+        clearMessages();
+        combo(dialog.get())->setEditText(typed);
+        QTest::mouseClick(button(dialog.get(), "Command3"), Qt::LeftButton);
+        processEvents();
+        ASSERT_EQ(messages().size(), 1u) << typed.toStdString();
+        EXPECT_EQ(messages()[0].text, QStringLiteral("該当するプリンタがありません"));
+        EXPECT_EQ(messages()[0].title, ui::kProgramTitle);
+        EXPECT_EQ(messages()[0].icon, QMessageBox::Warning);
+    }
+    EXPECT_TRUE(printers.switches.empty());
+    EXPECT_EQ(printers.current, QStringLiteral("経理部 A4"));
+    EXPECT_TRUE(button(dialog.get(), "Command1")->isVisible());
+}
+
+TEST_P(PrinterDialogTest, NoPrinterAtAllWarnsOnOk) {
+    printers.list.clear();
+    printers.current.clear();
+    auto dialog = open();
+    EXPECT_EQ(combo(dialog.get())->count(), 0);
+    QTest::mouseClick(button(dialog.get(), "Command3"), Qt::LeftButton);
+    processEvents();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, QStringLiteral("該当するプリンタがありません"));
+}
+
+TEST_P(PrinterDialogTest, EscapeClosesWithoutPrinting) {
+    auto dialog = open();
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    processEvents();
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(prints, 0);
+    EXPECT_TRUE(printers.switches.empty());
+
+    auto again = open();
+    QTest::mouseClick(button(again.get(), "Command2"), Qt::LeftButton);
+    EXPECT_FALSE(again->isVisible());
+    EXPECT_EQ(prints, 0);
+}
+
+TEST_P(PrinterDialogTest, EnterPrintsOnceThePrintButtonShowsThenCloses) {
+    auto dialog = open();
+    QTest::mouseClick(button(dialog.get(), "Command3"), Qt::LeftButton);
+    processEvents();
+    combo(dialog.get())->setFocus();
+    QTest::keyClick(combo(dialog.get()), Qt::Key_Return);
+    processEvents();
+    EXPECT_EQ(prints, 1);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_P(PrinterDialogTest, AFailedPrintIsReportedAndTheDialogCloses) {
+    printSucceeds = false;
+    auto dialog = open();
+    QTest::mouseClick(button(dialog.get(), "Command3"), Qt::LeftButton);
+    QTest::mouseClick(button(dialog.get(), "Command1"), Qt::LeftButton);
+    processEvents();
+    EXPECT_EQ(prints, 1);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, QStringLiteral("出力中止！入力データを確認して下さい。"));
+    EXPECT_EQ(messages()[0].title, QStringLiteral("エラーが発生しました。"));
+    EXPECT_EQ(messages()[0].icon, QMessageBox::Question);
+    EXPECT_FALSE(dialog->isVisible());
+}
+
+TEST_P(PrinterDialogTest, TabOrderRunsFromOkToCancel) {
+    auto dialog = open();
+    QTest::mouseClick(button(dialog.get(), "Command3"), Qt::LeftButton); // shows Command1
+    std::vector<QString> order;
+    QWidget* w = button(dialog.get(), "Command3");
+    for (int step = 0; step < 100 && order.size() < 5; ++step, w = w->nextInFocusChain()) {
+        if (w->parentWidget() == dialog.get() && w->focusPolicy() != Qt::NoFocus)
+            order.push_back(w->objectName());
+    }
+    EXPECT_EQ(order, (std::vector<QString>{"Command3", "Combo1", "Command1", "Text1", "Command2"}));
+    if (qEnvironmentVariableIsSet("VARNOK_SCREENSHOTS"))
+        dialog->grab().save(qEnvironmentVariable("VARNOK_SCREENSHOTS") + u'/' + dialog->objectName() +
+                            QStringLiteral(".png"));
+}
+
+INSTANTIATE_TEST_SUITE_P(AllSheets, PrinterDialogTest,
+                         ::testing::Values(SheetKind::kei3_b1, SheetKind::kei3_b2, SheetKind::kei3_cg),
+                         [](const auto& info) { return PrinterDialogName(info.param).toStdString(); });
+
+// The sheets' entry point: the sheet kind's dialog, modal, printing through the
+// system of the services; a default printer that does not exist fails the print.
+class RunPrinterDialogTest : public testing::UiTest {};
+
+TEST_F(RunPrinterDialogTest, OpensTheSheetsDialogAndReportsAFailedPrint) {
+    FakePrinters printers;
+    printers.current = QStringLiteral("VARNOK_NO_SUCH_PRINTER");
+    ProgramState state;
+    MemorySheet sheet = MemorySheet::withDefaults();
+    sheet.setText("Text40", "G");
+    QString seen;
+    onDialog([&](QWidget* dialog) {
+        if (!dialog->objectName().startsWith(QStringLiteral("s_prt")))
+            return false;
+        seen = dialog->objectName();
+        // Clicked from the event loop, not from inside the fixture's poll, so
+        // that the message box it raises can be answered.
+        QTimer::singleShot(0, dialog->findChild<QPushButton*>(QStringLiteral("Command1")),
+                           &QPushButton::click);
+        return true;
+    });
+    RunPrinterDialog(nullptr, state, sheet, SheetKind::kei3_cg, {nullptr, &printers});
+    EXPECT_EQ(seen, QStringLiteral("s_prt3"));
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, QStringLiteral("出力中止！入力データを確認して下さい。"));
+}
+
+} // namespace
+} // namespace varnok::reports
