@@ -13,7 +13,8 @@ namespace {
 /// The destinations of one cupsGetDests2 call, freed on scope exit.
 class Destinations {
 public:
-    Destinations() : count_(cupsGetDests2(CUPS_HTTP_DEFAULT, &list_)) {}
+    Destinations()
+        : count_(cupsGetDests2(CUPS_HTTP_DEFAULT, &list_)) {}
     ~Destinations() { cupsFreeDests(count_, list_); }
     Destinations(const Destinations&) = delete;
     Destinations& operator=(const Destinations&) = delete;
@@ -31,7 +32,9 @@ private:
 };
 
 // Instances ("queue/instance") are option sets of a queue, not printers.
-bool IsQueue(const cups_dest_t& dest) { return dest.instance == nullptr; }
+bool IsQueue(const cups_dest_t& dest) {
+    return dest.instance == nullptr;
+}
 
 QString Option(const cups_dest_t& dest, const char* name) {
     return QString::fromUtf8(cupsGetOption(name, dest.num_options, dest.options));

@@ -17,7 +17,8 @@ bool PrintSheet(const ProgramState& state, const SheetAccess& sheet, SheetKind k
     const Typeface face = TypefaceFor(ui::FromUtf8(sheet.text("Text40")));
     const QString document = QStringLiteral("VARNOK_3 ") + ui::FromUtf8(state.memberName);
     // A report that stopped early is still sent as far as it goes, then reported.
-    const bool printed = PrintReportPage(report.lines, face, printers.defaultPrinterName(), document);
+    const bool printed =
+        PrintReportPage(report.lines, face, printers.defaultPrinterName(), document);
     return printed && report.complete;
 }
 

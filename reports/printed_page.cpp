@@ -40,7 +40,8 @@ void DrawReportLines(QPainter& painter, const ReportLines& lines, Typeface face)
     qreal baseline = metrics.ascent();
     for (const ReportLine& line : lines) {
         if (!line.text.empty())
-            painter.drawText(QPointF((line.column - 1) * column, baseline), ui::FromUtf8(line.text));
+            painter.drawText(QPointF((line.column - 1) * column, baseline),
+                             ui::FromUtf8(line.text));
         baseline += lineSpacing;
     }
 }

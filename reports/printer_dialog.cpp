@@ -45,7 +45,9 @@ const QString kNoSuchPrinter = QStringLiteral("該当するプリンタがあり
 const QString kPrintFailed = QStringLiteral("出力中止！入力データを確認して下さい。");
 const QString kPrintFailedTitle = QStringLiteral("エラーが発生しました。");
 
-QString Rgba(Rgb c) { return QStringLiteral("rgb(%1, %2, %3)").arg(c.r).arg(c.g).arg(c.b); }
+QString Rgba(Rgb c) {
+    return QStringLiteral("rgb(%1, %2, %3)").arg(c.r).arg(c.g).arg(c.b);
+}
 
 /// A coloured button whose caption wraps at its blanks, as the captions of
 /// these tall narrow buttons are meant to.
@@ -143,7 +145,8 @@ PrinterDialog::PrinterDialog(QWidget* parent, SheetKind kind, PrinterSystem& pri
     for (const PrinterDescription& printer : printers_.printers())
         combo_->addItem(printer.deviceName);
     const QString defaultName = printers_.defaultPrinterName();
-    combo_->setCurrentIndex(combo_->findText(defaultName, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    combo_->setCurrentIndex(
+        combo_->findText(defaultName, Qt::MatchExactly | Qt::MatchCaseSensitive));
     combo_->setEditText(defaultName);
     ok->setFocus();
 }

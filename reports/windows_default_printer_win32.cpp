@@ -79,7 +79,9 @@ public:
 
 } // namespace
 
-bool isWindowsNT() { return (GetVersion() & kNotNtBit) == 0; }
+bool isWindowsNT() {
+    return (GetVersion() & kNotNtBit) == 0;
+}
 
 void SetWindowsDefaultPrinter(const QString& deviceName, const QString& driverName,
                               const QString& portName) {

@@ -1,20 +1,22 @@
 #!/bin/sh
-# Undoes scripts/cups-test-start.sh: removes the two test queues, restores the
+# Undoes scripts/cups-test-start.sh: removes the test queues, restores the
 # default printer and cups-pdf's settings, and stops the cupsd it started.
 set -u
 
 state=${VARNOK_CUPS_STATE:-/tmp/varnok-cups-state}
 conf=/etc/cups/cups-pdf.conf
+files_conf=/etc/cups/cups-files.conf
 lpoptions=/etc/cups/lpoptions
 
 [ -d "$state" ] || exit 0
 
-for queue in VARNOK_PDF VARNOK_PDF2; do
+for queue in VARNOK_PDF VARNOK_PDF2 VARNOK_FILE; do
     lpadmin -x "$queue" 2>/dev/null || true
 done
 
 if [ -e "$state/saved" ]; then
     cp -p "$state/cups-pdf.conf" "$conf"
+    cp -p "$state/cups-files.conf" "$files_conf"
     if [ -e "$state/lpoptions" ]; then
         cp -p "$state/lpoptions" "$lpoptions"
     else

@@ -1,6 +1,9 @@
-// Printing against a real CUPS scheduler with the two PDF queues of
+// Printing against a real CUPS scheduler with the queues of
 // scripts/cups-test-start.sh: the printer list, the default switch as lpstat
-// sees it, and pages printed through the dialog, read back from the PDF files.
+// sees it, and pages printed through the dialog, read back from PDF files.
+// cups-pdf (VARNOK_PDF) goes through PostScript, which keeps the page but not
+// the text of the Japanese faces; VARNOK_FILE keeps the job's own PDF, so the
+// page's text is read back from there.
 #include "beam_check.h"
 #include "catalogue.h"
 #include "cups_printer_system.h"
@@ -30,6 +33,7 @@ namespace {
 
 const QString kQueue = QStringLiteral("VARNOK_PDF");
 const QString kSecondQueue = QStringLiteral("VARNOK_PDF2");
+const QString kFileQueue = QStringLiteral("VARNOK_FILE");
 constexpr int kPdfWaitMs = 30000;
 
 QString PdfFolder() {
@@ -44,6 +48,7 @@ QSet<QString> PdfFiles() {
 
 /// The first PDF that was not there before, once cups-pdf has finished it.
 std::optional<QString> WaitForNewPdf(const QSet<QString>& before) {
+    // VARNOK_FILE writes over its file: a fresh wait starts without it.
     QElapsedTimer clock;
     clock.start();
     qint64 lastSize = -1;
@@ -63,7 +68,9 @@ std::optional<QString> WaitForNewPdf(const QSet<QString>& before) {
 }
 
 QString LpstatDefault() {
-    return testing::RunTool(QStringLiteral("lpstat"), {QStringLiteral("-d")}).value_or(QString()).trimmed();
+    return testing::RunTool(QStringLiteral("lpstat"), {QStringLiteral("-d")})
+        .value_or(QString())
+        .trimmed();
 }
 
 /// The page's text lines, blanks dropped, empty lines left out.
@@ -102,7 +109,7 @@ protected:
         const auto status = testing::RunTool(QStringLiteral("lpstat"), {QStringLiteral("-r")});
         if (!status || !status->contains(QStringLiteral("is running")))
             GTEST_SKIP() << "no CUPS scheduler is running (scripts/cups-test-start.sh starts one)";
-        for (const QString& queue : {kQueue, kSecondQueue}) {
+        for (const QString& queue : {kQueue, kSecondQueue, kFileQueue}) {
             if (!find(queue))
                 GTEST_SKIP() << "queue " << queue.toStdString()
                              << " missing (scripts/cups-test-start.sh adds it)";
@@ -136,10 +143,14 @@ protected:
 };
 
 TEST_F(CupsPrinting, ListsTheQueuesWithMakeAndModelAndDeviceUri) {
+    EXPECT_EQ(find(kFileQueue)->portName,
+              QStringLiteral("file://") +
+                  QDir(PdfFolder()).filePath(kFileQueue + QStringLiteral(".pdf")));
     for (const QString& queue : {kQueue, kSecondQueue}) {
         const auto printer = find(queue);
         ASSERT_TRUE(printer.has_value());
-        EXPECT_TRUE(printer->driverName.contains(QStringLiteral("CUPS-PDF"))) << printer->driverName.toStdString();
+        EXPECT_TRUE(printer->driverName.contains(QStringLiteral("CUPS-PDF")))
+            << printer->driverName.toStdString();
         EXPECT_EQ(printer->portName, QStringLiteral("cups-pdf:/"));
     }
 }
@@ -154,30 +165,52 @@ TEST_F(CupsPrinting, SwitchesTheDefaultAsLpstatSeesIt) {
     EXPECT_EQ(cups.defaultPrinterName(), kQueue);
 }
 
-TEST_F(CupsPrinting, DialogSwitchesTheDefaultAndPrintsOneA4Page) {
-    ASSERT_TRUE(cups.setDefaultPrinter(*find(kSecondQueue)));
-    const ReportLines page = testing::SampleSimpleBeamPage();
+/// The dialog over the real printers: it shows the default and lists the
+/// queues; "Ｏ Ｋ" on `queue` makes it the default; the print button prints the
+/// sample page there. Returns the PDF that came out.
+std::optional<QString> PrintThroughDialog(CupsPrinterSystem& cups, const QString& queue,
+                                          const std::vector<testing::RecordedMessage>& messages) {
+    QFile::remove(QDir(PdfFolder()).filePath(kFileQueue + QStringLiteral(".pdf")));
     const QSet<QString> before = PdfFiles();
-
+    const ReportLines page = testing::SampleSimpleBeamPage();
     PrinterDialog dialog(nullptr, SheetKind::kei3_b1, cups, [&] {
         return PrintReportPage(page, Typeface::Gothic, cups.defaultPrinterName(),
                                QStringLiteral("varnok-dialog-test"));
     });
     dialog.show();
     auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("Combo1"));
-    EXPECT_EQ(combo->currentText(), kSecondQueue);
+    EXPECT_EQ(combo->currentText(), kSecondQueue) << "the default printer";
     QStringList listed;
     for (int i = 0; i < combo->count(); ++i)
         listed << combo->itemText(i);
-    EXPECT_TRUE(listed.contains(kQueue) && listed.contains(kSecondQueue)) << listed.join(u',').toStdString();
+    for (const QString& q : {kQueue, kSecondQueue, kFileQueue})
+        EXPECT_TRUE(listed.contains(q)) << listed.join(u',').toStdString();
 
-    combo->setEditText(kQueue);
+    combo->setEditText(queue);
     dialog.findChild<QPushButton*>(QStringLiteral("Command3"))->click();
-    EXPECT_EQ(LpstatDefault(), QStringLiteral("system default destination: ") + kQueue);
+    EXPECT_EQ(LpstatDefault(), QStringLiteral("system default destination: ") + queue);
     dialog.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-    EXPECT_TRUE(messages().empty()) << messages()[0].text.toStdString();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_FALSE(dialog.isVisible());
+    return WaitForNewPdf(before);
+}
 
-    const auto pdf = WaitForNewPdf(before);
+TEST_F(CupsPrinting, DialogSwitchesTheDefaultAndCupsPdfPrintsOneA4Page) {
+    ASSERT_TRUE(cups.setDefaultPrinter(*find(kSecondQueue)));
+    const auto pdf = PrintThroughDialog(cups, kQueue, messages());
+    ASSERT_TRUE(pdf.has_value()) << "no PDF in " << PdfFolder().toStdString() << " within 30 s";
+    KeepForInspection(*pdf, QStringLiteral("cups-pdf-page.pdf"));
+    const auto facts = testing::ReadPdfFacts(*pdf);
+    ASSERT_TRUE(facts.has_value());
+    EXPECT_EQ(facts->pages, 1);
+    EXPECT_NEAR(facts->widthPt, 595.3, 1.5);
+    EXPECT_NEAR(facts->heightPt, 841.9, 1.5);
+    QFile::remove(*pdf);
+}
+
+TEST_F(CupsPrinting, PrintedPageHoldsTheLinesInOrder) {
+    ASSERT_TRUE(cups.setDefaultPrinter(*find(kSecondQueue)));
+    const auto pdf = PrintThroughDialog(cups, kFileQueue, messages());
     ASSERT_TRUE(pdf.has_value()) << "no PDF in " << PdfFolder().toStdString() << " within 30 s";
     KeepForInspection(*pdf, QStringLiteral("sample-page.pdf"));
     const auto facts = testing::ReadPdfFacts(*pdf);
@@ -185,8 +218,9 @@ TEST_F(CupsPrinting, DialogSwitchesTheDefaultAndPrintsOneA4Page) {
     EXPECT_EQ(facts->pages, 1);
     EXPECT_NEAR(facts->widthPt, 595.3, 1.5);
     EXPECT_NEAR(facts->heightPt, 841.9, 1.5);
-    EXPECT_EQ(NonEmptyText(testing::PdfTextLines(*pdf)), NonEmptyText(page));
-    QFile::remove(*pdf);
+    EXPECT_EQ(NonEmptyText(testing::PdfTextLines(*pdf)),
+              NonEmptyText(testing::SampleSimpleBeamPage()));
+    EXPECT_TRUE(testing::PdfFontNames(*pdf).contains(QStringLiteral("IPAGothic")));
 }
 
 TEST_F(CupsPrinting, SheetPrintButtonPrintsTheSheetsReport) {
@@ -194,8 +228,8 @@ TEST_F(CupsPrinting, SheetPrintButtonPrintsTheSheetsReport) {
     FillCatalogue(state.catalogue);
     ChooseLoadCase(state.loadCase, LoadCaseButton::ThreePoints);
     state.memberName = "G12";
-    const double fields[][2] = {{2, 7.2}, {3, 2.4}, {4, 3.5}, {5, 2.4}, {6, 0}, {7, 8.4},
-                                {8, 3.5}, {9, 2.4}, {10, 2.4}, {11, 0}, {12, 20.16}};
+    const double fields[][2] = {{2, 7.2}, {3, 2.4}, {4, 3.5},  {5, 2.4}, {6, 0},     {7, 8.4},
+                                {8, 3.5}, {9, 2.4}, {10, 2.4}, {11, 0},  {12, 20.16}};
     for (const auto& [n, v] : fields)
         state.fieldValues.set(static_cast<int>(n), v);
     state.beamCheck.currentSection = 12;
@@ -208,13 +242,16 @@ TEST_F(CupsPrinting, SheetPrintButtonPrintsTheSheetsReport) {
     sheet.setText("Text17", "96.154");
     sheet.setText("Text28", "0.781");
     sheet.setText("Text40", "M");
-    const Report expected = BuildReport(state, sheet, SheetKind::kei3_b1, ReportTarget::PrintedPage);
+    const Report expected =
+        BuildReport(state, sheet, SheetKind::kei3_b1, ReportTarget::PrintedPage);
     ASSERT_TRUE(expected.complete);
 
+    QFile::remove(QDir(PdfFolder()).filePath(kFileQueue + QStringLiteral(".pdf")));
     const QSet<QString> before = PdfFiles();
     QString shown;
     onDialog([&](QWidget* dialog) {
-        return dialog->objectName() == QStringLiteral("s_prt1") && ChooseAndPrint(dialog, kQueue, &shown);
+        return dialog->objectName() == QStringLiteral("s_prt1") &&
+               ChooseAndPrint(dialog, kFileQueue, &shown);
     });
     RunPrinterDialog(nullptr, state, sheet, SheetKind::kei3_b1, {nullptr, &cups});
     EXPECT_TRUE(messages().empty());
@@ -225,7 +262,8 @@ TEST_F(CupsPrinting, SheetPrintButtonPrintsTheSheetsReport) {
     EXPECT_EQ(testing::ReadPdfFacts(*pdf)->pages, 1);
     EXPECT_EQ(NonEmptyText(testing::PdfTextLines(*pdf)), NonEmptyText(expected.lines));
     EXPECT_TRUE(testing::PdfFontNames(*pdf).contains(QStringLiteral("IPAMincho")));
-    QFile::remove(*pdf);
+    EXPECT_EQ(LpstatDefault(), QStringLiteral("system default destination: ") + kFileQueue);
+    EXPECT_FALSE(shown.isEmpty());
 }
 
 } // namespace

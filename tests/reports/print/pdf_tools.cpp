@@ -31,8 +31,8 @@ std::optional<PdfFacts> ReadPdfFacts(const QString& path) {
 }
 
 QStringList PdfTextLines(const QString& path) {
-    const auto text = RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path,
-                                                             QStringLiteral("-")});
+    const auto text = RunTool(QStringLiteral("pdftotext"),
+                              {QStringLiteral("-layout"), path, QStringLiteral("-")});
     return text ? text->split(u'\n') : QStringList{};
 }
 

@@ -50,7 +50,8 @@ public:
     };
     std::vector<Run> runs;
 
-    RecordingEngine() : QPaintEngine(AllFeatures) {}
+    RecordingEngine()
+        : QPaintEngine(AllFeatures) {}
     bool begin(QPaintDevice*) override { return true; }
     bool end() override { return true; }
     void updateState(const QPaintEngineState&) override {}
@@ -70,15 +71,27 @@ public:
 protected:
     int metric(PaintDeviceMetric m) const override {
         switch (m) {
-        case PdmWidth: return 9921; // 210 mm
-        case PdmHeight: return 14031; // 297 mm
-        case PdmWidthMM: return 210;
-        case PdmHeightMM: return 297;
-        case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return kDpi;
-        case PdmDepth: return 32;
-        case PdmNumColors: return 0x7fffffff;
-        case PdmDevicePixelRatio: return 1;
-        case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
+        case PdmWidth:
+            return 9921; // 210 mm
+        case PdmHeight:
+            return 14031; // 297 mm
+        case PdmWidthMM:
+            return 210;
+        case PdmHeightMM:
+            return 297;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return kDpi;
+        case PdmDepth:
+            return 32;
+        case PdmNumColors:
+            return 0x7fffffff;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(devicePixelRatioFScale());
         }
         return 0;
     }
@@ -101,11 +114,13 @@ std::vector<DrawnLine> Record(const ReportLines& lines, Typeface face, Recording
     painter.end();
     std::map<double, DrawnLine> byBaseline;
     for (const auto& run : device.runs()) {
-        auto [it, fresh] = byBaseline.try_emplace(run.origin.y(), DrawnLine{{}, run.origin.x(), run.origin.y()});
+        auto [it, fresh] =
+            byBaseline.try_emplace(run.origin.y(), DrawnLine{{}, run.origin.x(), run.origin.y()});
         // Each run must start where the columns of the text before it end.
         const int before = ColumnsOf(it->second.text.toStdString());
         EXPECT_NEAR(run.origin.x(), it->second.x + before * column, 0.01)
-            << "run \"" << run.text.toStdString() << "\" after \"" << it->second.text.toStdString() << "\"";
+            << "run \"" << run.text.toStdString() << "\" after \"" << it->second.text.toStdString()
+            << "\"";
         it->second.text += run.text;
         (void)fresh;
     }
@@ -125,8 +140,8 @@ TEST(PrintedPage, FacesAreFixedPitchAtPrinterResolution) {
     RecordingDevice device;
     for (Typeface face : {Typeface::Gothic, Typeface::Mincho}) {
         const QFont font(PageFont(face), &device);
-        EXPECT_EQ(QFontInfo(font).family(),
-                  face == Typeface::Gothic ? QStringLiteral("IPAGothic") : QStringLiteral("IPAMincho"));
+        EXPECT_EQ(QFontInfo(font).family(), face == Typeface::Gothic ? QStringLiteral("IPAGothic")
+                                                                     : QStringLiteral("IPAMincho"));
         EXPECT_EQ(QFontInfo(font).pointSize(), 10);
         const QFontMetricsF metrics(font, &device);
         const double column = metrics.horizontalAdvance(u'0');
@@ -168,7 +183,8 @@ TEST(PrintedPage, LinesStandAtTheirColumnsOneLineSpacingApart) {
         }
         EXPECT_EQ(next, drawn.size()) << "empty lines draw nothing";
         for (const auto& run : device.runs())
-            EXPECT_EQ(QFontInfo(run.font).family(), face == Typeface::Gothic ? "IPAGothic" : "IPAMincho");
+            EXPECT_EQ(QFontInfo(run.font).family(),
+                      face == Typeface::Gothic ? "IPAGothic" : "IPAMincho");
     }
 }
 
@@ -237,8 +253,10 @@ TEST_F(PrintedPdf, OneA4PageWithTheLinesInOrderAndInTheirColumns) {
 
 TEST_F(PrintedPdf, GothicAndMinchoEmbedTheirFace) {
     const ReportLines page = SampleSimpleBeamPage();
-    const QString gothic = testing::PdfFontNames(write(page, Typeface::Gothic, QStringLiteral("g.pdf")));
-    const QString mincho = testing::PdfFontNames(write(page, Typeface::Mincho, QStringLiteral("m.pdf")));
+    const QString gothic =
+        testing::PdfFontNames(write(page, Typeface::Gothic, QStringLiteral("g.pdf")));
+    const QString mincho =
+        testing::PdfFontNames(write(page, Typeface::Mincho, QStringLiteral("m.pdf")));
     EXPECT_TRUE(gothic.contains(QStringLiteral("IPAGothic"))) << gothic.toStdString();
     EXPECT_FALSE(gothic.contains(QStringLiteral("IPAMincho")));
     EXPECT_TRUE(mincho.contains(QStringLiteral("IPAMincho"))) << mincho.toStdString();

@@ -17,7 +17,8 @@ namespace {
 class FakePrinters final : public PrinterSystem {
 public:
     std::vector<PrinterDescription> list{
-        {QStringLiteral("Office Laser"), QStringLiteral("HP LaserJet 4"), QStringLiteral("ipp://laser/")},
+        {QStringLiteral("Office Laser"), QStringLiteral("HP LaserJet 4"),
+         QStringLiteral("ipp://laser/")},
         {QStringLiteral("経理部 A4"), QStringLiteral("Canon LBP"), QStringLiteral("usb://canon")},
         {QStringLiteral("PDF"), QStringLiteral("Generic PDF"), QStringLiteral("cups-pdf:/")},
     };
@@ -44,7 +45,9 @@ protected:
         processEvents();
         return dialog;
     }
-    static QComboBox* combo(QWidget* d) { return d->findChild<QComboBox*>(QStringLiteral("Combo1")); }
+    static QComboBox* combo(QWidget* d) {
+        return d->findChild<QComboBox*>(QStringLiteral("Combo1"));
+    }
     static QPushButton* button(QWidget* d, const char* name) {
         return d->findChild<QPushButton*>(QString::fromLatin1(name));
     }
@@ -65,10 +68,13 @@ TEST_P(PrinterDialogTest, OpensWithTheDefaultPrinterAndEveryPrinterListed) {
     ASSERT_EQ(box->count(), 3);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(box->itemText(i), printers.list[static_cast<std::size_t>(i)].deviceName);
-    EXPECT_FALSE(button(dialog.get(), "Command1")->isVisible()) << "print button hidden until Ｏ Ｋ";
+    EXPECT_FALSE(button(dialog.get(), "Command1")->isVisible())
+        << "print button hidden until Ｏ Ｋ";
     EXPECT_EQ(button(dialog.get(), "Command3")->text(), QStringLiteral("Ｏ Ｋ"));
-    EXPECT_EQ(button(dialog.get(), "Command1")->text(), QStringLiteral(" 印刷開始         [Enter]"));
-    EXPECT_EQ(button(dialog.get(), "Command2")->text(), QStringLiteral("   中 止            [Esc]"));
+    EXPECT_EQ(button(dialog.get(), "Command1")->text(),
+              QStringLiteral(" 印刷開始         [Enter]"));
+    EXPECT_EQ(button(dialog.get(), "Command2")->text(),
+              QStringLiteral("   中 止            [Esc]"));
 }
 
 TEST_P(PrinterDialogTest, DefaultMissingFromTheListStillShowsAsTheText) {
@@ -179,13 +185,16 @@ TEST_P(PrinterDialogTest, TabOrderRunsFromOkToCancel) {
     }
     EXPECT_EQ(order, (std::vector<QString>{"Command3", "Combo1", "Command1", "Text1", "Command2"}));
     if (qEnvironmentVariableIsSet("VARNOK_SCREENSHOTS"))
-        dialog->grab().save(qEnvironmentVariable("VARNOK_SCREENSHOTS") + u'/' + dialog->objectName() +
-                            QStringLiteral(".png"));
+        dialog->grab().save(qEnvironmentVariable("VARNOK_SCREENSHOTS") + u'/' +
+                            dialog->objectName() + QStringLiteral(".png"));
 }
 
 INSTANTIATE_TEST_SUITE_P(AllSheets, PrinterDialogTest,
-                         ::testing::Values(SheetKind::kei3_b1, SheetKind::kei3_b2, SheetKind::kei3_cg),
-                         [](const auto& info) { return PrinterDialogName(info.param).toStdString(); });
+                         ::testing::Values(SheetKind::kei3_b1, SheetKind::kei3_b2,
+                                           SheetKind::kei3_cg),
+                         [](const auto& info) {
+                             return PrinterDialogName(info.param).toStdString();
+                         });
 
 // The sheets' entry point: the sheet kind's dialog, modal, printing through the
 // system of the services; a default printer that does not exist fails the print.

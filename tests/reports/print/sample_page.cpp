@@ -65,7 +65,8 @@ reports::ReportLines SampleSimpleBeamPage() {
 
 int ColumnsOf(std::string_view utf8) {
     QStringEncoder shiftJis("windows-31j");
-    const QByteArray bytes = shiftJis(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    const QByteArray bytes =
+        shiftJis(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
     return static_cast<int>(bytes.size());
 }
 
