@@ -1,0 +1,54 @@
+#include "window_flow.h"
+
+#include "dvalue_form.h"
+
+#include <QTimer>
+
+namespace varnok::app {
+
+WindowFlow::WindowFlow(ProgramState& state, reports::ReportServices services, QObject* parent)
+    : QObject(parent)
+    , state_(state)
+    , services_(services) {}
+
+void WindowFlow::start() { showLauncher(); }
+
+void WindowFlow::showLauncher() {
+    auto* window = new launcher::LauncherWindow(state_);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    connect(window, &launcher::LauncherWindow::sheetRequested, this, [this](SheetKind kind) {
+        // Leave the button's click handler before the launcher goes away.
+        QTimer::singleShot(0, this, [this, kind] { openSheet(kind); });
+    });
+    connect(window, &launcher::LauncherWindow::exitRequested, this, &WindowFlow::finished);
+    connect(window, &launcher::LauncherWindow::dValueRequested, this, &WindowFlow::openDValueCalculator);
+    launcher_ = window;
+    window->show();
+}
+
+void WindowFlow::openSheet(SheetKind kind) {
+    if (launcher_)
+        launcher_->close();
+    auto* sheet = new sheets::DesignSheet(state_, kind, services_);
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    connect(sheet, &sheets::DesignSheet::exitRequested, this,
+            [this] { QTimer::singleShot(0, this, &WindowFlow::returnToLauncher); });
+    connect(sheet, &sheets::DesignSheet::closedByUser, this, &WindowFlow::finished);
+    sheet_ = sheet;
+    sheet->openSheet();
+}
+
+void WindowFlow::returnToLauncher() {
+    if (sheet_)
+        sheet_->close();
+    showLauncher();
+}
+
+void WindowFlow::openDValueCalculator() {
+    if (!launcher_)
+        return;
+    dvalue::DValueForm form(launcher_);
+    form.exec();
+}
+
+} // namespace varnok::app

@@ -1,0 +1,129 @@
+// The flow between the windows: exactly one of the launcher and the sheets is
+// shown, the calculator opens over the launcher, and the program ends from the
+// launcher's exit or a sheet's close box.
+#include "design_sheet.h"
+#include "editor_launcher.h"
+#include "launcher_window.h"
+#include "printer_system.h"
+#include "ui_test.h"
+#include "window_flow.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace varnok::app {
+namespace {
+
+class NoEditor : public reports::EditorLauncher {
+public:
+    bool start(const QString&) override { return true; }
+};
+
+class NoPrinters : public reports::PrinterSystem {
+public:
+    std::vector<reports::PrinterDescription> printers() override { return {}; }
+    QString defaultPrinterName() override { return {}; }
+    bool setDefaultPrinter(const reports::PrinterDescription&) override { return false; }
+};
+
+class WindowFlowTest : public testing::UiTest {
+protected:
+    QList<QWidget*> shownWindows() const {
+        QList<QWidget*> shown;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->isVisible() && qobject_cast<QDialog*>(w) == nullptr)
+                shown << w;
+        }
+        return shown;
+    }
+
+    template <typename T> T* button(QWidget* window, const char* name) {
+        return window->findChild<T*>(QString::fromLatin1(name));
+    }
+
+    ProgramState state;
+    NoEditor editor;
+    NoPrinters printers;
+    WindowFlow flow{state, {&editor, &printers}};
+};
+
+TEST_F(WindowFlowTest, LauncherAndSheetsTakeTurns) {
+    flow.start();
+    processEvents();
+    ASSERT_NE(flow.launcher(), nullptr);
+    EXPECT_EQ(shownWindows(), QList<QWidget*>{flow.launcher()});
+    EXPECT_NE(state.catalogue.row(2)->BucklingConstant, 0) << "the launcher fills the catalogue";
+
+    QTest::mouseClick(button<QPushButton>(flow.launcher(), "Command2"), Qt::LeftButton);
+    for (int i = 0; i < 20 && flow.sheet() == nullptr; ++i)
+        processEvents();
+    ASSERT_NE(flow.sheet(), nullptr);
+    processEvents();
+    EXPECT_EQ(flow.launcher(), nullptr);
+    EXPECT_EQ(shownWindows(), QList<QWidget*>{flow.sheet()});
+    EXPECT_EQ(flow.sheet()->objectName(), "kei3_b1");
+    EXPECT_EQ(state.loadCase.caseNumber, 3);
+
+    QTest::mouseClick(button<QPushButton>(flow.sheet(), "Command5"), Qt::LeftButton);
+    for (int i = 0; i < 20 && flow.launcher() == nullptr; ++i)
+        processEvents();
+    processEvents();
+    ASSERT_NE(flow.launcher(), nullptr);
+    EXPECT_EQ(flow.sheet(), nullptr);
+    EXPECT_EQ(shownWindows(), QList<QWidget*>{flow.launcher()});
+
+    QTest::mouseClick(button<QPushButton>(flow.launcher(), "Command6"), Qt::LeftButton);
+    for (int i = 0; i < 20 && flow.sheet() == nullptr; ++i)
+        processEvents();
+    ASSERT_NE(flow.sheet(), nullptr);
+    EXPECT_EQ(flow.sheet()->objectName(), "kei3_cg");
+    EXPECT_EQ(state.loadCase.caseNumber, 6);
+}
+
+TEST_F(WindowFlowTest, EscOnTheLauncherEndsTheProgram) {
+    QSignalSpy finished(&flow, &WindowFlow::finished);
+    flow.start();
+    processEvents();
+    QTest::keyClick(flow.launcher(), Qt::Key_Escape);
+    processEvents();
+    EXPECT_EQ(finished.count(), 1);
+}
+
+TEST_F(WindowFlowTest, ClosingASheetWithItsCloseBoxEndsTheProgram) {
+    QSignalSpy finished(&flow, &WindowFlow::finished);
+    flow.start();
+    processEvents();
+    QTest::mouseClick(button<QPushButton>(flow.launcher(), "Command5"), Qt::LeftButton);
+    for (int i = 0; i < 20 && flow.sheet() == nullptr; ++i)
+        processEvents();
+    ASSERT_NE(flow.sheet(), nullptr);
+    flow.sheet()->close();
+    processEvents();
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(flow.launcher(), nullptr) << "no launcher comes back";
+}
+
+TEST_F(WindowFlowTest, TheCalculatorOpensOverTheLauncherAndReturnsToIt) {
+    flow.start();
+    processEvents();
+    int opened = 0;
+    onDialog([&opened](QWidget* dialog) {
+        if (dialog->objectName() != "Form1")
+            return false;
+        ++opened;
+        QTest::mouseClick(dialog->findChild<QPushButton*>("Command3"), Qt::LeftButton);
+        return true;
+    });
+    for (int i = 0; i < 2; ++i)
+        QTest::mouseClick(button<QPushButton>(flow.launcher(), "Command11"), Qt::LeftButton);
+    processEvents();
+    EXPECT_EQ(opened, 2);
+    ASSERT_NE(flow.launcher(), nullptr);
+    EXPECT_TRUE(flow.launcher()->isVisible());
+}
+
+} // namespace
+} // namespace varnok::app
