@@ -20,6 +20,7 @@ void ConfigureApplication() {
     // Quitting is the window flow's decision: the launcher closes while a sheet opens.
     QApplication::setQuitOnLastWindowClosed(false);
     ui::InstallFontSubstitutions();
+    ui::UseProgramDefaultFont();
 }
 
 } // namespace varnok::app

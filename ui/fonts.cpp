@@ -1,5 +1,6 @@
 #include "fonts.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QStringList>
 
@@ -22,6 +23,12 @@ void InstallFontSubstitutions() {
         QFont::insertSubstitutions(QString::fromUtf8(name), pGothic);
     for (const char* name : {"ＭＳ Ｐ明朝", "MS PMincho"})
         QFont::insertSubstitutions(QString::fromUtf8(name), pMincho);
+}
+
+void UseProgramDefaultFont() {
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"), 9);
+    font.setStyleStrategy(QFont::NoFontMerging);
+    QApplication::setFont(font);
 }
 
 } // namespace varnok::ui

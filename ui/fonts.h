@@ -13,4 +13,11 @@ inline const QString kMinchoFace = QStringLiteral("ＭＳ 明朝");
 /// onto the installed IPA faces. Call once after the QApplication exists.
 void InstallFontSubstitutions();
 
+/// Makes the Japanese UI Gothic ("ＭＳ Ｐゴシック", 9 pt) the face of every control
+/// that names none, and lets no face borrow glyphs from others: the IPA faces
+/// hold every character the program shows, and skipping the search for
+/// fallback faces saves a good part of the start-up. Call after
+/// InstallFontSubstitutions().
+void UseProgramDefaultFont();
+
 } // namespace varnok::ui

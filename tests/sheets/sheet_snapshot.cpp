@@ -50,6 +50,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ui::InstallFontSubstitutions();
+    ui::UseProgramDefaultFont();
     AnswerMessageBoxes();
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     const std::pair<SheetKind, LoadCaseButton> cases[] = {

@@ -9,6 +9,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     varnok::ui::InstallFontSubstitutions();
+    varnok::ui::UseProgramDefaultFont();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
