@@ -20,20 +20,20 @@ namespace {
 
 constexpr Rgb kBarColour{0, 0, 0};
 
-QFont Face(const ControlSpec& spec) {
+QFont Face(const ControlSpec& control) {
     QFont f(ui::kGothicFace);
-    int px = spec.pixels;
+    int px = control.pixels;
     if (px == 0)
-        px = spec.kind == ControlKind::Exponent ? kSmallPixels : kTextPixels;
+        px = control.kind == ControlKind::Exponent ? kSmallPixels : kTextPixels;
     f.setPixelSize(px);
-    f.setBold(spec.bold);
+    f.setBold(control.bold);
     return f;
 }
 
-Qt::Alignment AlignmentOf(const ControlSpec& spec) {
-    Align a = spec.align;
+Qt::Alignment AlignmentOf(const ControlSpec& control) {
+    Align a = control.align;
     if (a == Align::Default) {
-        switch (spec.kind) {
+        switch (control.kind) {
         case ControlKind::Field:
         case ControlKind::Total:
         case ControlKind::Display:
@@ -47,7 +47,7 @@ Qt::Alignment AlignmentOf(const ControlSpec& spec) {
         }
     }
     const Qt::Alignment vertical =
-        spec.kind == ControlKind::Exponent ? Qt::AlignTop : Qt::AlignVCenter;
+        control.kind == ControlKind::Exponent ? Qt::AlignTop : Qt::AlignVCenter;
     switch (a) {
     case Align::Centre:
         return Qt::AlignHCenter | vertical;
@@ -67,32 +67,32 @@ QString Shown(std::string_view text) {
     return t;
 }
 
-QLineEdit* MakeEdit(const ControlSpec& spec, QWidget* parent, bool locked, Qt::FocusPolicy focus) {
-    auto* edit = new QLineEdit(ui::FromUtf8(spec.text), parent);
+QLineEdit* MakeEdit(const ControlSpec& control, QWidget* parent, bool locked, Qt::FocusPolicy focus) {
+    auto* edit = new QLineEdit(ui::FromUtf8(control.text), parent);
     edit->setReadOnly(locked);
     edit->setFocusPolicy(focus);
-    edit->setAlignment(AlignmentOf(spec));
+    edit->setAlignment(AlignmentOf(control));
     edit->setTextMargins(1, 0, 1, 0);
     return edit;
 }
 
-QWidget* Create(const ControlSpec& spec, QWidget& window,
+QWidget* Create(const ControlSpec& control, QWidget& window,
                 const std::map<std::string_view, QWidget*>& frames) {
     QWidget* parent = &window;
-    if (!spec.parent.empty()) {
-        if (auto it = frames.find(spec.parent); it != frames.end())
+    if (!control.parent.empty()) {
+        if (auto it = frames.find(control.parent); it != frames.end())
             parent = it->second;
     }
-    switch (spec.kind) {
+    switch (control.kind) {
     case ControlKind::Label:
     case ControlKind::Exponent:
     case ControlKind::Fixed: {
-        auto* label = new QLabel(ui::FromUtf8(spec.text), parent);
-        label->setAlignment(AlignmentOf(spec));
+        auto* label = new QLabel(ui::FromUtf8(control.text), parent);
+        label->setAlignment(AlignmentOf(control));
         return label;
     }
     case ControlKind::Hint: {
-        auto* hint = new QLabel(Shown(spec.text), parent);
+        auto* hint = new QLabel(Shown(control.text), parent);
         hint->setFrameShape(QFrame::Box);
         hint->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         hint->setIndent(3);
@@ -100,22 +100,22 @@ QWidget* Create(const ControlSpec& spec, QWidget& window,
         return hint;
     }
     case ControlKind::Field:
-        return MakeEdit(spec, parent, false, Qt::StrongFocus);
+        return MakeEdit(control, parent, false, Qt::StrongFocus);
     case ControlKind::Total:
-        return MakeEdit(spec, parent, true, Qt::StrongFocus);
+        return MakeEdit(control, parent, true, Qt::StrongFocus);
     case ControlKind::Display:
-        return MakeEdit(spec, parent, true, Qt::ClickFocus);
+        return MakeEdit(control, parent, true, Qt::ClickFocus);
     case ControlKind::Hidden:
-        return MakeEdit(spec, parent, false, Qt::NoFocus);
+        return MakeEdit(control, parent, false, Qt::NoFocus);
     case ControlKind::Button: {
-        auto* button = new QPushButton(ui::FromUtf8(spec.text), parent);
+        auto* button = new QPushButton(ui::FromUtf8(control.text), parent);
         button->setAutoDefault(true); // Enter presses the button that has the focus
         button->setFocusPolicy(Qt::StrongFocus);
         return button;
     }
     case ControlKind::Option: {
-        auto* option = new QRadioButton(ui::FromUtf8(spec.text), parent);
-        option->setChecked(spec.checked);
+        auto* option = new QRadioButton(ui::FromUtf8(control.text), parent);
+        option->setChecked(control.checked);
         return option;
     }
     case ControlKind::Frame: {
@@ -137,10 +137,10 @@ QWidget* Create(const ControlSpec& spec, QWidget& window,
     return nullptr;
 }
 
-void Paint(QWidget& w, const ControlSpec& spec, const SheetLayout& layout) {
-    std::optional<Rgb> back = spec.back;
+void Paint(QWidget& w, const ControlSpec& control, const SheetLayout& layout) {
+    std::optional<Rgb> back = control.back;
     if (!back) {
-        switch (spec.kind) {
+        switch (control.kind) {
         case ControlKind::Field:
             back = colour::kIdle;
             break;
@@ -162,8 +162,8 @@ void Paint(QWidget& w, const ControlSpec& spec, const SheetLayout& layout) {
     }
     if (back)
         PaintBack(w, *back);
-    if (spec.fore)
-        PaintFore(w, *spec.fore);
+    if (control.fore)
+        PaintFore(w, *control.fore);
 }
 
 } // namespace
@@ -179,23 +179,23 @@ void BuildSheet(QWidget& window, const SheetLayout& layout) {
 
     std::map<std::string_view, QWidget*> frames;
     for (const Block& block : layout.blocks) {
-        for (const ControlSpec& spec : block.rows) {
-            QWidget* w = Create(spec, window, frames);
+        for (const ControlSpec& control : block.rows) {
+            QWidget* w = Create(control, window, frames);
             if (w == nullptr)
                 continue;
-            w->setObjectName(ui::FromUtf8(spec.name));
-            const bool inFrame = !spec.parent.empty();
+            w->setObjectName(ui::FromUtf8(control.name));
+            const bool inFrame = !control.parent.empty();
             const int dx = inFrame ? 0 : block.dx;
             const int dy = inFrame ? 0 : block.dy;
-            w->setGeometry(spec.rect.x + dx, spec.rect.y + dy, spec.rect.w, spec.rect.h);
-            w->setFont(Face(spec));
-            Paint(*w, spec, layout);
-            if (spec.kind == ControlKind::Frame)
-                frames.emplace(spec.name, w);
-            if (spec.kind == ControlKind::Picture && spec.name == "Picture1")
+            w->setGeometry(control.rect.x + dx, control.rect.y + dy, control.rect.w, control.rect.h);
+            w->setFont(Face(control));
+            Paint(*w, control, layout);
+            if (control.kind == ControlKind::Frame)
+                frames.emplace(control.name, w);
+            if (control.kind == ControlKind::Picture && control.name == "Picture1")
                 static_cast<QLabel*>(w)->setPixmap(
-                    images::EmbeddedDiagram(ui::FromUtf8(spec.text)));
-            w->setVisible(spec.visible);
+                    images::EmbeddedDiagram(ui::FromUtf8(control.text)));
+            w->setVisible(control.visible);
         }
     }
 
