@@ -6,7 +6,7 @@ set -euo pipefail
 
 mode=${1:-test}
 
-run_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
+run_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
   libcups2-dev fonts-ipafont-gothic fonts-ipafont-mincho)
 test_packages=(libgtest-dev libbenchmark-dev cups printer-driver-cups-pdf poppler-utils
   xvfb xauth imagemagick clang libclang-rt-14-dev g++-mingw-w64-x86-64)
