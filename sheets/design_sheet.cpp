@@ -81,7 +81,11 @@ void DesignSheet::calculate() {
         access_.setFocus("Text2");
         return;
     }
+    // Hiding the focused button hands the focus on along the tab order (on the
+    // cantilever sheet round to Text1): a move of the toolkit's, not the user's.
+    rules_->setMuted(true);
     access_.setVisible("Command1", false);
+    rules_->setMuted(false);
     access_.setVisible("Text23", false);
     access_.setFocus("Command6");
     ComputeSheetLoads(state_, access_, kind_);

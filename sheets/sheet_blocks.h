@@ -108,13 +108,17 @@ inline constexpr std::array kMomentLead{
     Exponent("Label28", "２", 116, 5),
 };
 
-/// Section in use, the step buttons' heading, the series frame and the property line.
-inline constexpr std::array kSectionRows{
-    Label("Label33", "仮定断面 USE ：", 10, 14, 112),
-    Label("Label34", "変更", 370, 0, 64, 16)
+/// "変更" over the two step buttons, white on `back` (blue; the grey of the grey sheet).
+constexpr ControlSpec StepHeading(Rgb back) {
+    return Label("Label34", "変更", 370, 0, 64, 16)
         .font(kSmallPixels, true)
         .aligned(Align::Centre)
-        .colours(kWhite, kTitleBlue),
+        .colours(kWhite, back);
+}
+
+/// Section in use, the series frame and the property line.
+inline constexpr std::array kSectionRows{
+    Label("Label33", "仮定断面 USE ：", 10, 14, 112),
     Frame("Frame2", 600, 0, 156, 48),
     Option("Option3", "細幅", 6, 16, 48, "Frame2").selected(),
     Option("Option4", "中幅", 56, 16, 48, "Frame2"),
