@@ -91,7 +91,7 @@ TEST_F(DesignSheetTest, CalculateFromTheFocusedButtonEntersNoFieldOnTheWayToTheU
         fill({{2, "6"}, {3, "1"}, {4, "5"}, {5, "1"}});
         field(1)->setFocus();
         processEvents();
-        key(1, Qt::Key_Tab);
+        key(1, Qt::Key_Tab); // Text1 passed: white
         button("Command1")->setVisible(true);
         button("Command1")->setFocus();
         processEvents();
@@ -103,7 +103,7 @@ TEST_F(DesignSheetTest, CalculateFromTheFocusedButtonEntersNoFieldOnTheWayToTheU
         EXPECT_TRUE(messages().empty());
         EXPECT_EQ(back(1), text1Before);
         EXPECT_EQ(focused(), button("Command6"));
-        EXPECT_FALSE(text(17).empty() && text(11).empty());
+        EXPECT_FALSE(text(17).empty() && text(11).empty()); // the moment (Text11 on kei3_b2)
         sheet.reset();
     }
 }
