@@ -10,6 +10,7 @@
 #include <QStringView>
 
 #include <array>
+#include <utility>
 
 namespace varnok::reports {
 
@@ -44,9 +45,28 @@ template <typename Pred> QString Offending(const QString& text, Pred rejects) {
     return found;
 }
 
+// Characters that other systems type in their JIS reading, where Windows-31J
+// knows only its own look-alike: "〜" and "～", "−" and "－", and so on. A member
+// name typed on such a system is written as Windows would have typed it.
+constexpr std::array<std::pair<char16_t, char16_t>, 7> kWindowsForms{{
+    {u'\u301C', u'\uFF5E'}, // wave dash → full-width tilde
+    {u'\u2016', u'\u2225'}, // double vertical line → parallel to
+    {u'\u2212', u'\uFF0D'}, // minus sign → full-width hyphen-minus
+    {u'\u00A2', u'\uFFE0'}, // cent sign → full-width cent
+    {u'\u00A3', u'\uFFE1'}, // pound sign → full-width pound
+    {u'\u00AC', u'\uFFE2'}, // not sign → full-width not
+    {u'\u2014', u'\u2015'}, // em dash → horizontal bar
+}};
+
+QString InWindowsForms(QString text) {
+    for (auto [jis, windows] : kWindowsForms)
+        text.replace(QChar(jis), QChar(windows));
+    return text;
+}
+
 bool EncodesInShiftJis(const QString& c) {
     QStringEncoder encoder(kEncoding);
-    const QByteArray bytes = encoder.encode(c);
+    const QByteArray bytes = encoder.encode(InWindowsForms(c));
     return encoder.isValid() && !encoder.hasError() && !bytes.isEmpty();
 }
 
@@ -162,6 +182,7 @@ EncodedReport EncodeReport(const ReportLines& lines) {
         text += QString::fromUtf8(line.text.data(), static_cast<qsizetype>(line.text.size()));
         text += u"\r\n";
     }
+    text = InWindowsForms(std::move(text));
     QStringEncoder encoder(kEncoding);
     EncodedReport encoded;
     encoded.bytes = encoder.encode(text);

@@ -86,6 +86,14 @@ TEST(ReportFile, EncodingPutsBlanksBeforeColumnsAndEndsEveryLineWithCrLf) {
     EXPECT_TRUE(EncodeReport({}).bytes.isEmpty());
 }
 
+TEST(ReportFile, JisLookAlikesAreWrittenInTheirWindowsForms) {
+    // Typed elsewhere, "〜" (U+301C) and "−" (U+2212) are what Windows writes as "～" and "－".
+    EXPECT_TRUE(CheckMemberName(Q("B1〜B3−2")).ok());
+    const EncodedReport encoded = EncodeReport({{1, "B1〜B3−2"}});
+    ASSERT_TRUE(encoded.ok());
+    EXPECT_EQ(encoded.bytes, QByteArray("B1\x81\x60" "B3\x81\x7c" "2\r\n"));
+}
+
 TEST(ReportFile, CharactersShiftJisCannotHoldAreNamedNotReplaced) {
     const EncodedReport encoded = EncodeReport({{10, "B1 𠮷 é 𠮷"}});
     EXPECT_FALSE(encoded.ok());
