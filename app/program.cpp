@@ -12,7 +12,9 @@ Program::Program()
     connect(&flow_, &WindowFlow::finished, this, &Program::finished);
 }
 
-void Program::start() { flow_.start(); }
+void Program::start() {
+    flow_.start();
+}
 
 void ConfigureApplication() {
     QApplication::setApplicationName(QStringLiteral("VARNOK_3"));

@@ -11,7 +11,9 @@ WindowFlow::WindowFlow(ProgramState& state, reports::ReportServices services, QO
     , state_(state)
     , services_(services) {}
 
-void WindowFlow::start() { showLauncher(); }
+void WindowFlow::start() {
+    showLauncher();
+}
 
 void WindowFlow::showLauncher() {
     auto* window = new launcher::LauncherWindow(state_);
@@ -21,7 +23,8 @@ void WindowFlow::showLauncher() {
         QTimer::singleShot(0, this, [this, kind] { openSheet(kind); });
     });
     connect(window, &launcher::LauncherWindow::exitRequested, this, &WindowFlow::finished);
-    connect(window, &launcher::LauncherWindow::dValueRequested, this, &WindowFlow::openDValueCalculator);
+    connect(window, &launcher::LauncherWindow::dValueRequested, this,
+            &WindowFlow::openDValueCalculator);
     launcher_ = window;
     window->show();
 }

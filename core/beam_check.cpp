@@ -14,8 +14,8 @@ namespace {
 
 constexpr std::string_view kInputMask = "##0.000";
 
-constexpr std::array<std::string_view, 13> kTextNames{"",      "Text1",  "Text2", "Text3", "Text4",
-                                                      "Text5", "Text6",  "Text7", "Text8", "Text9",
+constexpr std::array<std::string_view, 13> kTextNames{"",       "Text1",  "Text2", "Text3", "Text4",
+                                                      "Text5",  "Text6",  "Text7", "Text8", "Text9",
                                                       "Text10", "Text11", "Text12"};
 
 // Reads field Textn into entry n and shows it again with three decimals.
@@ -30,7 +30,9 @@ void showTotal(FieldValues& fields, SheetAccess& sheet, int n, double value) {
     sheet.setText(kTextNames[static_cast<std::size_t>(n)], FormatMask(value, kInputMask));
 }
 
-std::string_view momentField(SheetKind kind) { return kind == SheetKind::kei3_b2 ? "Text11" : "Text17"; }
+std::string_view momentField(SheetKind kind) {
+    return kind == SheetKind::kei3_b2 ? "Text11" : "Text17";
+}
 
 } // namespace
 
@@ -40,7 +42,8 @@ void ComputeSheetLoads(ProgramState& state, SheetAccess& sheet, SheetKind kind) 
     if (kind == SheetKind::kei3_b2) {
         for (int n = 2; n <= 9; ++n)
             readField(f, sheet, n);
-        showTotal(f, sheet, 10, ((f.get(5) * f.get(4) + f.get(6)) + f.get(8) * f.get(7)) + f.get(9));
+        showTotal(f, sheet, 10,
+                  ((f.get(5) * f.get(4) + f.get(6)) + f.get(8) * f.get(7)) + f.get(9));
         check.L = f.get(2);
         check.Lb = f.get(3);
         check.w = f.get(10);
@@ -62,7 +65,8 @@ void DesignMoment(BeamCheck& c, const LoadCase& loadCase, SheetKind kind) {
     switch (kind) {
     case SheetKind::kei3_b1:
         c.momentOfW = c.L * (c.w * 0.125 * c.L);
-        c.momentOfP = (c.P * loadCase.momentCoefficient.numerator * c.L) / loadCase.momentCoefficient.denominator;
+        c.momentOfP = (c.P * loadCase.momentCoefficient.numerator * c.L) /
+                      loadCase.momentCoefficient.denominator;
         c.M = c.momentOfW + c.momentOfP;
         break;
     case SheetKind::kei3_b2:
@@ -130,7 +134,8 @@ void BendingVerdict(BeamCheck& c, SheetAccess& sheet, SheetKind kind) {
         sheet.setForeColour("Label63", colour::kVerdictOk);
         sheet.setCaption("Label62", "≦");
         sheet.setCaption("Label63", "ＯＫ");
-        sheet.setBackColour("Command6", kind == SheetKind::kei3_b2 ? colour::kStepPassUniform : colour::kStepPass);
+        sheet.setBackColour("Command6", kind == SheetKind::kei3_b2 ? colour::kStepPassUniform
+                                                                   : colour::kStepPass);
     } else {
         sheet.setForeColour("Label63", colour::kVerdictNg);
         sheet.setCaption("Label62", "＞");

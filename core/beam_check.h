@@ -24,21 +24,21 @@ struct BeamCheck {
     double momentOfP = 0; // kN·m
     double M = 0;         // kN·m, design moment
 
-    double fbLong = 0;  // N/mm², allowable bending stress, long term
-    double fbShort = 0; // N/mm², short term
-    double fb = 0;      // N/mm², the one in use
+    double fbLong = 0;      // N/mm², allowable bending stress, long term
+    double fbShort = 0;     // N/mm², short term
+    double fb = 0;          // N/mm², the one in use
     double stressRatio = 0; // M / (Zx·fb), unrounded
 
     std::int16_t currentSection = 0; // catalogue row in use; 0 before the first selection
     SeriesRange seriesRange;         // series of the last automatic selection
     double requiredModulus = 0;      // cm³
 
-    double EI = 0; // 2.05 × Ix (10⁵ N/mm² × cm⁴)
-    double L2 = 0; // m², L × L
-    double deflectionOfW = 0;       // cm
-    double deflectionOfP = 0;       // cm
-    double deflection = 0;          // cm, δ
-    double spanOverDeflection = 0;  // L / δ, unrounded
+    double EI = 0;                 // 2.05 × Ix (10⁵ N/mm² × cm⁴)
+    double L2 = 0;                 // m², L × L
+    double deflectionOfW = 0;      // cm
+    double deflectionOfP = 0;      // cm
+    double deflection = 0;         // cm, δ
+    double spanOverDeflection = 0; // L / δ, unrounded
 
     double weldRatio = 0; // M / (Ze·141), cantilever only
 

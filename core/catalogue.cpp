@@ -8,6 +8,7 @@ namespace varnok {
 // Designation texts keep their trailing blanks: the reports align on them.
 // Each series is framed by an or-smaller and an or-larger row that carry the
 // properties of its smallest and largest section.
+// clang-format off
 const std::array<CatalogueEntry, kCatalogueRows> kCatalogueTable{{
 //   designation, report designation, ib cm, η, Zx cm³, Ix cm⁴, Ze cm³
     {"＜H-150x75以下＞  ", "＜Ｈ－ 150 × 75 以下＞", 1.96, 5.6, 88.8, 666, 70}, // 1
@@ -71,6 +72,7 @@ const std::array<CatalogueEntry, kCatalogueRows> kCatalogueTable{{
     {"H-400x408x21x21   ", "Ｈ－ 400 × 408 × 21 × 21", 11.1, 5.16, 3540, 70900, 3080}, // 59
     {"＜H-400x408以上＞ ", "＜Ｈ－400 × 408以上＞ ", 11.1, 5.16, 3540, 70900, 3080}, // 60
 }};
+// clang-format on
 
 const SectionRow* SectionCatalogue::row(int r) const {
     return r >= 1 && r <= kCatalogueRows ? &rows_[static_cast<std::size_t>(r - 1)] : nullptr;
@@ -80,7 +82,9 @@ SectionRow* SectionCatalogue::row(int r) {
     return r >= 1 && r <= kCatalogueRows ? &rows_[static_cast<std::size_t>(r - 1)] : nullptr;
 }
 
-double BucklingConstant(double ib, double eta) { return ib * 89000 / eta; }
+double BucklingConstant(double ib, double eta) {
+    return ib * 89000 / eta;
+}
 
 void FillCatalogue(SectionCatalogue& catalogue) {
     for (int r = 1; r <= kCatalogueRows; ++r) {

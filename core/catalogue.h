@@ -29,11 +29,11 @@ extern const std::array<CatalogueEntry, kCatalogueRows> kCatalogueTable;
 struct SectionRow {
     std::string_view designation;
     std::string_view reportDesignation;
-    double ib = 0;  // cm
-    double eta = 0; // –
-    double Zx = 0;  // cm³
-    double Ix = 0;  // cm⁴
-    double Ze = 0;  // cm³
+    double ib = 0;               // cm
+    double eta = 0;              // –
+    double Zx = 0;               // cm³
+    double Ix = 0;               // cm⁴
+    double Ze = 0;               // cm³
     double BucklingConstant = 0; // 89000 × ib ÷ eta
 };
 
@@ -66,9 +66,12 @@ struct SeriesRange {
 
 constexpr SeriesRange RangeOf(SectionSeries series) {
     switch (series) {
-    case SectionSeries::Narrow: return {1, 20};
-    case SectionSeries::Medium: return {21, 40};
-    case SectionSeries::Wide: return {41, 60};
+    case SectionSeries::Narrow:
+        return {1, 20};
+    case SectionSeries::Medium:
+        return {21, 40};
+    case SectionSeries::Wide:
+        return {41, 60};
     }
     return {};
 }

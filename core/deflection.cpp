@@ -9,10 +9,10 @@
 namespace varnok {
 
 namespace {
-constexpr double kSimpleUniform = 1.30208;      // 100 × 5/384, cut to five decimals
-constexpr double kCantileverUniform = 12.7465;  // 1.0197 × 100/8
-constexpr double kCantileverTip = 33.9905;      // 1.0197 × 100/3
-constexpr double kSpanLimit = 300;              // δ ≤ L/300
+constexpr double kSimpleUniform = 1.30208;     // 100 × 5/384, cut to five decimals
+constexpr double kCantileverUniform = 12.7465; // 1.0197 × 100/8
+constexpr double kCantileverTip = 33.9905;     // 1.0197 × 100/3
+constexpr double kSpanLimit = 300;             // δ ≤ L/300
 } // namespace
 
 void ComputeDeflection(BeamCheck& c, const LoadCase& loadCase, SheetKind kind) {

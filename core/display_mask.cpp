@@ -8,7 +8,9 @@ namespace varnok {
 
 namespace {
 
-constexpr bool isPlaceholder(char c) { return c == '#' || c == '0'; }
+constexpr bool isPlaceholder(char c) {
+    return c == '#' || c == '0';
+}
 
 constexpr int kSignificant = 15;
 constexpr int kMaxDecimals = 32;
@@ -16,7 +18,7 @@ constexpr int kMaxDecimals = 32;
 // The digits of a finite value as a person reads it: rounded to 15 significant
 // digits, then half away from zero to the mask's decimals.
 struct Digits {
-    std::string integer;                 // without leading zeros; empty for a value below 1
+    std::string integer;                       // without leading zeros; empty for a value below 1
     std::array<char, kMaxDecimals> fraction{}; // '0'..'9'
     bool negative = false;
 };
@@ -62,8 +64,8 @@ Digits toDigits(double value, int decimals, bool allowQuick) {
 
     // "d.dddddddddddddde±x": 15 significant digits of |value|.
     char buf[40];
-    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific,
-                                   kSignificant - 1);
+    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
+                                   std::chars_format::scientific, kSignificant - 1);
     std::array<char, kSignificant> sig{};
     int n = 0;
     const char* p = buf;
@@ -155,7 +157,8 @@ std::string formatMask(double value, std::string_view mask, bool allowQuick) {
     std::size_t insertAt = firstPlaceholder;
     if (insertAt == std::string_view::npos)
         insertAt = point != std::string_view::npos ? point : mask.size();
-    if (firstPlaceholder == std::string_view::npos && point == std::string_view::npos && firstDecimal != std::string_view::npos)
+    if (firstPlaceholder == std::string_view::npos && point == std::string_view::npos &&
+        firstDecimal != std::string_view::npos)
         insertAt = firstDecimal;
 
     std::string out;
@@ -171,8 +174,9 @@ std::string formatMask(double value, std::string_view mask, bool allowQuick) {
             }
             if (i == mask.size())
                 break;
-            const bool numberPart = (i < integerEnd && isPlaceholder(mask[i])) || i == point ||
-                                    (point != std::string_view::npos && i > point && isPlaceholder(mask[i]));
+            const bool numberPart =
+                (i < integerEnd && isPlaceholder(mask[i])) || i == point ||
+                (point != std::string_view::npos && i > point && isPlaceholder(mask[i]));
             if (!numberPart)
                 out += mask[i];
         }
@@ -227,10 +231,14 @@ std::string formatMask(double value, std::string_view mask, bool allowQuick) {
 
 } // namespace
 
-std::string FormatMask(double value, std::string_view mask) { return formatMask(value, mask, true); }
+std::string FormatMask(double value, std::string_view mask) {
+    return formatMask(value, mask, true);
+}
 
 namespace detail {
-std::string FormatMaskExact(double value, std::string_view mask) { return formatMask(value, mask, false); }
+std::string FormatMaskExact(double value, std::string_view mask) {
+    return formatMask(value, mask, false);
+}
 } // namespace detail
 
 } // namespace varnok

@@ -5,6 +5,7 @@ namespace varnok {
 // Button, caption under it, sheet, moment coefficient (text, number), deflection
 // coefficient (text, number), diagram file, case number. The uniform-load and
 // cantilever sheets use fixed coefficients of their own.
+// clang-format off
 const std::array<LoadCaseEntry, 6> kLoadCases{{
     {LoadCaseButton::OnePoint, "１点集中荷重", SheetKind::kei3_b1, {"１", "４"}, {1, 4}, {"１", "４８"}, {1, 48}, "s_b1.gif", 2},
     {LoadCaseButton::TwoPoints, "２点集中荷重", SheetKind::kei3_b1, {"１", "３"}, {1, 3}, {"２３", "６４８"}, {23, 648}, "s_b2.gif", 3},
@@ -13,6 +14,7 @@ const std::array<LoadCaseEntry, 6> kLoadCases{{
     {LoadCaseButton::UniformOnly, "等分布荷重", SheetKind::kei3_b2, {}, {}, {}, {}, "s_b5.gif", 1},
     {LoadCaseButton::Cantilever, "片持梁の計算", SheetKind::kei3_cg, {}, {}, {}, {}, "s_cb.gif", 6},
 }};
+// clang-format on
 
 const LoadCaseEntry& LoadCaseFor(LoadCaseButton button) {
     for (const LoadCaseEntry& entry : kLoadCases) {

@@ -22,23 +22,30 @@ struct FractionText {
 
 /// The program-wide record; empty (texts empty, numbers 0) until the first choice.
 struct LoadCase {
-    FractionText momentText;       // full-width digits, the coefficient of P·L in M
-    Fraction momentCoefficient;    // M of the point loads = P·L × numerator ÷ denominator
-    FractionText deflectionText;   // full-width digits, the coefficient of P·L³/(E·I)
+    FractionText momentText;     // full-width digits, the coefficient of P·L in M
+    Fraction momentCoefficient;  // M of the point loads = P·L × numerator ÷ denominator
+    FractionText deflectionText; // full-width digits, the coefficient of P·L³/(E·I)
     Fraction deflectionCoefficient;
-    std::string diagramFile;       // bare file name of the sheet's diagram
-    std::int16_t caseNumber = 0;   // 2..5 point loads, 1 uniform only, 6 cantilever
+    std::string diagramFile;     // bare file name of the sheet's diagram
+    std::int16_t caseNumber = 0; // 2..5 point loads, 1 uniform only, 6 cantilever
 };
 
 /// The six diagram buttons of the launcher, Command1 to Command6.
-enum class LoadCaseButton { OnePoint = 1, TwoPoints, ThreePoints, FourPoints, UniformOnly, Cantilever };
+enum class LoadCaseButton {
+    OnePoint = 1,
+    TwoPoints,
+    ThreePoints,
+    FourPoints,
+    UniformOnly,
+    Cantilever
+};
 
 /// One row of the table of cases: what a button records and where it leads.
 struct LoadCaseEntry {
     LoadCaseButton button;
-    std::string_view caption;          // the label under the launcher's button
+    std::string_view caption; // the label under the launcher's button
     SheetKind sheet;
-    std::string_view momentText[2];    // empty for the uniform load and the cantilever
+    std::string_view momentText[2]; // empty for the uniform load and the cantilever
     double momentCoefficient[2];
     std::string_view deflectionText[2];
     double deflectionCoefficient[2];

@@ -7,15 +7,21 @@ std::string MemorySheet::text(std::string_view control) const {
     return c != nullptr ? c->text : std::string();
 }
 
-void MemorySheet::setText(std::string_view control, std::string_view text) { at(control).text.assign(text); }
+void MemorySheet::setText(std::string_view control, std::string_view text) {
+    at(control).text.assign(text);
+}
 
 void MemorySheet::setCaption(std::string_view control, std::string_view caption) {
     at(control).text.assign(caption);
 }
 
-void MemorySheet::setForeColour(std::string_view control, Rgb colour) { at(control).fore = colour; }
+void MemorySheet::setForeColour(std::string_view control, Rgb colour) {
+    at(control).fore = colour;
+}
 
-void MemorySheet::setBackColour(std::string_view control, Rgb colour) { at(control).back = colour; }
+void MemorySheet::setBackColour(std::string_view control, Rgb colour) {
+    at(control).back = colour;
+}
 
 bool MemorySheet::isSelected(std::string_view control) const {
     const Control* c = find(control);

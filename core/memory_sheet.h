@@ -4,9 +4,9 @@
 #include "sheet_access.h"
 
 #include <functional>
-#include <unordered_map>
 #include <optional>
 #include <string>
+#include <unordered_map>
 
 namespace varnok {
 
@@ -40,7 +40,9 @@ public:
 private:
     struct NameHash {
         using is_transparent = void;
-        std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+        std::size_t operator()(std::string_view name) const {
+            return std::hash<std::string_view>{}(name);
+        }
     };
     std::unordered_map<std::string, Control, NameHash, std::equal_to<>> controls_;
 };

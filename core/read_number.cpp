@@ -9,9 +9,15 @@ namespace varnok {
 
 namespace {
 
-constexpr bool isIgnored(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
-constexpr bool isExponentMark(char c) { return c == 'E' || c == 'e' || c == 'D' || c == 'd'; }
+constexpr bool isIgnored(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+constexpr bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+constexpr bool isExponentMark(char c) {
+    return c == 'E' || c == 'e' || c == 'D' || c == 'd';
+}
 
 enum class Part { Start, Integer, Fraction, ExponentMark, ExponentSign, ExponentDigits };
 
@@ -109,8 +115,9 @@ double ReadNumber(std::string_view text) {
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     (void)end;
     if (error == std::errc::result_out_of_range) {
-        const std::string mantissa =
-            exponentStart == std::string::npos || !exponentDigits ? number : number.substr(0, exponentStart);
+        const std::string mantissa = exponentStart == std::string::npos || !exponentDigits
+                                         ? number
+                                         : number.substr(0, exponentStart);
         return outOfRange(mantissa, exponentNegative ? -exponent : exponent, negative);
     }
     return negative ? -value : value;

@@ -36,7 +36,8 @@ void checkCurrentSection(ProgramState& state, SheetAccess& sheet, SheetKind kind
 
 } // namespace
 
-void SelectSection(BeamCheck& c, const SectionCatalogue& catalogue, const SheetAccess& sheet, SheetKind kind) {
+void SelectSection(BeamCheck& c, const SectionCatalogue& catalogue, const SheetAccess& sheet,
+                   SheetKind kind) {
     if (sheet.isSelected("Option3"))
         c.seriesRange = RangeOf(SectionSeries::Narrow);
     else if (sheet.isSelected("Option4"))

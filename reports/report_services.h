@@ -20,8 +20,8 @@ struct ReportServices {
 /// The sheet's "メモ帳出力" button: the text-report screen of the sheet kind
 /// (s_txt1/2/3) modal over `sheetWindow`, then the editor on the report file,
 /// with the editor warning when it cannot be started.
-void RunTextReport(QWidget* sheetWindow, ProgramState& state, const SheetAccess& sheet, SheetKind kind,
-                   ReportServices services);
+void RunTextReport(QWidget* sheetWindow, ProgramState& state, const SheetAccess& sheet,
+                   SheetKind kind, ReportServices services);
 
 /// The sheet's print buttons, after they wrote "G" or "M" into Text40: the
 /// printer dialog of the sheet kind (s_prt1/2/3) modal over `sheetWindow`.

@@ -67,7 +67,8 @@ QString Shown(std::string_view text) {
     return t;
 }
 
-QLineEdit* MakeEdit(const ControlSpec& control, QWidget* parent, bool locked, Qt::FocusPolicy focus) {
+QLineEdit* MakeEdit(const ControlSpec& control, QWidget* parent, bool locked,
+                    Qt::FocusPolicy focus) {
     auto* edit = new QLineEdit(ui::FromUtf8(control.text), parent);
     edit->setReadOnly(locked);
     edit->setFocusPolicy(focus);
@@ -187,7 +188,8 @@ void BuildSheet(QWidget& window, const SheetLayout& layout) {
             const bool inFrame = !control.parent.empty();
             const int dx = inFrame ? 0 : block.dx;
             const int dy = inFrame ? 0 : block.dy;
-            w->setGeometry(control.rect.x + dx, control.rect.y + dy, control.rect.w, control.rect.h);
+            w->setGeometry(control.rect.x + dx, control.rect.y + dy, control.rect.w,
+                           control.rect.h);
             w->setFont(Face(control));
             Paint(*w, control, layout);
             if (control.kind == ControlKind::Frame)

@@ -9,7 +9,9 @@
 
 namespace varnok::ui {
 
-inline QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+inline QColor ToQColor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 inline QString FromUtf8(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));

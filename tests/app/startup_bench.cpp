@@ -28,13 +28,20 @@ void Startup(benchmark::State& state, const char* program) {
             state.SkipWithError("the program did not start and end cleanly");
             return;
         }
-        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
 }
 
 } // namespace
 
-BENCHMARK_CAPTURE(Startup, BareQtWindow, VARNOK_BARE_PROBE)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
-BENCHMARK_CAPTURE(Startup, LauncherShown, VARNOK_STARTUP_PROBE)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
+BENCHMARK_CAPTURE(Startup, BareQtWindow, VARNOK_BARE_PROBE)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(15);
+BENCHMARK_CAPTURE(Startup, LauncherShown, VARNOK_STARTUP_PROBE)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(15);
 
 BENCHMARK_MAIN();

@@ -44,7 +44,8 @@ TEST_F(Steps, LoadsAreReadAsTypedAndShownWithThreeDecimals) {
     EXPECT_EQ(sheet.text("Text12"), "7.000");
     EXPECT_EQ(state.fieldValues.get(12), 7.0);
 
-    ComputeSheetLoads(state, sheet, SheetKind::kei3_b1); // a second calculate reads the rounded text
+    ComputeSheetLoads(state, sheet,
+                      SheetKind::kei3_b1); // a second calculate reads the rounded text
     EXPECT_EQ(check.L, 6.001);
 }
 

@@ -31,7 +31,8 @@ TEST_F(Catalogue, RowsOutsideOneToSixtyDoNotExist) {
 }
 
 TEST_F(Catalogue, SentinelsCarryTheirNeighboursProperties) {
-    for (auto [sentinel, section] : {std::pair{1, 2}, {20, 19}, {21, 22}, {40, 39}, {41, 42}, {60, 59}}) {
+    for (auto [sentinel, section] :
+         {std::pair{1, 2}, {20, 19}, {21, 22}, {40, 39}, {41, 42}, {60, 59}}) {
         const SectionRow& s = *catalogue.row(sentinel);
         const SectionRow& r = *catalogue.row(section);
         EXPECT_EQ(s.ib, r.ib) << sentinel;

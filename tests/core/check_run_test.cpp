@@ -57,8 +57,15 @@ TEST_F(Runs, StepsStayInsideTheirSeries) {
     struct Step {
         int from, up, down;
     };
-    for (Step s : {Step{0, 1, 1}, {1, 2, 1}, {19, 20, 18}, {20, 20, 19}, {21, 22, 21}, {40, 40, 39},
-                   {41, 42, 41}, {59, 60, 58}, {60, 60, 59}}) {
+    for (Step s : {Step{0, 1, 1},
+                   {1, 2, 1},
+                   {19, 20, 18},
+                   {20, 20, 19},
+                   {21, 22, 21},
+                   {40, 40, 39},
+                   {41, 42, 41},
+                   {59, 60, 58},
+                   {60, 60, 59}}) {
         check.currentSection = static_cast<std::int16_t>(s.from);
         StepSectionUp(check);
         EXPECT_EQ(check.currentSection, s.up) << "up from " << s.from;
@@ -70,8 +77,15 @@ TEST_F(Runs, StepsStayInsideTheirSeries) {
 
 TEST_F(Runs, SimpleBeamFullCheckAndRecheck) {
     ChooseLoadCase(state.loadCase, LoadCaseButton::OnePoint);
-    type({{"Text2", "6"}, {"Text3", "3"}, {"Text4", "0"}, {"Text5", "0"}, {"Text6", "0"}, {"Text8", "0"},
-          {"Text9", "0"}, {"Text10", "0"}, {"Text11", "10"}});
+    type({{"Text2", "6"},
+          {"Text3", "3"},
+          {"Text4", "0"},
+          {"Text5", "0"},
+          {"Text6", "0"},
+          {"Text8", "0"},
+          {"Text9", "0"},
+          {"Text10", "0"},
+          {"Text11", "10"}});
     ComputeSheetLoads(state, sheet, SheetKind::kei3_b1);
     RunFullCheck(state, sheet, SheetKind::kei3_b1);
     EXPECT_EQ(sheet.text("Text17"), "15.000");
@@ -103,8 +117,15 @@ TEST_F(Runs, SimpleBeamFullCheckAndRecheck) {
 
 TEST_F(Runs, CantileverFullCheckWithTheWeldSection) {
     ChooseLoadCase(state.loadCase, LoadCaseButton::Cantilever);
-    type({{"Text2", "2"}, {"Text3", "2"}, {"Text4", "5"}, {"Text5", "1"}, {"Text6", "0"}, {"Text8", "0"},
-          {"Text9", "0"}, {"Text10", "0"}, {"Text11", "3"}});
+    type({{"Text2", "2"},
+          {"Text3", "2"},
+          {"Text4", "5"},
+          {"Text5", "1"},
+          {"Text6", "0"},
+          {"Text8", "0"},
+          {"Text9", "0"},
+          {"Text10", "0"},
+          {"Text11", "3"}});
     ComputeSheetLoads(state, sheet, SheetKind::kei3_cg);
     RunFullCheck(state, sheet, SheetKind::kei3_cg);
     EXPECT_EQ(sheet.text("Text17"), "16.000");
@@ -120,7 +141,8 @@ TEST_F(Runs, CantileverFullCheckWithTheWeldSection) {
     EXPECT_EQ(sheet.text("Text32"), "0.740");
     EXPECT_EQ(sheet.text("Text33"), "270");
     EXPECT_EQ(sheet.text("Label80"), "ＮＧ");
-    EXPECT_EQ(sheet.at("Command6").back, colour::kStepPass) << "the deflection does not colour the arrow";
+    EXPECT_EQ(sheet.at("Command6").back, colour::kStepPass)
+        << "the deflection does not colour the arrow";
     EXPECT_EQ(state.fieldValues.get(16), check.weldRatio);
 
     // A weld failure leaves the arrow green: the bending verdict alone colours it.
@@ -137,8 +159,14 @@ TEST_F(Runs, CantileverFullCheckWithTheWeldSection) {
 
 TEST_F(Runs, UniformLoadFullCheck) {
     ChooseLoadCase(state.loadCase, LoadCaseButton::UniformOnly);
-    type({{"Text2", "6"}, {"Text3", "6"}, {"Text4", "5"}, {"Text5", "2"}, {"Text6", "0"}, {"Text7", "0"},
-          {"Text8", "0"}, {"Text9", "0"}});
+    type({{"Text2", "6"},
+          {"Text3", "6"},
+          {"Text4", "5"},
+          {"Text5", "2"},
+          {"Text6", "0"},
+          {"Text7", "0"},
+          {"Text8", "0"},
+          {"Text9", "0"}});
     ComputeSheetLoads(state, sheet, SheetKind::kei3_b2);
     RunFullCheck(state, sheet, SheetKind::kei3_b2);
     EXPECT_EQ(sheet.text("Text11"), "45.000");

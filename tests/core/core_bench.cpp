@@ -11,7 +11,8 @@ namespace varnok {
 namespace {
 
 struct Fixture {
-    explicit Fixture(SheetKind kind, LoadCaseButton button) : kind(kind) {
+    explicit Fixture(SheetKind kind, LoadCaseButton button)
+        : kind(kind) {
         FillCatalogue(state.catalogue);
         ChooseLoadCase(state.loadCase, button);
         const char* inputs[] = {"6", "3", "3.5", "2.5", "0.5", "3", "2.5", "2", "10"};
@@ -34,9 +35,15 @@ void RunFullCheckOn(benchmark::State& s, SheetKind kind, LoadCaseButton button) 
     }
 }
 
-void BM_RunFullCheck_SimpleBeam(benchmark::State& s) { RunFullCheckOn(s, SheetKind::kei3_b1, LoadCaseButton::TwoPoints); }
-void BM_RunFullCheck_UniformLoad(benchmark::State& s) { RunFullCheckOn(s, SheetKind::kei3_b2, LoadCaseButton::UniformOnly); }
-void BM_RunFullCheck_Cantilever(benchmark::State& s) { RunFullCheckOn(s, SheetKind::kei3_cg, LoadCaseButton::Cantilever); }
+void BM_RunFullCheck_SimpleBeam(benchmark::State& s) {
+    RunFullCheckOn(s, SheetKind::kei3_b1, LoadCaseButton::TwoPoints);
+}
+void BM_RunFullCheck_UniformLoad(benchmark::State& s) {
+    RunFullCheckOn(s, SheetKind::kei3_b2, LoadCaseButton::UniformOnly);
+}
+void BM_RunFullCheck_Cantilever(benchmark::State& s) {
+    RunFullCheckOn(s, SheetKind::kei3_cg, LoadCaseButton::Cantilever);
+}
 
 void BM_CalculateWithLoads_SimpleBeam(benchmark::State& s) {
     Fixture f(SheetKind::kei3_b1, LoadCaseButton::TwoPoints);
@@ -61,7 +68,8 @@ void BM_FormatMask(benchmark::State& s) {
 
 void BM_FormatMask_ReportLine(benchmark::State& s) {
     for (auto _ : s)
-        benchmark::DoNotOptimize(FormatMask(36.0, "Ｍ ＝ ---･ｗ･Ｌ^2 ＋ ---･Ｐ･Ｌ ＝ ##0.000 kN･m"));
+        benchmark::DoNotOptimize(
+            FormatMask(36.0, "Ｍ ＝ ---･ｗ･Ｌ^2 ＋ ---･Ｐ･Ｌ ＝ ##0.000 kN･m"));
 }
 
 BENCHMARK(BM_RunFullCheck_SimpleBeam);

@@ -71,8 +71,8 @@ void UiTest::poll() {
         strayTicks_ = 0;
     }
     if (++strayTicks_ > kStrayLimitTicks) {
-        ADD_FAILURE() << "a modal dialog was left open: " << modal->objectName().toStdString() << " \""
-                      << modal->windowTitle().toStdString() << "\"";
+        ADD_FAILURE() << "a modal dialog was left open: " << modal->objectName().toStdString()
+                      << " \"" << modal->windowTitle().toStdString() << "\"";
         if (auto* dialog = qobject_cast<QDialog*>(modal))
             dialog->reject();
         else

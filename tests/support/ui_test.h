@@ -35,7 +35,9 @@ protected:
 
     /// Runs a callback on every message box before it is answered (to inspect
     /// the window beneath it, for instance).
-    void onMessage(std::function<void(const RecordedMessage&)> hook) { messageHook_ = std::move(hook); }
+    void onMessage(std::function<void(const RecordedMessage&)> hook) {
+        messageHook_ = std::move(hook);
+    }
 
     /// Lets queued events run (focus changes, deferred slots).
     static void processEvents(int rounds = 3);

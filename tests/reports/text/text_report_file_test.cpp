@@ -91,7 +91,9 @@ TEST(ReportFile, JisLookAlikesAreWrittenInTheirWindowsForms) {
     EXPECT_TRUE(CheckMemberName(Q("B1〜B3−2")).ok());
     const EncodedReport encoded = EncodeReport({{1, "B1〜B3−2"}});
     ASSERT_TRUE(encoded.ok());
-    EXPECT_EQ(encoded.bytes, QByteArray("B1\x81\x60" "B3\x81\x7c" "2\r\n"));
+    EXPECT_EQ(encoded.bytes, QByteArray("B1\x81\x60"
+                                        "B3\x81\x7c"
+                                        "2\r\n"));
 }
 
 TEST(ReportFile, CharactersShiftJisCannotHoldAreNamedNotReplaced) {
