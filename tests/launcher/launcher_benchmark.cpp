@@ -1,7 +1,6 @@
 // Time to build and show the start-up window, against an empty window shown
 // the same way (offscreen, events processed so layout and painting happen).
 
-#include "fonts.h"
 #include "launcher_window.h"
 
 #include <QApplication>
@@ -30,14 +29,3 @@ void BM_LauncherShown(benchmark::State& state) {
 BENCHMARK(BM_LauncherShown)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    varnok::ui::InstallFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,10 +1,8 @@
 // Calculate click on a real sheet until every result field is written.
 #include "design_sheet.h"
-#include "fonts.h"
 #include "load_case.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -48,14 +46,3 @@ BENCHMARK(BM_CalculateUniform)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CalculateCantilever)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ui::InstallFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,10 +1,8 @@
 // Printing one page to a PDF file: the whole printed-page path short of the
 // spooler (font set-up at printer resolution, the lines, the PDF writer).
-#include "fonts.h"
 #include "printed_page.h"
 #include "sample_page.h"
 
-#include <QApplication>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -26,14 +24,3 @@ void BM_PrintOnePageToPdf(benchmark::State& state) {
 BENCHMARK(BM_PrintOnePageToPdf)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    varnok::ui::InstallFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
