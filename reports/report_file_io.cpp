@@ -1,8 +1,8 @@
 #include "report_file_io.h"
 
-#include <array>
 #include <cerrno>
 #include <random>
+#include <string_view>
 #include <system_error>
 
 #ifdef _WIN32
@@ -59,31 +59,44 @@ FileError FromErrno(int error) {
     }
 }
 
-bool IsOurTemporary(const std::string& name, const std::string& prefix) {
+using NativeString = fs::path::string_type; // wide on Windows: no code page in between
+
+/// "B1.TXT.varnok-tmp-" for the report "B1.TXT".
+NativeString TemporaryPrefix(const fs::path& path) {
+    return path.filename().native() + fs::path(kTemporaryMark).native();
+}
+
+bool IsOurTemporary(const NativeString& name, const NativeString& prefix) {
     if (name.size() != prefix.size() + kRandomLength || name.compare(0, prefix.size(), prefix) != 0)
         return false;
-    return name.find_first_not_of(kRandomAlphabet, prefix.size()) == std::string::npos;
+    for (std::size_t i = prefix.size(); i < name.size(); ++i) {
+        const auto c = name[i];
+        if (static_cast<unsigned long>(c) > 0x7F ||
+            kRandomAlphabet.find(static_cast<char>(c)) == std::string_view::npos)
+            return false;
+    }
+    return true;
 }
 
 /// Removes the regular files "NAME.varnok-tmp-XXXXXX" that an interrupted write
 /// of this report left in its folder; anything else is left alone.
 void RemoveStaleTemporaries(const fs::path& path) {
-    const std::string prefix = TemporaryPrefix(path.filename().string());
+    const NativeString prefix = TemporaryPrefix(path);
     std::error_code error;
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         std::error_code ignored;
-        if (IsOurTemporary(it->path().filename().string(), prefix) &&
+        if (IsOurTemporary(it->path().filename().native(), prefix) &&
             fs::is_regular_file(it->symlink_status(ignored)))
             fs::remove(it->path(), ignored);
     }
 }
 
 fs::path TemporaryPath(const fs::path& path, std::mt19937& random) {
-    std::string name = TemporaryPrefix(path.filename().string());
+    NativeString name = TemporaryPrefix(path);
     std::uniform_int_distribution<std::size_t> pick(0, kRandomAlphabet.size() - 1);
     for (std::size_t i = 0; i < kRandomLength; ++i)
-        name += kRandomAlphabet[pick(random)];
+        name += static_cast<fs::path::value_type>(kRandomAlphabet[pick(random)]);
     return path.parent_path() / name;
 }
 
@@ -226,12 +239,6 @@ FileError WriteAllAndClose(int fd, std::string_view bytes) {
 }
 
 } // namespace
-
-std::string TemporaryPrefix(std::string_view fileName) {
-    std::string prefix(fileName);
-    prefix += kTemporaryMark;
-    return prefix;
-}
 
 FileError ReplaceFile(const fs::path& path, std::string_view bytes) {
     if (const FileError target = CheckTarget(path); target != FileError::None)

@@ -7,7 +7,6 @@
 // their system error, not by a toolkit's English text.
 
 #include <filesystem>
-#include <string>
 #include <string_view>
 
 namespace varnok::reports {
@@ -25,14 +24,11 @@ enum class FileError {
     Other,
 };
 
-/// What our temporary files for `fileName` start with: "B1.TXT.varnok-tmp-",
-/// followed by six letters or digits.
-std::string TemporaryPrefix(std::string_view fileName);
-
 /// Replaces the file at `path` with `bytes` in one step. On failure the old
-/// file (or link) stays as it was and no temporary file is left behind. Our
-/// temporary files for this report left by an earlier, interrupted run are
-/// removed first.
+/// file (or link) stays as it was and no temporary file is left behind. The
+/// temporary file is the report's name, ".varnok-tmp-" and six letters or
+/// digits ("B1.TXT.varnok-tmp-a1B2c3"); ours left by an earlier, interrupted
+/// write of the same report are removed first, nothing else.
 FileError ReplaceFile(const std::filesystem::path& path, std::string_view bytes);
 
 /// Creates an empty file when nothing has the name yet. Whatever is already
