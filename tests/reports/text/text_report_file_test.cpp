@@ -67,8 +67,7 @@ TEST(MemberName, WindowsRulesAddItsForbiddenCharactersAndDeviceNames) {
         EXPECT_EQ(CheckMemberName(Q(name), FileNameRules::Windows).problem,
                   NameProblem::ReservedName)
             << name;
-        EXPECT_NE(CheckMemberName(Q(name), FileNameRules::Posix).problem,
-                  NameProblem::ReservedName)
+        EXPECT_NE(CheckMemberName(Q(name), FileNameRules::Posix).problem, NameProblem::ReservedName)
             << name;
     }
     for (const char* name : {"CONA", "NUL1.B", "XCON", "COM0", "COM10", "LPT", ".CON", "AUX_1"})
