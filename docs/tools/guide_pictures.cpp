@@ -1,0 +1,277 @@
+// Makes the user guide's pictures from the program itself: the real windows,
+// offscreen, driven as a user drives them, photographed in the states the
+// guide describes. guide_pictures OUTPUT_FOLDER (docs/images in the tree).
+//
+// The run keeps to itself: its own HOME (the reports land on a desktop that is
+// thrown away), a made-up set of printers and a recording editor.
+
+#include "guide_session.h"
+#include "program.h"
+#include "window_picture.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QStandardPaths>
+#include <QTest>
+#include <cstdio>
+
+using namespace varnok;
+using namespace varnok::guide;
+
+namespace {
+
+QString Text(QWidget* window, const char* name) {
+    if (auto* field = window->findChild<QLineEdit*>(QString::fromLatin1(name)))
+        return field->text();
+    if (auto* button = window->findChild<QAbstractButton*>(QString::fromLatin1(name)))
+        return button->text();
+    return {};
+}
+
+/// Expects the message box that comes next, photographs it over its window and answers it.
+void ExpectMessage(GuideSession& s, const QString& picture, int levels = 2) {
+    s.script().expect([&s, picture, levels](QWidget* box) {
+        s.save(picture, Stacked(box, levels));
+        AnswerOk(box);
+    });
+}
+
+/// Expects a message box that needs no picture.
+void ExpectMessage(GuideSession& s) {
+    s.script().expect([](QWidget* box) { AnswerOk(box); });
+}
+
+/// Types a value into the field with the focus and presses Enter, as along the chain.
+void Enter(GuideSession& s, const QString& value) {
+    s.type(value);
+    s.press(Qt::Key_Return);
+}
+
+void OpenFromLauncher(GuideSession& s, const char* button) {
+    s.click(s.flow().launcher(), button);
+    s.settle([&s] { return s.flow().sheet() != nullptr; });
+}
+
+void BackToLauncher(GuideSession& s) {
+    s.click(s.flow().sheet(), "Command5");
+    s.settle([&s] { return s.flow().launcher() != nullptr && s.flow().sheet() == nullptr; });
+}
+
+void Launcher(GuideSession& s) {
+    s.flow().start();
+    s.settle([&s] { return s.flow().launcher() != nullptr; });
+    s.save(QStringLiteral("b_sel"), Framed(s.flow().launcher()));
+}
+
+/// The simple beam under two point loads: typing along the chain, the
+/// calculation, the text report, the printer dialog, a failing check and the
+/// protections around the report.
+void SimpleBeam(GuideSession& s) {
+    ExpectMessage(s, QStringLiteral("kei3_b1_instructions"));
+    OpenFromLauncher(s, "Command2");
+    QWidget* sheet = s.flow().sheet();
+
+    Enter(s, QStringLiteral("Ｂ１"));
+    Enter(s, QStringLiteral("6"));
+    Enter(s, QString()); // keeps the proposed buckling length
+    Enter(s, QStringLiteral("3"));
+    s.type(QStringLiteral("2.5"));
+    s.save(QStringLiteral("kei3_b1_input"), Framed(sheet));
+    s.press(Qt::Key_Return);
+    Enter(s, QStringLiteral("0.5"));
+    Enter(s, QStringLiteral("4"));
+    Enter(s, QStringLiteral("2"));
+    Enter(s, QStringLiteral("3"));
+    ExpectMessage(s, QStringLiteral("kei3_b1_calculate_prompt"));
+    Enter(s, QStringLiteral("1.5"));
+    s.click(sheet, "Command1");
+    s.save(QStringLiteral("kei3_b1_result"), Framed(sheet));
+
+    // The text report: the screen over the sheet, then "出力開始".
+    s.script().expect([&s](QWidget* screen) {
+        s.save(QStringLiteral("s_txt1"), Stacked(screen));
+        ClickLater(screen, "Command1");
+    });
+    s.click(sheet, "Command9");
+
+    // The printer dialog as it opens, then with another printer chosen and
+    // "Ｏ Ｋ" pressed; "中止" then, so nothing is printed.
+    s.script().expect([&s](QWidget* dialog) {
+        s.save(QStringLiteral("s_prt1_open"), Stacked(dialog));
+        auto* combo = dialog->findChild<QComboBox*>(QStringLiteral("Combo1"));
+        combo->setCurrentIndex(combo->findText(QStringLiteral("Office_A3_Color")));
+        QTest::mouseClick(dialog->findChild<QAbstractButton*>(QStringLiteral("Command3")),
+                          Qt::LeftButton);
+        QTest::qWait(20);
+        s.save(QStringLiteral("s_prt1_after_ok"), Stacked(dialog));
+        ClickLater(dialog, "Command2");
+    });
+    s.click(sheet, "Command3");
+
+    // A printer name that is not installed.
+    s.script().expect([](QWidget* dialog) {
+        auto* combo = dialog->findChild<QComboBox*>(QStringLiteral("Combo1"));
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(combo->lineEdit(), QStringLiteral("Office_A4"));
+        ClickLater(dialog, "Command3");
+    });
+    ExpectMessage(s, QStringLiteral("msg_no_printer"), 3);
+    s.script().expect([](QWidget* dialog) { ClickLater(dialog, "Command2"); });
+    s.click(sheet, "Command4");
+
+    // Stepping the section down until the bending check fails.
+    for (int i = 0; i < 10 && Text(sheet, "Label63") != QStringLiteral("ＮＧ"); ++i)
+        s.click(sheet, "Command7");
+    s.save(QStringLiteral("kei3_b1_ng"), Framed(sheet));
+
+    BackToLauncher(s);
+}
+
+/// The uniform-load sheet: calculate without a span first, then the whole chain.
+void UniformLoad(GuideSession& s) {
+    ExpectMessage(s); // the instructions, shown whenever Text1 gains the focus
+    OpenFromLauncher(s, "Command5");
+    QWidget* sheet = s.flow().sheet();
+
+    Enter(s, QStringLiteral("Ｂ２"));
+    for (int field = 2; field < 9; ++field)
+        Enter(s, QString());
+    ExpectMessage(s); // "計算します。"
+    Enter(s, QString());
+    ExpectMessage(s, QStringLiteral("msg_missing_span"));
+    s.click(sheet, "Command1");
+
+    // The sheet hands the focus back to the span field.
+    if (sheet->focusWidget() == nullptr || sheet->focusWidget()->objectName() != "Text2")
+        s.fail("the missing-span message did not hand the focus to the span");
+    for (const char* value : {"7.2", "2.4", "3.5", "2.4", "0.3", "1.2", "0.6"})
+        Enter(s, QString::fromUtf8(value));
+    ExpectMessage(s);
+    Enter(s, QStringLiteral("0.2"));
+    s.click(sheet, "Command1");
+    s.save(QStringLiteral("kei3_b2_result"), Framed(sheet));
+    BackToLauncher(s);
+}
+
+/// The cantilever with its weld-section check.
+void Cantilever(GuideSession& s) {
+    ExpectMessage(s);
+    OpenFromLauncher(s, "Command6");
+    QWidget* sheet = s.flow().sheet();
+    for (const char* value : {"ＣＧ１", "2.5", "", "3.5", "1.5", "0", "3.5", "1.5", "1"})
+        Enter(s, QString::fromUtf8(value));
+    ExpectMessage(s);
+    Enter(s, QStringLiteral("2"));
+    s.click(sheet, "Command1");
+    s.save(QStringLiteral("kei3_cg_result"), Framed(sheet));
+    BackToLauncher(s);
+}
+
+/// Where the program refuses or keeps a report: a name that cannot be a file
+/// name, and a report file marked read-only, which stays as it was.
+void ReportProtections(GuideSession& s) {
+    ExpectMessage(s);
+    OpenFromLauncher(s, "Command1");
+    QWidget* sheet = s.flow().sheet();
+    for (const char* value : {"Ｂ/３", "4.5", "", "3", "2", "0", "3", "2", "2.25"})
+        Enter(s, QString::fromUtf8(value));
+    ExpectMessage(s);
+    Enter(s, QStringLiteral("0"));
+    s.click(sheet, "Command1");
+    ExpectMessage(s, QStringLiteral("msg_bad_name"));
+    s.click(sheet, "Command9");
+
+    // The member name is corrected; an older report of that name is read-only.
+    const QString report = QDir(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation))
+                               .filePath(QStringLiteral("Ｂ３.TXT"));
+    QDir().mkpath(QFileInfo(report).path());
+    QFile old(report);
+    if (!old.open(QIODevice::WriteOnly) || old.write("old report\r\n") < 0 || !old.flush())
+        s.fail("cannot prepare the read-only report");
+    old.close();
+    QFile::setPermissions(report, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    s.click(sheet, "Text1");
+    s.press(Qt::Key_A, sheet, Qt::ControlModifier); // the whole name, to type over it
+    Enter(s, QStringLiteral("Ｂ３"));
+    s.script().expect([](QWidget* screen) { ClickLater(screen, "Command1"); });
+    ExpectMessage(s, QStringLiteral("msg_write_failed"));
+    s.click(sheet, "Command9");
+    BackToLauncher(s);
+}
+
+/// The D-value calculator: the column ratio missing, then a general storey.
+void DValue(GuideSession& s) {
+    s.script().expect([](QWidget* form) { ClickLater(form, "Command2"); });
+    ExpectMessage(s, QStringLiteral("msg_column_ratio"));
+    s.script().expect([&s](QWidget* form) {
+        for (const char* value : {"2.5", "1.8", "3", "2", "1.2"}) {
+            s.type(QString::fromUtf8(value), form);
+            s.press(Qt::Key_Return, form);
+        }
+        s.press(Qt::Key_Return, form); // on "計　算" now
+        QTest::qWait(20);
+        s.save(QStringLiteral("Form1"), Framed(form));
+        ClickLater(form, "Command3");
+    });
+    s.click(s.flow().launcher(), "Command11");
+}
+
+/// The offscreen platform says for every window that it cannot raise it or
+/// pass size hints on; nothing a picture depends on. Everything else is shown.
+void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (message.startsWith(QStringLiteral("This plugin does not support")))
+        return;
+    std::fprintf(stderr, "%s%s\n",
+                 type == QtDebugMsg ? "" : "guide pictures (Qt): ", message.toUtf8().constData());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // A home of its own before Qt looks up any folder: the reports of this run
+    // go to a desktop that is removed at the end. Its name is fixed, since the
+    // report path shows in a picture.
+    QDir home(QDir::temp().filePath(QStringLiteral("varnok_guide")));
+    if ((home.exists() && !home.removeRecursively()) || !QDir().mkpath(home.path()) ||
+        !QFile::setPermissions(home.path(),
+                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
+        std::fprintf(stderr, "guide pictures: cannot prepare %s\n", qPrintable(home.path()));
+        return 1;
+    }
+    for (const char* variable :
+         {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
+        qputenv(variable, home.path().toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    qInstallMessageHandler(QuietOffscreenNotes);
+    QApplication application(argc, argv);
+    app::ConfigureApplication();
+    QApplication::setCursorFlashTime(0); // a steady caret: the same picture every run
+
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+    if (!QDir().mkpath(folder)) {
+        std::fprintf(stderr, "guide pictures: cannot create %s\n", qPrintable(folder));
+        return 1;
+    }
+    GuideSession session(folder);
+    Launcher(session);
+    SimpleBeam(session);
+    UniformLoad(session);
+    Cantilever(session);
+    ReportProtections(session);
+    DValue(session);
+
+    const bool succeeded = session.succeeded();
+    home.removeRecursively();
+    if (!succeeded) {
+        std::fprintf(stderr, "guide pictures: the run went wrong; the pictures may be stale\n");
+        return 1;
+    }
+    return 0;
+}
