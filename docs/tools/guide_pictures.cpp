@@ -7,6 +7,8 @@
 
 #include "guide_session.h"
 #include "program.h"
+#include "report_lines.h"
+#include "report_pictures.h"
 #include "window_picture.h"
 
 #include <QAbstractButton>
@@ -98,6 +100,15 @@ void SimpleBeam(GuideSession& s) {
         ClickLater(screen, "Command1");
     });
     s.click(sheet, "Command9");
+    if (s.editor().opened.isEmpty()) {
+        s.fail("the report was not handed to the editor");
+    } else {
+        QFile report(s.editor().opened.last());
+        if (!report.open(QIODevice::ReadOnly))
+            s.fail("the report file cannot be read back");
+        s.save(QStringLiteral("report_file"),
+               TextFilePicture(report.readAll(), QFileInfo(report).fileName()));
+    }
 
     // The printer dialog as it opens, then with another printer chosen and
     // "Ｏ Ｋ" pressed; "中止" then, so nothing is printed.
@@ -112,6 +123,12 @@ void SimpleBeam(GuideSession& s) {
         ClickLater(dialog, "Command2");
     });
     s.click(sheet, "Command3");
+    // The page that "印刷開始" sends, drawn by the printing routine itself.
+    const reports::Report page =
+        reports::BuildReport(s.state(), s.flow().sheet()->access(), SheetKind::kei3_b1,
+                             reports::ReportTarget::PrintedPage);
+    s.save(QStringLiteral("printed_page"),
+           PrintedPagePicture(page.lines, reports::TypefaceFor(Text(sheet, "Text40"))));
 
     // A printer name that is not installed.
     s.script().expect([](QWidget* dialog) {
