@@ -54,9 +54,27 @@ void Enter(GuideSession& s, const QString& value) {
     s.press(Qt::Key_Return);
 }
 
-void OpenFromLauncher(GuideSession& s, const char* button) {
+/// Types the values along the chain, each with Enter; the last field's Enter
+/// brings the calculate prompt, and then "計算" is clicked.
+void FillAndCalculate(GuideSession& s, std::initializer_list<const char*> values) {
+    const auto* last = values.end() - 1;
+    for (const auto* value = values.begin(); value != last; ++value)
+        Enter(s, QString::fromUtf8(*value));
+    ExpectMessage(s); // "計算します。"
+    Enter(s, QString::fromUtf8(*last));
+    s.click(s.flow().sheet(), "Command1");
+}
+
+/// Opens a sheet from its launcher button; every sheet greets with the input
+/// instructions, photographed when `instructionsPicture` is given.
+QWidget* OpenSheet(GuideSession& s, const char* button, const QString& instructionsPicture = {}) {
+    if (instructionsPicture.isEmpty())
+        ExpectMessage(s);
+    else
+        ExpectMessage(s, instructionsPicture);
     s.click(s.flow().launcher(), button);
     s.settle([&s] { return s.flow().sheet() != nullptr; });
+    return s.flow().sheet();
 }
 
 void BackToLauncher(GuideSession& s) {
@@ -74,9 +92,7 @@ void Launcher(GuideSession& s) {
 /// calculation, the text report, the printer dialog, a failing check and the
 /// protections around the report.
 void SimpleBeam(GuideSession& s) {
-    ExpectMessage(s, QStringLiteral("kei3_b1_instructions"));
-    OpenFromLauncher(s, "Command2");
-    QWidget* sheet = s.flow().sheet();
+    QWidget* sheet = OpenSheet(s, "Command2", QStringLiteral("kei3_b1_instructions"));
 
     Enter(s, QStringLiteral("Ｂ１"));
     Enter(s, QStringLiteral("6"));
@@ -151,9 +167,7 @@ void SimpleBeam(GuideSession& s) {
 
 /// The uniform-load sheet: calculate without a span first, then the whole chain.
 void UniformLoad(GuideSession& s) {
-    ExpectMessage(s); // the instructions, shown whenever Text1 gains the focus
-    OpenFromLauncher(s, "Command5");
-    QWidget* sheet = s.flow().sheet();
+    QWidget* sheet = OpenSheet(s, "Command5");
 
     Enter(s, QStringLiteral("Ｂ２"));
     for (int field = 2; field < 9; ++field)
@@ -166,25 +180,15 @@ void UniformLoad(GuideSession& s) {
     // The sheet hands the focus back to the span field.
     if (sheet->focusWidget() == nullptr || sheet->focusWidget()->objectName() != "Text2")
         s.fail("the missing-span message did not hand the focus to the span");
-    for (const char* value : {"7.2", "2.4", "3.5", "2.4", "0.3", "1.2", "0.6"})
-        Enter(s, QString::fromUtf8(value));
-    ExpectMessage(s);
-    Enter(s, QStringLiteral("0.2"));
-    s.click(sheet, "Command1");
+    FillAndCalculate(s, {"7.2", "2.4", "3.5", "2.4", "0.3", "1.2", "0.6", "0.2"});
     s.save(QStringLiteral("kei3_b2_result"), Framed(sheet));
     BackToLauncher(s);
 }
 
 /// The cantilever with its weld-section check.
 void Cantilever(GuideSession& s) {
-    ExpectMessage(s);
-    OpenFromLauncher(s, "Command6");
-    QWidget* sheet = s.flow().sheet();
-    for (const char* value : {"ＣＧ１", "2.5", "", "3.5", "1.5", "0", "3.5", "1.5", "1"})
-        Enter(s, QString::fromUtf8(value));
-    ExpectMessage(s);
-    Enter(s, QStringLiteral("2"));
-    s.click(sheet, "Command1");
+    QWidget* sheet = OpenSheet(s, "Command6");
+    FillAndCalculate(s, {"ＣＧ１", "2.5", "", "3.5", "1.5", "0", "3.5", "1.5", "1", "2"});
     s.save(QStringLiteral("kei3_cg_result"), Framed(sheet));
     BackToLauncher(s);
 }
@@ -192,14 +196,8 @@ void Cantilever(GuideSession& s) {
 /// Where the program refuses or keeps a report: a name that cannot be a file
 /// name, and a report file marked read-only, which stays as it was.
 void ReportProtections(GuideSession& s) {
-    ExpectMessage(s);
-    OpenFromLauncher(s, "Command1");
-    QWidget* sheet = s.flow().sheet();
-    for (const char* value : {"Ｂ/３", "4.5", "", "3", "2", "0", "3", "2", "2.25"})
-        Enter(s, QString::fromUtf8(value));
-    ExpectMessage(s);
-    Enter(s, QStringLiteral("0"));
-    s.click(sheet, "Command1");
+    QWidget* sheet = OpenSheet(s, "Command1");
+    FillAndCalculate(s, {"Ｂ/３", "4.5", "", "3", "2", "0", "3", "2", "2.25", "0"});
     ExpectMessage(s, QStringLiteral("msg_bad_name"));
     s.click(sheet, "Command9");
 
