@@ -5,6 +5,8 @@
 
 #include "display_mask.h"
 
+#include <cmath>
+
 namespace varnok {
 
 namespace {
@@ -36,7 +38,8 @@ void ComputeDeflection(BeamCheck& c, const LoadCase& loadCase, SheetKind kind) {
 }
 
 void DeflectionVerdict(BeamCheck& c, FieldValues& f, SheetAccess& sheet) {
-    c.spanOverDeflection = c.L * 100 / c.deflection; // m to cm
+    // Uplift deflects the other way; the limit is on the size of δ.
+    c.spanOverDeflection = c.L * 100 / std::fabs(c.deflection); // m to cm
     sheet.setText("Text32", FormatMask(c.deflection, "##0.000"));
     sheet.setText("Text33", FormatMask(c.spanOverDeflection, "#####"));
     // The verdict takes the whole number the field shows, not the unrounded ratio.
