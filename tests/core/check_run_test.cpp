@@ -281,6 +281,12 @@ TEST_F(Runs, NegativeLengthsNeverPass) {
             EXPECT_EQ(sheet.text("Label80"), "ＮＧ") << "L/δ below zero";
         }
     }
+    // "-0" is a zero buckling length, fully braced: not fb = -∞ and a ratio of 0.
+    type({{"Text2", "6"}, {"Text3", "-0"}});
+    ComputeSheetLoads(state, sheet, SheetKind::kei3_b1);
+    RunFullCheck(state, sheet, SheetKind::kei3_b1);
+    EXPECT_EQ(sheet.text("Text24"), "157");
+    EXPECT_EQ(sheet.text("Text28"), "0.687");
 }
 
 TEST_F(Runs, ClicksBeforeTheFirstCalculateRunOnZeros) {
