@@ -185,6 +185,14 @@ void UniformLoad(GuideSession& s) {
     BackToLauncher(s);
 }
 
+/// A beam with no load does not deflect: L/δ shows "∞" and passes.
+void NoLoad(GuideSession& s) {
+    QWidget* sheet = OpenSheet(s, "Command5");
+    FillAndCalculate(s, {"Ｂ４", "5", "", "0", "0", "0", "0", "0", "0"});
+    s.save(QStringLiteral("kei3_b2_no_load"), Framed(sheet));
+    BackToLauncher(s);
+}
+
 /// The cantilever with its weld-section check.
 void Cantilever(GuideSession& s) {
     QWidget* sheet = OpenSheet(s, "Command6");
@@ -278,6 +286,7 @@ int main(int argc, char** argv) {
     Launcher(session);
     SimpleBeam(session);
     UniformLoad(session);
+    NoLoad(session);
     Cantilever(session);
     ReportProtections(session);
     DValue(session);
