@@ -72,6 +72,8 @@ void DesignSheet::openSheet() {
     } else {
         rules_->fieldEntered(1); // shows the instructions first
     }
+    // Typing the member name replaces the initial text once the window is active.
+    rules_->selectOnArrival(1);
 }
 
 void DesignSheet::calculate() {

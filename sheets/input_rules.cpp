@@ -57,9 +57,15 @@ InputRules::InputRules(ProgramState& state, WidgetSheetAccess& sheet, QWidget& w
 
 bool InputRules::eventFilter(QObject* watched, QEvent* event) {
     const auto it = fieldOf_.find(watched);
-    if (it == fieldOf_.end() || muted_ || inMessage_)
+    if (it == fieldOf_.end())
         return false;
     const int n = it->second;
+    if (event->type() == QEvent::FocusIn && n == selectOnArrival_) {
+        selectOnArrival_ = 0;
+        selectAll(n);
+    }
+    if (muted_ || inMessage_)
+        return false;
     switch (event->type()) {
     case QEvent::KeyPress:
         if (IsEnter(static_cast<QKeyEvent&>(*event))) {
@@ -106,16 +112,28 @@ void InputRules::enterPressed(int n) {
 }
 
 void InputRules::fieldEntered(int n) {
+    enter(n, true);
+}
+
+void InputRules::returnToField(int n) {
+    muted_ = true;
+    sheet_.setFocus(FieldName(n));
+    muted_ = false;
+    enter(n, false);
+    selectOnArrival(n);
+}
+
+void InputRules::enter(int n, bool byTheUser) {
     if (const int previous = PreviousInChain(chain_, n))
         sheet_.setBackColour(FieldName(previous), colour::kIdle);
     if (n == 2)
         state_.memberName = sheet_.text("Text1");
-    if (n == 3) {
+    if (n == 3 && byTheUser) {
         const double lb = ProposedBucklingLength(kind_, ReadNumber(sheet_.text("Text2")),
                                                  state_.loadCase.caseNumber);
         sheet_.setText("Text3", FormatMask(lb, texts::kProposalMask));
     }
-    if (n == 1 && chain_.instructionsOnText1)
+    if (n == 1 && chain_.instructionsOnText1 && byTheUser)
         showMessage(texts::kInstructions, texts::kInstructionsTitle);
     sheet_.setBackColour(FieldName(n), colour::kFocus);
     selectAll(n);

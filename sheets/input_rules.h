@@ -29,6 +29,15 @@ public:
 
     /// Runs the focus-gained rule of Textn, as when the user moves there.
     void fieldEntered(int n);
+    /// Gives Textn the focus so that the user can correct what a message
+    /// refused: green, its whole text selected, the field before it white, as on
+    /// entering it along the chain, but without the instructions message or a new
+    /// buckling-length proposal, so the refused value stays on show.
+    void returnToField(int n);
+    /// Selects the whole text of Textn again when it next gains the focus, for
+    /// whatever reason: the window may get the activation (and lose a selection
+    /// made before) only after a message box of the set-up has closed.
+    void selectOnArrival(int n) { selectOnArrival_ = n; }
     /// While muted, the chain's focus and key events are left to the fields.
     void setMuted(bool muted) { muted_ = muted; }
 
@@ -36,6 +45,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void enter(int n, bool byTheUser);
     void enterPressed(int n);
     void lastFieldLeft(int n);
     void showMessage(std::string_view prompt, std::string_view title);
@@ -49,6 +59,7 @@ private:
     std::map<const QObject*, int> fieldOf_;
     bool muted_ = false;
     bool inMessage_ = false;
+    int selectOnArrival_ = 0; // a Text number, 0 for none
 };
 
 } // namespace varnok::sheets

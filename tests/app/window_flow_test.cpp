@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -81,6 +82,28 @@ TEST_F(WindowFlowTest, LauncherAndSheetsTakeTurns) {
     ASSERT_NE(flow.sheet(), nullptr);
     EXPECT_EQ(flow.sheet()->objectName(), "kei3_cg");
     EXPECT_EQ(state.loadCase.caseNumber, 6);
+}
+
+TEST_F(WindowFlowTest, TheMemberNameTypedFirstOnEachSheetReplacesItsInitialText) {
+    flow.start();
+    processEvents();
+    for (const char* diagram : {"Command2", "Command5", "Command6"}) {
+        SCOPED_TRACE(diagram);
+        QTest::mouseClick(button<QPushButton>(flow.launcher(), diagram), Qt::LeftButton);
+        for (int i = 0; i < 20 && flow.sheet() == nullptr; ++i)
+            processEvents();
+        ASSERT_NE(flow.sheet(), nullptr);
+        QApplication::setActiveWindow(flow.sheet()); // as a desktop gives it back
+        processEvents();
+        auto* name = button<QLineEdit>(flow.sheet(), "Text1");
+        EXPECT_EQ(QApplication::focusWidget(), name);
+        QTest::keyClicks(name, "B1");
+        EXPECT_EQ(name->text(), "B1");
+        QTest::mouseClick(button<QPushButton>(flow.sheet(), "Command5"), Qt::LeftButton);
+        for (int i = 0; i < 20 && flow.launcher() == nullptr; ++i)
+            processEvents();
+        ASSERT_NE(flow.launcher(), nullptr);
+    }
 }
 
 TEST_F(WindowFlowTest, EscOnTheLauncherEndsTheProgram) {
