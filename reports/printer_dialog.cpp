@@ -169,8 +169,9 @@ void PrinterDialog::choosePrinter() {
 
 void PrinterDialog::print() {
     const bool printed = printPage_ && printPage_();
-    if (!printed)
-        ui::ShowMessage(this, kPrintFailed, kPrintFailedTitle, ui::MessageIcon::Question);
+    if (!printed &&
+        !ui::ShowMessage(this, kPrintFailed, kPrintFailedTitle, ui::MessageIcon::Question))
+        return; // the dialog went away with its sheet
     accept();
 }
 

@@ -27,8 +27,9 @@ public:
     /// Watches the chain fields of `window` (found through `sheet`).
     InputRules(ProgramState& state, WidgetSheetAccess& sheet, QWidget& window, SheetKind kind);
 
-    /// Runs the focus-gained rule of Textn, as when the user moves there.
-    void fieldEntered(int n);
+    /// Runs the focus-gained rule of Textn, as when the user moves there. False
+    /// when the window went away during the rule's message (and these rules with it).
+    bool fieldEntered(int n);
     /// Gives Textn the focus so that the user can correct what a message
     /// refused: green, its whole text selected, the field before it white, as on
     /// entering it along the chain, but without the instructions message or a new
@@ -45,10 +46,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void enter(int n, bool byTheUser);
+    bool enter(int n, bool byTheUser);
     void enterPressed(int n);
-    void lastFieldLeft(int n);
-    void showMessage(std::string_view prompt, std::string_view title);
+    bool lastFieldLeft(int n); // false when the window went away
+
+    bool showMessage(std::string_view prompt, std::string_view title);
     void selectAll(int n);
 
     ProgramState& state_;

@@ -199,6 +199,8 @@ TEST_F(DesignSheetTest, ResultsWithoutAFiniteValueShowTheCoresDisplayAndTheSheet
 
 TEST_F(DesignSheetTest, PrintButtonsSetTheTypefaceFlagAndTheExitPathsSignal) {
     open(LoadCaseButton::OnePoint);
+    fill({{2, "6"}, {3, "2"}, {4, "1"}, {5, "1"}});
+    click("Command1"); // a page describes a calculation
     int dialogs = 0;
     onDialog([&dialogs](QWidget* dialog) { // the printer dialog: cancelled
         ++dialogs;
