@@ -137,8 +137,8 @@ TEST_F(DesignSheetTest, UniformSheetCalculatesBothRowsIntoText10AndTheMomentInto
     EXPECT_EQ(state.beamCheck.w, 8.2);
 }
 
-TEST_F(DesignSheetTest, MissingSpanIsToldAndNothingIsComputed) {
-    for (const char* span : {"", "0", "abc"}) {
+TEST_F(DesignSheetTest, MissingOrNegativeSpanIsToldAndNothingIsComputed) {
+    for (const char* span : {"", "0", "abc", "-6"}) {
         SCOPED_TRACE(span);
         open(LoadCaseButton::OnePoint);
         fill({{2, span}, {4, "2.12345"}, {6, "1.5"}});
@@ -150,10 +150,38 @@ TEST_F(DesignSheetTest, MissingSpanIsToldAndNothingIsComputed) {
         EXPECT_EQ(messages()[0].title, QString::fromUtf8("未入力のデータがあります。"));
         EXPECT_EQ(messages()[0].icon, QMessageBox::Question);
         EXPECT_EQ(focused(), field(2));
+        EXPECT_EQ(back(2), kGreenFocus); // entered the chain's way: typing replaces the text
+        EXPECT_EQ(field(2)->selectedText(), field(2)->text());
         EXPECT_EQ(text(4), "2.12345");
         EXPECT_EQ(text(6), "1.5");
         EXPECT_EQ(text(17), "");
         EXPECT_EQ(state.beamCheck.currentSection, 0);
+        sheet.reset();
+    }
+}
+
+TEST_F(DesignSheetTest, NegativeBucklingLengthIsRefusedWithTheFieldHandedBack) {
+    for (auto caseButton :
+         {LoadCaseButton::OnePoint, LoadCaseButton::UniformOnly, LoadCaseButton::Cantilever}) {
+        open(caseButton);
+        fill({{2, "6"}, {3, "-2"}, {4, "1"}, {5, "1"}});
+        state.beamCheck.currentSection = 0; // left by the sheet before
+        clearMessages();
+        click("Command1");
+        ASSERT_EQ(messages().size(), 1u);
+        EXPECT_EQ(messages()[0].text, QString::fromUtf8("座屈長さには0以上の値を入力して下さい。"));
+        EXPECT_EQ(messages()[0].title, QString::fromUtf8("入力データを確認して下さい。"));
+        EXPECT_EQ(messages()[0].icon, QMessageBox::Warning);
+        EXPECT_EQ(focused(), field(3));
+        EXPECT_EQ(text(3), "-2"); // no new proposal over the refused value
+        EXPECT_EQ(field(3)->selectedText(), "-2");
+        EXPECT_EQ(back(3), kGreenFocus);
+        EXPECT_EQ(text(2), "6"); // nothing read or rewritten
+        EXPECT_EQ(state.beamCheck.currentSection, 0);
+
+        fill({{3, "0"}}); // no lateral buckling: computed
+        click("Command1");
+        EXPECT_NE(state.beamCheck.currentSection, 0);
         sheet.reset();
     }
 }
