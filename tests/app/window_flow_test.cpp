@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -146,6 +147,25 @@ TEST_F(WindowFlowTest, TheCalculatorOpensOverTheLauncherAndReturnsToIt) {
     EXPECT_EQ(opened, 2);
     ASSERT_NE(flow.launcher(), nullptr);
     EXPECT_TRUE(flow.launcher()->isVisible());
+}
+
+TEST_F(WindowFlowTest, LauncherClosingUnderTheCalculatorTakesTheCalculatorWithIt) {
+    QSignalSpy finished(&flow, &WindowFlow::finished);
+    flow.start();
+    processEvents();
+    QPointer<QWidget> calculator;
+    onDialog([&calculator, this](QWidget* dialog) {
+        if (calculator.isNull()) {
+            calculator = dialog;
+            flow.launcher()->close(); // deletes itself, as at the end of a session
+        }
+        return true;
+    });
+    QTest::mouseClick(button<QPushButton>(flow.launcher(), "Command11"), Qt::LeftButton);
+    processEvents();
+    EXPECT_TRUE(calculator.isNull());
+    EXPECT_EQ(flow.launcher(), nullptr);
+    EXPECT_EQ(finished.count(), 1);
 }
 
 } // namespace
