@@ -137,53 +137,52 @@ TEST_F(DesignSheetTest, UniformSheetCalculatesBothRowsIntoText10AndTheMomentInto
     EXPECT_EQ(state.beamCheck.w, 8.2);
 }
 
-TEST_F(DesignSheetTest, MissingOrNegativeSpanIsToldAndNothingIsComputed) {
-    for (const char* span : {"", "0", "abc", "-6"}) {
-        SCOPED_TRACE(span);
-        open(LoadCaseButton::OnePoint);
-        fill({{2, span}, {4, "2.12345"}, {6, "1.5"}});
+TEST_F(DesignSheetTest, RefusedCalculateTellsWhyHandsTheFieldBackAndComputesNothing) {
+    const char* missingSpan = "スパンからデータを入力して下さい。";
+    const char* negativeLb = "座屈長さには0以上の値を入力して下さい。";
+    struct Case {
+        LoadCaseButton sheetCase;
+        const char* span;
+        const char* buckling;
+        const char* text;
+        int field; // handed back green, its whole text selected and kept
+    };
+    const Case cases[] = {
+        {LoadCaseButton::OnePoint, "", "2", missingSpan, 2},
+        {LoadCaseButton::OnePoint, "0", "2", missingSpan, 2},
+        {LoadCaseButton::OnePoint, "abc", "2", missingSpan, 2},
+        {LoadCaseButton::OnePoint, "-6", "-2", missingSpan, 2},
+        {LoadCaseButton::OnePoint, "6", "-2", negativeLb, 3},
+        {LoadCaseButton::UniformOnly, "6", "-2", negativeLb, 3},
+        {LoadCaseButton::Cantilever, "6", "-2", negativeLb, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.span) + " / " + c.buckling);
+        open(c.sheetCase);
+        fill({{2, c.span}, {3, c.buckling}, {4, "2.12345"}, {6, "1.5"}});
         button("Command1")->setVisible(true);
-        clearMessages();
-        click("Command1");
-        ASSERT_EQ(messages().size(), 1u);
-        EXPECT_EQ(messages()[0].text, QString::fromUtf8("スパンからデータを入力して下さい。"));
-        EXPECT_EQ(messages()[0].title, QString::fromUtf8("未入力のデータがあります。"));
-        EXPECT_EQ(messages()[0].icon, QMessageBox::Question);
-        EXPECT_EQ(focused(), field(2));
-        EXPECT_EQ(back(2), kGreenFocus); // entered the chain's way: typing replaces the text
-        EXPECT_EQ(field(2)->selectedText(), field(2)->text());
-        EXPECT_EQ(text(4), "2.12345");
-        EXPECT_EQ(text(6), "1.5");
-        EXPECT_EQ(text(17), "");
-        EXPECT_EQ(state.beamCheck.currentSection, 0);
-        sheet.reset();
-    }
-}
-
-TEST_F(DesignSheetTest, NegativeBucklingLengthIsRefusedWithTheFieldHandedBack) {
-    for (auto caseButton :
-         {LoadCaseButton::OnePoint, LoadCaseButton::UniformOnly, LoadCaseButton::Cantilever}) {
-        open(caseButton);
-        fill({{2, "6"}, {3, "-2"}, {4, "1"}, {5, "1"}});
         state.beamCheck.currentSection = 0; // left by the sheet before
         clearMessages();
         click("Command1");
         ASSERT_EQ(messages().size(), 1u);
-        EXPECT_EQ(messages()[0].text, QString::fromUtf8("座屈長さには0以上の値を入力して下さい。"));
-        EXPECT_EQ(messages()[0].title, QString::fromUtf8("入力データを確認して下さい。"));
-        EXPECT_EQ(messages()[0].icon, QMessageBox::Warning);
-        EXPECT_EQ(focused(), field(3));
-        EXPECT_EQ(text(3), "-2"); // no new proposal over the refused value
-        EXPECT_EQ(field(3)->selectedText(), "-2");
-        EXPECT_EQ(back(3), kGreenFocus);
-        EXPECT_EQ(text(2), "6"); // nothing read or rewritten
+        EXPECT_EQ(messages()[0].text, QString::fromUtf8(c.text));
+        const bool span = c.field == 2;
+        EXPECT_EQ(messages()[0].title, QString::fromUtf8(span ? "未入力のデータがあります。"
+                                                              : "入力データを確認して下さい。"));
+        EXPECT_EQ(messages()[0].icon, span ? QMessageBox::Question : QMessageBox::Warning);
+        EXPECT_EQ(focused(), field(c.field));
+        EXPECT_EQ(back(c.field), kGreenFocus);
+        EXPECT_EQ(text(3), c.buckling); // no new proposal over a refused value
+        EXPECT_EQ(field(c.field)->selectedText(), field(c.field)->text());
+        EXPECT_EQ(text(4), "2.12345"); // nothing read or rewritten
+        EXPECT_EQ(text(6), "1.5");
         EXPECT_EQ(state.beamCheck.currentSection, 0);
-
-        fill({{3, "0"}}); // no lateral buckling: computed
-        click("Command1");
-        EXPECT_NE(state.beamCheck.currentSection, 0);
         sheet.reset();
     }
+    open(LoadCaseButton::OnePoint); // a buckling length of 0 is computed
+    fill({{2, "6"}, {3, "0"}, {4, "1"}, {5, "1"}});
+    click("Command1");
+    EXPECT_NE(state.beamCheck.currentSection, 0);
 }
 
 TEST_F(DesignSheetTest, ComingBackToTheSheetKeepsTheTypedAddedLoads) {

@@ -5,11 +5,11 @@
 #include "editor_launcher.h"
 #include "printer_system.h"
 #include "sheet_fixture.h"
+#include "temporary_home.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPointer>
-#include <QTemporaryDir>
 
 namespace varnok::testing {
 namespace {
@@ -39,10 +39,6 @@ class ReportButtonsTest : public SheetTest {
 protected:
     void SetUp() override {
         SheetTest::SetUp();
-        savedHome_ = qgetenv("HOME");
-        savedConfig_ = qgetenv("XDG_CONFIG_HOME");
-        qputenv("HOME", home_.path().toUtf8());
-        qputenv("XDG_CONFIG_HOME", (home_.path() + "/config").toUtf8());
         services = {&editor_, &printers_};
         onDialog([this](QWidget* dialog) {
             opened_.push_back(dialog->objectName());
@@ -50,14 +46,6 @@ protected:
                 b->click();
             return true;
         });
-    }
-    void TearDown() override {
-        SheetTest::TearDown();
-        qputenv("HOME", savedHome_);
-        if (savedConfig_.isEmpty())
-            qunsetenv("XDG_CONFIG_HOME");
-        else
-            qputenv("XDG_CONFIG_HOME", savedConfig_);
     }
 
     void openCalculated(LoadCaseButton caseButton, const char* name) {
@@ -67,7 +55,7 @@ protected:
         click("Command1");
     }
     QByteArray report(const QString& name) const {
-        QFile f(home_.path() + "/Desktop/" + name + ".TXT");
+        QFile f(home_.desktop() + "/" + name + ".TXT");
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
     /// Presses the button and expects the one refusal message, nothing opened.
@@ -85,11 +73,7 @@ protected:
     NoPrinters printers_;
     QString answer_ = QStringLiteral("Command2"); // cancel
     std::vector<QString> opened_;
-    QTemporaryDir home_;
-
-private:
-    QByteArray savedHome_;
-    QByteArray savedConfig_;
+    TemporaryHome home_;
 };
 
 TEST_F(ReportButtonsTest, ReportsWaitForACalculationOfTheInputsOnScreen) {
@@ -100,7 +84,7 @@ TEST_F(ReportButtonsTest, ReportsWaitForACalculationOfTheInputsOnScreen) {
     EXPECT_EQ(messages()[0].title, QString::fromUtf8("再計算して下さい。"));
     EXPECT_EQ(messages()[0].icon, QMessageBox::Warning);
     EXPECT_TRUE(editor_.started.empty());
-    EXPECT_FALSE(QDir(home_.path() + "/Desktop").exists("B1.TXT"));
+    EXPECT_FALSE(QDir(home_.desktop()).exists("B1.TXT"));
 
     fill({{2, "6"}, {3, "2"}, {4, "1"}, {5, "1"}});
     click("Command1");
@@ -153,7 +137,7 @@ TEST_F(ReportButtonsTest, TheMemberNameOnScreenNamesTheReportAndABlankOneIsRefus
         expectRefused("Command9", kStale);
         sheet.reset();
     }
-    EXPECT_EQ(QDir(home_.path() + "/Desktop").entryList(QDir::Files), (QStringList{"B2.TXT"}));
+    EXPECT_EQ(QDir(home_.desktop()).entryList(QDir::Files), (QStringList{"B2.TXT"}));
 }
 
 TEST_F(ReportButtonsTest, SheetGoingAwayUnderItsDialogTakesTheDialogWithIt) {
@@ -177,7 +161,7 @@ TEST_F(ReportButtonsTest, SheetGoingAwayUnderItsDialogTakesTheDialogWithIt) {
         onMessage(nullptr);
     }
     EXPECT_TRUE(editor_.started.empty());
-    EXPECT_FALSE(QDir(home_.path() + "/Desktop").exists("B1.TXT"));
+    EXPECT_FALSE(QDir(home_.desktop()).exists("B1.TXT"));
 }
 
 } // namespace
