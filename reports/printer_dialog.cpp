@@ -169,9 +169,8 @@ void PrinterDialog::choosePrinter() {
 
 void PrinterDialog::print() {
     const bool printed = printPage_ && printPage_();
-    if (!printed &&
-        !ui::ShowMessage(this, kPrintFailed, kPrintFailedTitle, ui::MessageIcon::Question))
-        return; // the dialog went away with its sheet
+    if (!printed)
+        ui::ShowMessage(this, kPrintFailed, kPrintFailedTitle, ui::MessageIcon::Question);
     accept();
 }
 
