@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QPointer>
 #include <QWidget>
 
 namespace varnok::testing {
@@ -53,8 +54,11 @@ void UiTest::poll() {
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         RecordedMessage m{box->windowTitle(), box->text(), box->icon()};
         messages_.push_back(m);
+        const QPointer<QMessageBox> alive = box;
         if (messageHook_)
             messageHook_(m);
+        if (alive.isNull()) // the hook took the box's window away, and the box with it
+            return;
         if (QAbstractButton* ok = box->button(QMessageBox::Ok))
             ok->click();
         else
