@@ -6,6 +6,7 @@
 #include "widget_colours.h"
 
 #include <QFrame>
+#include <QGraphicsDropShadowEffect>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -165,6 +166,13 @@ void Paint(QWidget& w, const ControlSpec& control, const SheetLayout& layout) {
         PaintBack(w, *back);
     if (control.fore)
         PaintFore(w, *control.fore);
+    if (control.shadowed) {
+        auto* shadow = new QGraphicsDropShadowEffect(&w);
+        shadow->setOffset(1, 1);
+        shadow->setBlurRadius(0);
+        shadow->setColor(QColor(64, 64, 64));
+        w.setGraphicsEffect(shadow);
+    }
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 #include "report_services.h"
 #include "ui_test.h"
 
+#include <QApplication>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
