@@ -158,7 +158,8 @@ void PaintGround(QWidget* w, QPalette::ColorRole role, Rgb ground) {
 
 /// An option button whose caption wraps onto further lines when its width
 /// is too narrow for it, instead of being cut off.
-class WrappingOption : public QRadioButton {
+class WrappingOption final : public QRadioButton {
+    Q_OBJECT
 public:
     using QRadioButton::QRadioButton;
 
@@ -379,3 +380,5 @@ void DValueForm::keyPressEvent(QKeyEvent* event) {
 }
 
 } // namespace varnok::dvalue
+
+#include "dvalue_form.moc"

@@ -49,6 +49,7 @@ const QString kPrintFailedTitle = QStringLiteral("エラーが発生しました
 /// A coloured button whose caption wraps at its blanks, as the captions of
 /// these tall narrow buttons are meant to.
 class CaptionButton final : public QPushButton {
+    Q_OBJECT
 public:
     CaptionButton(const QString& caption, Rgb colour, QWidget* parent)
         : QPushButton(caption, parent) {
@@ -176,3 +177,5 @@ void PrinterDialog::print() {
 }
 
 } // namespace varnok::reports
+
+#include "printer_dialog.moc"

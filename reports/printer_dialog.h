@@ -18,6 +18,7 @@ namespace varnok::reports {
 QString PrinterDialogName(SheetKind kind);
 
 class PrinterDialog final : public QDialog {
+    Q_OBJECT
 public:
     /// Prints the page on the default printer; false when printing failed.
     using PrintPage = std::function<bool()>;
