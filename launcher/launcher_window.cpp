@@ -66,6 +66,9 @@ LauncherWindow::LauncherWindow(ProgramState& state, QWidget* parent)
     setObjectName(ui::FromUtf8(kWindowName));
     setWindowTitle(ui::FromUtf8(kCaption));
     setWindowIcon(images::LauncherIcon());
+    // Every text here names its face; the window's own is the Gothic of the
+    // buttons, so that start-up loads no further face just for the window.
+    setFont(Face(ui::kGothicFace, 9, false));
     QPalette ground = palette();
     ground.setColor(QPalette::Window, ui::ToQColor(colours::kGround));
     setPalette(ground);
