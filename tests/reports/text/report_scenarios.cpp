@@ -82,21 +82,17 @@ Scenario TwoPointsLongPass() {
 }
 
 Scenario OnePointShortFail() {
-    return Make(
-        "b1_one_point_short_fail.TXT", LoadCaseButton::OnePoint, "ＢＸ",
-        {{2, 7.5},
-         {3, 3.75},
-         {4, 500},
-         {5, 2.469},
-         {6, 0},
-         {7, 1234.5},
-         {8, 4},
-         {9, 2.5},
-         {10, 1.5},
-         {11, 2},
-         {12, 17}},
-        {{"Text6", "0.000"}, {"Text11", "2.000"}, {"Text17", "8711.648"}, {"Text28", "14.34"}},
-        {19, 234.6, 12.3456, 60.75, false, false}, false);
+    return Run("b1_one_point_short_fail.TXT", LoadCaseButton::OnePoint, "ＢＸ",
+               {{"Text2", "7.5"},
+                {"Text3", "3.75"},
+                {"Text4", "500"},
+                {"Text5", "2.469"},
+                {"Text6", "0"},
+                {"Text8", "4"},
+                {"Text9", "2.5"},
+                {"Text10", "1.5"},
+                {"Text11", "2"}},
+               false);
 }
 
 Scenario ThreePointsLongPass() {
