@@ -113,8 +113,7 @@ constexpr ControlSpec StepHeading(Rgb back) {
     return Label("Label34", "変更", 370, 0, 64, 16)
         .font(kHeadingPixels + 1, true)
         .aligned(Align::Centre)
-        .colours(kWhite, back)
-        .withShadow();
+        .colours(kWhite, back);
 }
 
 /// Section in use, the series frame and the property line.

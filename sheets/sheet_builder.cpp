@@ -167,6 +167,9 @@ void Paint(QWidget& w, const ControlSpec& control, const SheetLayout& layout) {
     if (control.fore)
         PaintFore(w, *control.fore);
     if (control.shadowed) {
+        // The shadow follows what the control paints: the glyphs only, on a
+        // ground that is the sheet's own colour.
+        w.setAutoFillBackground(false);
         auto* shadow = new QGraphicsDropShadowEffect(&w);
         shadow->setOffset(1, 1);
         shadow->setBlurRadius(0);

@@ -57,8 +57,9 @@ struct ControlSpec {
     bool bold = false;
     Align align = Align::Default;
     bool visible = true;
-    bool checked = false;  // an option button selected from the start
-    bool shadowed = false; // light text on a light ground: a dark shadow keeps it readable
+    bool checked = false; // an option button selected from the start
+    bool shadowed =
+        false; // light text on the same light ground as the sheet: a dark shadow keeps it readable
 
     constexpr ControlSpec colours(std::optional<Rgb> f, std::optional<Rgb> b) const {
         ControlSpec c = *this;
