@@ -23,6 +23,7 @@ namespace varnok::sheets {
 class WidgetSheetAccess;
 
 class InputRules final : public QObject {
+    Q_OBJECT
 public:
     /// Watches the chain fields of `window` (found through `sheet`).
     InputRules(ProgramState& state, WidgetSheetAccess& sheet, QWidget& window, SheetKind kind);

@@ -5,6 +5,7 @@
 #include "editor_launcher.h"
 #include "launcher_window.h"
 #include "printer_system.h"
+#include "program.h"
 #include "ui_test.h"
 #include "window_flow.h"
 
@@ -15,6 +16,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <fstream>
+#include <string>
 
 namespace varnok::app {
 namespace {
@@ -166,6 +169,26 @@ TEST_F(WindowFlowTest, LauncherClosingUnderTheCalculatorTakesTheCalculatorWithIt
     EXPECT_TRUE(calculator.isNull());
     EXPECT_EQ(flow.launcher(), nullptr);
     EXPECT_EQ(finished.count(), 1);
+}
+
+// libcups drags in gnutls, Kerberos and Avahi; loading them at start-up made the
+// launcher slow to appear, so it is loaded only when the printers are asked for.
+TEST_F(WindowFlowTest, StartingTheProgramLoadsNoPrintingLibrary) {
+    Program program;
+    program.start();
+    processEvents();
+    std::ifstream maps("/proc/self/maps");
+    ASSERT_TRUE(maps.is_open());
+    for (std::string line; std::getline(maps, line);)
+        EXPECT_EQ(line.find("libcups"), std::string::npos) << line;
+    EXPECT_NE(reports::MakeSystemPrinterSystem(), nullptr);
+    // Asking for the printers loads it; without a scheduler the list is empty.
+    (void)reports::MakeSystemPrinterSystem()->printers();
+    maps = std::ifstream("/proc/self/maps");
+    bool loaded = false;
+    for (std::string line; std::getline(maps, line);)
+        loaded = loaded || line.find("libcups") != std::string::npos;
+    EXPECT_TRUE(loaded);
 }
 
 } // namespace

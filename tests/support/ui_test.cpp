@@ -16,7 +16,7 @@ constexpr int kStrayLimitTicks = 500; // 5 s in a dialog nobody answers fails th
 void UiTest::SetUp() {
     messages_.clear();
     poller_.setInterval(kPollMs);
-    QObject::connect(&poller_, &QTimer::timeout, [this] { poll(); });
+    QObject::connect(&poller_, &QTimer::timeout, &poller_, [this] { poll(); });
     poller_.start();
 }
 

@@ -4,8 +4,11 @@
 #include "message_box.h"
 #include "printer_dialog.h"
 #include "report_services.h"
+#include "text_fit.h"
 #include "ui_test.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -135,6 +138,25 @@ TEST_P(PrinterDialogTest, NoPrinterAtAllWarnsOnOk) {
     processEvents();
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, QStringLiteral("該当するプリンタがありません"));
+}
+
+TEST_P(PrinterDialogTest, UnderscoresOfQueueNamesShowInTheFieldAndTheList) {
+    printers.list.push_back(
+        {QStringLiteral("VARNOK_FILE"), QStringLiteral("CUPS-PDF"), QStringLiteral("cups-pdf:/")});
+    printers.current = QStringLiteral("VARNOK_FILE");
+    auto dialog = open();
+    EXPECT_EQ(testing::ClippedTextControls(*dialog), QStringList());
+    QComboBox* box = combo(dialog.get());
+    const QFontMetrics metrics = box->fontMetrics();
+    // A row as tall as the line alone puts "_" on its last pixel, where it vanishes.
+    EXPECT_GE(box->lineEdit()->height(), metrics.height() + metrics.descent());
+    box->showPopup();
+    processEvents();
+    for (int row = 0; row < box->count(); ++row)
+        EXPECT_GE(box->view()->visualRect(box->model()->index(row, 0)).height(),
+                  metrics.height() + metrics.descent())
+            << row;
+    box->hidePopup();
 }
 
 TEST_P(PrinterDialogTest, EscapeClosesWithoutPrinting) {
