@@ -55,14 +55,24 @@ void Enter(GuideSession& s, const QString& value) {
 }
 
 /// Types the values along the chain, each with Enter; the last field's Enter
-/// brings the calculate prompt, and then "計算" is clicked.
-void FillAndCalculate(GuideSession& s, std::initializer_list<const char*> values) {
+/// brings the calculate prompt, and then "計算" is clicked. A calculation the
+/// sheet refuses shows a message, photographed as `refusalPicture`.
+void FillAndCalculate(GuideSession& s, std::initializer_list<const char*> values,
+                      const QString& refusalPicture = {}) {
     const auto* last = values.end() - 1;
     for (const auto* value = values.begin(); value != last; ++value)
         Enter(s, QString::fromUtf8(*value));
     ExpectMessage(s); // "計算します。"
     Enter(s, QString::fromUtf8(*last));
+    if (!refusalPicture.isEmpty())
+        ExpectMessage(s, refusalPicture);
     s.click(s.flow().sheet(), "Command1");
+}
+
+/// Clicks into a field and selects its whole text, as a user does to type over it.
+void ClickToRetype(GuideSession& s, QWidget* sheet, const char* field) {
+    s.click(sheet, field);
+    s.press(Qt::Key_A, sheet, Qt::ControlModifier);
 }
 
 /// Opens a sheet from its launcher button; every sheet greets with the input
@@ -209,6 +219,22 @@ void ReportProtections(GuideSession& s) {
     ExpectMessage(s, QStringLiteral("msg_bad_name"));
     s.click(sheet, "Command9");
 
+    // A negative buckling length is refused, and so is a report after the
+    // refused calculation: the results on screen are no longer those of the inputs.
+    ClickToRetype(s, sheet, "Text3");
+    FillAndCalculate(s, {"-1", "", "", "", "", "", "", ""},
+                     QStringLiteral("msg_negative_buckling"));
+    ExpectMessage(s, QStringLiteral("msg_recalculate"));
+    s.click(sheet, "Command9");
+    ClickToRetype(s, sheet, "Text3");
+    FillAndCalculate(s, {"2.25", "", "", "", "", "", "", ""});
+
+    // No member name: nothing is printed.
+    ClickToRetype(s, sheet, "Text1");
+    s.press(Qt::Key_Delete);
+    ExpectMessage(s, QStringLiteral("msg_missing_name"));
+    s.click(sheet, "Command3");
+
     // The member name is corrected; an older report of that name is read-only.
     const QString report = QDir(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation))
                                .filePath(QStringLiteral("Ｂ３.TXT"));
@@ -218,8 +244,7 @@ void ReportProtections(GuideSession& s) {
         s.fail("cannot prepare the read-only report");
     old.close();
     QFile::setPermissions(report, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-    s.click(sheet, "Text1");
-    s.press(Qt::Key_A, sheet, Qt::ControlModifier); // the whole name, to type over it
+    ClickToRetype(s, sheet, "Text1");
     Enter(s, QStringLiteral("Ｂ３"));
     s.script().expect([](QWidget* screen) { ClickLater(screen, "Command1"); });
     ExpectMessage(s, QStringLiteral("msg_write_failed"));
