@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStandardPaths>
 #include <QTest>
@@ -32,12 +33,22 @@ QString Text(QWidget* window, const char* name) {
         return field->text();
     if (auto* button = window->findChild<QAbstractButton*>(QString::fromLatin1(name)))
         return button->text();
+    if (auto* label = window->findChild<QLabel*>(QString::fromLatin1(name)))
+        return label->text();
     return {};
+}
+
+/// Gives `window` the activation, as the desktop does to the window in front,
+/// so that it draws its focus as a user sees it.
+void Activate(QWidget* window) {
+    QApplication::setActiveWindow(window);
+    QTest::qWait(20);
 }
 
 /// Expects the message box that comes next, photographs it over its window and answers it.
 void ExpectMessage(GuideSession& s, const QString& picture, int levels = 2) {
     s.script().expect([&s, picture, levels](QWidget* box) {
+        Activate(box);
         s.save(picture, Stacked(box, levels));
         AnswerOk(box);
     });
@@ -122,6 +133,7 @@ void SimpleBeam(GuideSession& s) {
 
     // The text report: the screen over the sheet, then "出力開始".
     s.script().expect([&s](QWidget* screen) {
+        Activate(screen);
         s.save(QStringLiteral("s_txt1"), Stacked(screen));
         ClickLater(screen, "Command1");
     });
@@ -139,12 +151,13 @@ void SimpleBeam(GuideSession& s) {
     // The printer dialog as it opens, then with another printer chosen and
     // "Ｏ Ｋ" pressed; "中止" then, so nothing is printed.
     s.script().expect([&s](QWidget* dialog) {
+        Activate(dialog);
         s.save(QStringLiteral("s_prt1_open"), Stacked(dialog));
         auto* combo = dialog->findChild<QComboBox*>(QStringLiteral("Combo1"));
         combo->setCurrentIndex(combo->findText(QStringLiteral("Office_A3_Color")));
         QTest::mouseClick(dialog->findChild<QAbstractButton*>(QStringLiteral("Command3")),
                           Qt::LeftButton);
-        QTest::qWait(20);
+        Activate(dialog);
         s.save(QStringLiteral("s_prt1_after_ok"), Stacked(dialog));
         ClickLater(dialog, "Command2");
     });
@@ -262,7 +275,7 @@ void DValue(GuideSession& s) {
             s.press(Qt::Key_Return, form);
         }
         s.press(Qt::Key_Return, form); // on "計　算" now
-        QTest::qWait(20);
+        Activate(form);
         s.save(QStringLiteral("Form1"), Framed(form));
         ClickLater(form, "Command3");
     });
