@@ -45,7 +45,7 @@ inline constexpr int kSmallPixels = 11;   // px, exponents
 inline constexpr int kHeadingPixels = 13; // px, bold: headings over fields ("kN/㎡" readable)
 inline constexpr int kLargePixels = 20;   // px, titles and verdicts
 
-struct ControlSpec {
+struct ControlRow {
     std::string_view name;
     ControlKind kind = ControlKind::Label;
     std::string_view text;
@@ -61,104 +61,103 @@ struct ControlSpec {
     bool shadowed =
         false; // light text on the same light ground as the sheet: a dark shadow keeps it readable
 
-    constexpr ControlSpec colours(std::optional<Rgb> f, std::optional<Rgb> b) const {
-        ControlSpec c = *this;
+    constexpr ControlRow colours(std::optional<Rgb> f, std::optional<Rgb> b) const {
+        ControlRow c = *this;
         c.fore = f;
         c.back = b;
         return c;
     }
-    constexpr ControlSpec font(int px, bool isBold = false) const {
-        ControlSpec c = *this;
+    constexpr ControlRow font(int px, bool isBold = false) const {
+        ControlRow c = *this;
         c.pixels = px;
         c.bold = isBold;
         return c;
     }
-    constexpr ControlSpec aligned(Align a) const {
-        ControlSpec c = *this;
+    constexpr ControlRow aligned(Align a) const {
+        ControlRow c = *this;
         c.align = a;
         return c;
     }
-    constexpr ControlSpec hidden() const {
-        ControlSpec c = *this;
+    constexpr ControlRow hidden() const {
+        ControlRow c = *this;
         c.visible = false;
         return c;
     }
-    constexpr ControlSpec selected() const {
-        ControlSpec c = *this;
+    constexpr ControlRow selected() const {
+        ControlRow c = *this;
         c.checked = true;
         return c;
     }
-    constexpr ControlSpec withShadow() const {
-        ControlSpec c = *this;
+    constexpr ControlRow withShadow() const {
+        ControlRow c = *this;
         c.shadowed = true;
         return c;
     }
-    constexpr ControlSpec in(std::string_view frame) const {
-        ControlSpec c = *this;
+    constexpr ControlRow in(std::string_view frame) const {
+        ControlRow c = *this;
         c.parent = frame;
         return c;
     }
 };
 
-constexpr ControlSpec Make(ControlKind kind, std::string_view name, std::string_view text, int x,
-                           int y, int w, int h) {
-    ControlSpec c;
+constexpr ControlRow Make(ControlKind kind, std::string_view name, std::string_view text, int x,
+                          int y, int w, int h) {
+    ControlRow c;
     c.name = name;
     c.kind = kind;
     c.text = text;
     c.rect = {x, y, w, h};
     return c;
 }
-constexpr ControlSpec Label(std::string_view name, std::string_view text, int x, int y, int w,
-                            int h = kRowHeight) {
+constexpr ControlRow Label(std::string_view name, std::string_view text, int x, int y, int w,
+                           int h = kRowHeight) {
     return Make(ControlKind::Label, name, text, x, y, w, h);
 }
 /// A heading over a field: small face, centred.
-constexpr ControlSpec Heading(std::string_view name, std::string_view text, int x, int y, int w) {
+constexpr ControlRow Heading(std::string_view name, std::string_view text, int x, int y, int w) {
     return Make(ControlKind::Label, name, text, x, y, w, 16)
         .font(kHeadingPixels, true)
         .aligned(Align::Centre);
 }
-constexpr ControlSpec Exponent(std::string_view name, std::string_view text, int x, int y) {
+constexpr ControlRow Exponent(std::string_view name, std::string_view text, int x, int y) {
     return Make(ControlKind::Exponent, name, text, x, y, 12, 14);
 }
-constexpr ControlSpec Field(std::string_view name, int x, int y, int w,
-                            std::string_view text = {}) {
+constexpr ControlRow Field(std::string_view name, int x, int y, int w, std::string_view text = {}) {
     return Make(ControlKind::Field, name, text, x, y, w, kRowHeight);
 }
-constexpr ControlSpec Total(std::string_view name, int x, int y, int w) {
+constexpr ControlRow Total(std::string_view name, int x, int y, int w) {
     return Make(ControlKind::Total, name, {}, x, y, w, kRowHeight);
 }
-constexpr ControlSpec Display(std::string_view name, int x, int y, int w,
-                              std::string_view text = {}) {
+constexpr ControlRow Display(std::string_view name, int x, int y, int w,
+                             std::string_view text = {}) {
     return Make(ControlKind::Display, name, text, x, y, w, kRowHeight);
 }
-constexpr ControlSpec Fixed(std::string_view name, std::string_view text, int x, int y, int w) {
+constexpr ControlRow Fixed(std::string_view name, std::string_view text, int x, int y, int w) {
     return Make(ControlKind::Fixed, name, text, x, y, w, 20);
 }
-constexpr ControlSpec Hint(std::string_view name, std::string_view text, int x, int y, int w,
-                           int h = kRowHeight) {
+constexpr ControlRow Hint(std::string_view name, std::string_view text, int x, int y, int w,
+                          int h = kRowHeight) {
     return Make(ControlKind::Hint, name, text, x, y, w, h);
 }
-constexpr ControlSpec Button(std::string_view name, std::string_view text, int x, int y, int w,
-                             int h, Rgb back) {
+constexpr ControlRow Button(std::string_view name, std::string_view text, int x, int y, int w,
+                            int h, Rgb back) {
     return Make(ControlKind::Button, name, text, x, y, w, h).colours(std::nullopt, back);
 }
-constexpr ControlSpec Option(std::string_view name, std::string_view text, int x, int y, int w,
-                             std::string_view frame) {
+constexpr ControlRow Option(std::string_view name, std::string_view text, int x, int y, int w,
+                            std::string_view frame) {
     return Make(ControlKind::Option, name, text, x, y, w, kRowHeight).in(frame);
 }
-constexpr ControlSpec Frame(std::string_view name, int x, int y, int w, int h) {
+constexpr ControlRow Frame(std::string_view name, int x, int y, int w, int h) {
     return Make(ControlKind::Frame, name, {}, x, y, w, h);
 }
 /// A fraction bar; `y` is the line itself.
-constexpr ControlSpec Bar(std::string_view name, int x, int y, int w) {
+constexpr ControlRow Bar(std::string_view name, int x, int y, int w) {
     return Make(ControlKind::Line, name, {}, x, y, w, 1);
 }
 
 /// Rows placed at an offset on the sheet.
 struct Block {
-    std::span<const ControlSpec> rows;
+    std::span<const ControlRow> rows;
     int dx = 0;
     int dy = 0;
 };
