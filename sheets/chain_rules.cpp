@@ -1,5 +1,7 @@
 #include "chain_rules.h"
 
+#include "load_totals.h"
+
 #include <algorithm>
 #include <array>
 
@@ -52,14 +54,13 @@ bool IsLastInChain(const ChainRules& chain, int n) {
 std::optional<TotalStep> TotalOnEnter(SheetKind kind, int field, const FieldValues& e) {
     if (kind == SheetKind::kei3_b2) {
         if (field == 9)
-            return TotalStep{10,
-                             ((e.get(5) * e.get(4) + e.get(6)) + e.get(8) * e.get(7)) + e.get(9)};
+            return TotalStep{10, TwoRowLineLoadOf(e)};
         return std::nullopt;
     }
     if (field == 6)
-        return TotalStep{7, e.get(5) * e.get(4) + e.get(6)};
+        return TotalStep{7, LineLoadOf(e)};
     if (field == 11)
-        return TotalStep{12, e.get(9) * e.get(8) * e.get(10) + e.get(11)};
+        return TotalStep{12, PointLoadOf(e)};
     return std::nullopt;
 }
 
