@@ -181,7 +181,6 @@ void Paint(QWidget& w, const ControlRow& control, const SheetLayout& layout) {
 } // namespace
 
 void BuildSheet(QWidget& window, const SheetLayout& layout) {
-    window.setObjectName(ui::FromUtf8(layout.objectName));
     window.setWindowTitle(ui::FromUtf8(layout.caption));
     QFont face(ui::kGothicFace);
     face.setPixelSize(kTextPixels);

@@ -164,8 +164,7 @@ struct Block {
 
 /// Everything that describes one sheet's window.
 struct SheetLayout {
-    std::string_view objectName; // "kei3_b1" ...
-    std::string_view caption;    // the window's title
+    std::string_view caption; // the window's title
     int width = 0;
     int height = 0;
     std::optional<Rgb> ground; // the window's back colour; none keeps the platform's
