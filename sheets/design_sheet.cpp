@@ -46,7 +46,7 @@ DesignSheet::~DesignSheet() = default;
 
 void DesignSheet::wireButtons() {
     auto onClick = [this](std::string_view name, auto handler) {
-        if (auto* button = qobject_cast<QAbstractButton*>(access_.control(name)))
+        if (auto* button = access_.wired<QAbstractButton>(name))
             connect(button, &QAbstractButton::clicked, this, handler);
     };
     onClick("Command1", [this] { calculate(); });

@@ -12,7 +12,7 @@ namespace varnok::sheets {
 namespace {
 
 void ShowDiagram(WidgetSheetAccess& sheet, const std::string& file) {
-    auto* picture = qobject_cast<QLabel*>(sheet.control("Picture1"));
+    auto* picture = sheet.wired<QLabel>("Picture1");
     if (picture == nullptr)
         return;
     const QPixmap diagram = images::LoadDiagram(ui::FromUtf8(file));

@@ -66,6 +66,34 @@ TEST_F(SheetLayoutTest, EveryControlTheEngineAddressesExistsOnItsSheet) {
     }
 }
 
+TEST_F(SheetLayoutTest, EveryControlTheWiringAsksForExistsWithItsType) {
+    for (const Case& c : kCases) {
+        ProgramState state;
+        FillCatalogue(state.catalogue);
+        ChooseLoadCase(state.loadCase, c.button);
+        sheets::DesignSheet sheet(state, c.kind, {});
+        sheet.openSheet(); // the set-up and the first field's rules
+        EXPECT_EQ(sheet.access().misses().size(), 0u)
+            << sheet.objectName().toStdString() << " " << *sheet.access().misses().begin();
+    }
+}
+
+TEST_F(SheetLayoutTest, AMisspeltOrMistypedWiredNameIsKeptAmongTheMisses) {
+#ifndef QT_NO_DEBUG
+    GTEST_SKIP() << "a debug build asserts on the miss instead";
+#endif
+    ProgramState state;
+    FillCatalogue(state.catalogue);
+    ChooseLoadCase(state.loadCase, LoadCaseButton::OnePoint);
+    sheets::DesignSheet sheet(state, SheetKind::kei3_b1, {});
+    EXPECT_EQ(sheet.access().wired<QLineEdit>("Txet2"), nullptr);
+    EXPECT_EQ(sheet.access().wired<QLineEdit>("Command1"), nullptr); // a button, not a field
+    EXPECT_NE(sheet.access().wired<QLineEdit>("Text2"), nullptr);
+    const std::set<std::string, std::less<>> expected{"Command1 (QLineEdit)", "Txet2",
+                                                      "Txet2 (QLineEdit)"};
+    EXPECT_EQ(sheet.access().misses(), expected);
+}
+
 TEST_F(SheetLayoutTest, BoxesStayInsideTheWindowAndDoNotOverlap) {
     for (const Case& c : kCases) {
         ProgramState state;
