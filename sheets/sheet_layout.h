@@ -11,6 +11,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <type_traits>
 
 namespace varnok::sheets {
 
@@ -61,42 +62,25 @@ struct ControlRow {
     bool shadowed =
         false; // light text on the same light ground as the sheet: a dark shadow keeps it readable
 
-    constexpr ControlRow colours(std::optional<Rgb> f, std::optional<Rgb> b) const {
+    /// A copy with one member changed; the modifiers below are made of it.
+    template <class T>
+    constexpr ControlRow with(T ControlRow::*member, std::type_identity_t<T> value) const {
         ControlRow c = *this;
-        c.fore = f;
-        c.back = b;
+        c.*member = value;
         return c;
+    }
+    constexpr ControlRow colours(std::optional<Rgb> f, std::optional<Rgb> b) const {
+        return with(&ControlRow::fore, f).with(&ControlRow::back, b);
     }
     constexpr ControlRow font(int px, bool isBold = false) const {
-        ControlRow c = *this;
-        c.pixels = px;
-        c.bold = isBold;
-        return c;
+        return with(&ControlRow::pixels, px).with(&ControlRow::bold, isBold);
     }
-    constexpr ControlRow aligned(Align a) const {
-        ControlRow c = *this;
-        c.align = a;
-        return c;
-    }
-    constexpr ControlRow hidden() const {
-        ControlRow c = *this;
-        c.visible = false;
-        return c;
-    }
-    constexpr ControlRow selected() const {
-        ControlRow c = *this;
-        c.checked = true;
-        return c;
-    }
-    constexpr ControlRow withShadow() const {
-        ControlRow c = *this;
-        c.shadowed = true;
-        return c;
-    }
+    constexpr ControlRow aligned(Align a) const { return with(&ControlRow::align, a); }
+    constexpr ControlRow hidden() const { return with(&ControlRow::visible, false); }
+    constexpr ControlRow selected() const { return with(&ControlRow::checked, true); }
+    constexpr ControlRow withShadow() const { return with(&ControlRow::shadowed, true); }
     constexpr ControlRow in(std::string_view frame) const {
-        ControlRow c = *this;
-        c.parent = frame;
-        return c;
+        return with(&ControlRow::parent, frame);
     }
 };
 
