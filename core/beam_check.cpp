@@ -4,6 +4,7 @@
 #include "beam_check.h"
 
 #include "display_mask.h"
+#include "load_totals.h"
 #include "read_number.h"
 
 #include <array>
@@ -44,8 +45,7 @@ void ComputeSheetLoads(ProgramState& state, SheetAccess& sheet, SheetKind kind) 
     if (kind == SheetKind::kei3_b2) {
         for (int n = 2; n <= 9; ++n)
             readField(f, sheet, n);
-        showTotal(f, sheet, 10,
-                  ((f.get(5) * f.get(4) + f.get(6)) + f.get(8) * f.get(7)) + f.get(9));
+        showTotal(f, sheet, 10, TwoRowLineLoadOf(f));
         check.L = f.get(2);
         check.Lb = f.get(3);
         check.w = f.get(10);
@@ -53,10 +53,10 @@ void ComputeSheetLoads(ProgramState& state, SheetAccess& sheet, SheetKind kind) 
     }
     for (int n = 2; n <= 6; ++n)
         readField(f, sheet, n);
-    showTotal(f, sheet, 7, f.get(5) * f.get(4) + f.get(6));
+    showTotal(f, sheet, 7, LineLoadOf(f));
     for (int n = 8; n <= 11; ++n)
         readField(f, sheet, n);
-    showTotal(f, sheet, 12, f.get(9) * f.get(8) * f.get(10) + f.get(11));
+    showTotal(f, sheet, 12, PointLoadOf(f));
     check.L = f.get(2);
     check.Lb = f.get(3);
     check.w = f.get(7);
