@@ -1,6 +1,7 @@
 // Makes the user guide's pictures from the program itself: the real windows,
 // offscreen, driven as a user drives them, photographed in the states the
-// guide describes. guide_pictures OUTPUT_FOLDER (docs/images in the tree).
+// guide describes: guide_picture_maker OUTPUT_FOLDER (the target guide_pictures
+// runs it on docs/images).
 //
 // The run keeps to itself: its own HOME (the reports land on a desktop that is
 // thrown away), a made-up set of printers and a recording editor.
@@ -256,7 +257,8 @@ void ReportProtections(GuideSession& s) {
     if (!old.open(QIODevice::WriteOnly) || old.write("old report\r\n") < 0 || !old.flush())
         s.fail("cannot prepare the read-only report");
     old.close();
-    QFile::setPermissions(report, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    if (!QFile::setPermissions(report, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther))
+        s.fail("cannot make the older report read-only");
     ClickToRetype(s, sheet, "Text1");
     Enter(s, QStringLiteral("Ｂ３"));
     s.script().expect([](QWidget* screen) { ClickLater(screen, "Command1"); });
