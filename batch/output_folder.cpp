@@ -1,0 +1,74 @@
+#include "output_folder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <filesystem>
+#include <system_error>
+
+namespace varnok::batch {
+
+QString WriteErrorMessage(const QString& path, const QString& reason) {
+    return QStringLiteral("「%1」を書き込めません（%2）。")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
+OutputStage::OutputStage(const QString& folder)
+    : folder_(folder) {
+    if (!QFileInfo(folder).isDir() && !QDir().mkpath(folder)) {
+        error_ = QStringLiteral("出力先のフォルダ「%1」を作成できません。")
+                     .arg(QDir::toNativeSeparators(folder));
+        return;
+    }
+    // Inside the output folder, so that the final moves stay on one file system.
+    staging_ = std::make_unique<QTemporaryDir>(QDir(folder).filePath(".varnok3-XXXXXX"));
+    if (!staging_->isValid())
+        error_ = QStringLiteral("出力先のフォルダ「%1」に書き込めません（%2）。")
+                     .arg(QDir::toNativeSeparators(folder), staging_->errorString());
+}
+
+QString OutputStage::stagingPath(const QString& name) const {
+    return staging_ ? staging_->filePath(name) : QString();
+}
+
+bool OutputStage::add(const QString& name, const QByteArray& bytes) {
+    if (!ok())
+        return false;
+    QFile file(stagingPath(name));
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::NewOnly) &&
+                         file.write(bytes) == bytes.size() && file.flush() &&
+                         file.error() == QFileDevice::NoError;
+    if (!written) {
+        fail(WriteErrorMessage(QDir(folder_).filePath(name), file.errorString()));
+        return false;
+    }
+    file.close();
+    if (file.error() != QFileDevice::NoError) {
+        fail(WriteErrorMessage(QDir(folder_).filePath(name), file.errorString()));
+        return false;
+    }
+    names_.push_back(name);
+    return true;
+}
+
+bool OutputStage::commit() {
+    if (!ok())
+        return false;
+    for (const QString& name : names_) {
+        std::error_code failed;
+        // Replaces the older file in one step (rename over it).
+        std::filesystem::rename(
+            std::filesystem::path(stagingPath(name).toStdU16String()),
+            std::filesystem::path(QDir(folder_).filePath(name).toStdU16String()), failed);
+        if (failed) {
+            fail(WriteErrorMessage(QDir(folder_).filePath(name),
+                                   QString::fromLocal8Bit(failed.message())));
+            return false;
+        }
+    }
+    names_.clear();
+    return true;
+}
+
+} // namespace varnok::batch
