@@ -60,26 +60,29 @@ void BeamRun::check(const BeamRow& row) {
     }
 }
 
-BeamResult BeamRun::result() const {
-    const BeamCheck& c = state_.beamCheck;
+BeamResult ResultShown(const SheetAccess& sheet, SheetKind kind, const BeamCheck& c) {
     BeamResult r;
-    r.moment = sheet_.text(kind_ == SheetKind::kei3_b2 ? "Text11" : "Text17");
-    r.section = WithoutTrailingBlanks(sheet_.text("Text18"));
-    r.Zx = sheet_.text("Text26");
-    r.fb = sheet_.text("Text24");
-    r.stressRatio = sheet_.text("Text28");
-    r.limit = sheet_.text("Text29");
-    r.bendingVerdict = sheet_.text("Label63");
-    r.deflection = sheet_.text("Text32");
-    r.spanOverDeflection = sheet_.text("Text33");
-    r.deflectionVerdict = sheet_.text("Label80");
+    r.moment = sheet.text(kind == SheetKind::kei3_b2 ? "Text11" : "Text17");
+    r.section = WithoutTrailingBlanks(sheet.text("Text18"));
+    r.Zx = sheet.text("Text26");
+    r.fb = sheet.text("Text24");
+    r.stressRatio = sheet.text("Text28");
+    r.limit = sheet.text("Text29");
+    r.bendingVerdict = sheet.text("Label63");
+    r.deflection = sheet.text("Text32");
+    r.spanOverDeflection = sheet.text("Text33");
+    r.deflectionVerdict = sheet.text("Label80");
     r.passes = c.bendingPasses && c.deflectionPasses;
-    if (kind_ == SheetKind::kei3_cg) {
-        r.weldRatio = sheet_.text("Text16");
-        r.weldVerdict = sheet_.text("Label82");
+    if (kind == SheetKind::kei3_cg) {
+        r.weldRatio = sheet.text("Text16");
+        r.weldVerdict = sheet.text("Label82");
         r.passes = r.passes && c.weldPasses;
     }
     return r;
+}
+
+BeamResult BeamRun::result() const {
+    return ResultShown(sheet_, kind_, state_.beamCheck);
 }
 
 reports::Report BeamRun::report(reports::ReportTarget target) const {

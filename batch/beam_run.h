@@ -29,6 +29,9 @@ struct BeamResult {
     bool passes = true; // every check of the sheet passes
 };
 
+/// What a calculated sheet shows, read from its fields and verdict labels.
+BeamResult ResultShown(const SheetAccess& sheet, SheetKind kind, const BeamCheck& check);
+
 /// Checks beams one after the other; the state of the last check stays for
 /// its report.
 class BeamRun {
@@ -38,6 +41,7 @@ public:
     void check(const BeamRow& row);
 
     SheetKind kind() const { return kind_; }
+    const ProgramState& state() const { return state_; }
     BeamResult result() const;
     /// The report exactly as the sheet's report button (text file) or print
     /// button (page) would build it after this calculation.

@@ -16,7 +16,9 @@ QString WriteErrorMessage(const QString& path, const QString& reason) {
 
 OutputStage::OutputStage(const QString& folder)
     : folder_(folder) {
-    if (!QFileInfo(folder).isDir() && !QDir().mkpath(folder)) {
+    createdFolder_ = !QFileInfo(folder).isDir();
+    if (createdFolder_ && !QDir().mkpath(folder)) {
+        createdFolder_ = false;
         error_ = QStringLiteral("出力先のフォルダ「%1」を作成できません。")
                      .arg(QDir::toNativeSeparators(folder));
         return;
@@ -26,6 +28,12 @@ OutputStage::OutputStage(const QString& folder)
     if (!staging_->isValid())
         error_ = QStringLiteral("出力先のフォルダ「%1」に書き込めません（%2）。")
                      .arg(QDir::toNativeSeparators(folder), staging_->errorString());
+}
+
+OutputStage::~OutputStage() {
+    staging_.reset();
+    if (createdFolder_ && !committed_)
+        QDir().rmdir(folder_); // only while empty
 }
 
 QString OutputStage::stagingPath(const QString& name) const {
@@ -68,6 +76,7 @@ bool OutputStage::commit() {
         }
     }
     names_.clear();
+    committed_ = true;
     return true;
 }
 

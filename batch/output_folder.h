@@ -17,6 +17,11 @@ public:
     /// Creates the output folder when missing, and the staging folder in it.
     /// `error()` says in Japanese what went wrong.
     explicit OutputStage(const QString& folder);
+    /// Without a commit, removes what it made: the staging folder, and the
+    /// output folder too when this stage created it.
+    ~OutputStage();
+    OutputStage(const OutputStage&) = delete;
+    OutputStage& operator=(const OutputStage&) = delete;
 
     bool ok() const { return error_.isEmpty(); }
     const QString& error() const { return error_; }
@@ -39,6 +44,8 @@ private:
     std::unique_ptr<QTemporaryDir> staging_;
     std::vector<QString> names_;
     QString error_;
+    bool createdFolder_ = false;
+    bool committed_ = false;
 };
 
 /// "「path」を書き込めません（reason）" for a file device that failed.
