@@ -27,6 +27,8 @@ SummaryWindow::SummaryWindow(JobOptions options, QWidget* parent)
     list->setObjectName(QStringLiteral("Label1"));
     status_->setObjectName(QStringLiteral("Label2"));
     status_->setText(QStringLiteral("チェック中…"));
+    status_->setWordWrap(true);
+    status_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
     progress_->setObjectName(QStringLiteral("ProgressBar1"));
     progress_->setRange(0, 0); // busy until the number of pages is known
     problems_->setObjectName(QStringLiteral("Text1"));
@@ -40,9 +42,9 @@ SummaryWindow::SummaryWindow(JobOptions options, QWidget* parent)
     layout->addWidget(list);
     layout->addWidget(progress_);
     layout->addWidget(status_);
-    layout->addWidget(problems_);
+    layout->addWidget(problems_, 1);
     layout->addWidget(close_, 0, Qt::AlignRight);
-    resize(560, 200);
+    resize(600, 280);
 }
 
 const JobSummary& SummaryWindow::run() {
@@ -66,6 +68,7 @@ const JobSummary& SummaryWindow::run() {
     if (summary_.failure)
         text = *summary_.failure + u'\n' + text;
     status_->setText(text);
+    layout()->activate();
     close_->setEnabled(true);
     close_->setDefault(true);
     close_->setFocus();
