@@ -15,24 +15,24 @@ namespace {
 
 // clang-format off
 const std::vector<ColumnSpec> kColumns{
-    {Column::MemberName, "部材名", "name", "", true},
-    {Column::Arrangement, "荷重形式", "case", "", true},
-    {Column::Span, "スパン", "L", "m", true},
-    {Column::BucklingLength, "座屈長さ", "Lb", "m", false},
-    {Column::WAreaLoad, "w単位荷重", "w_load", "kN/m2", false},
-    {Column::WWidth, "w負担幅", "w_width", "m", false},
-    {Column::WAdded, "w追加荷重", "w_add", "kN/m", false},
-    {Column::PAreaLoad, "P単位荷重", "p_load", "kN/m2", false},
-    {Column::PWidth, "P負担幅", "p_width", "m", false},
-    {Column::PLength, "P負担長さ", "p_length", "m", false},
-    {Column::PAdded, "P追加荷重", "p_add", "kN", false},
-    {Column::W2AreaLoad, "w2単位荷重", "w2_load", "kN/m2", false},
-    {Column::W2Width, "w2負担幅", "w2_width", "m", false},
-    {Column::W2Added, "w2追加荷重", "w2_add", "kN/m", false},
-    {Column::Series, "系列", "series", "", false},
-    {Column::Duration, "長期短期", "term", "", false},
-    {Column::Section, "指定断面", "section", "", false},
-    {Column::Note, "備考", "note", "", false},
+    {Column::MemberName, "部材名", "name", "", true, 0, 0},
+    {Column::Arrangement, "荷重形式", "case", "", true, 0, 0},
+    {Column::Span, "スパン", "L", "m", true, 2, 2},
+    {Column::BucklingLength, "座屈長さ", "Lb", "m", false, 3, 3},
+    {Column::WAreaLoad, "w単位荷重", "w_load", "kN/m2", false, 4, 4},
+    {Column::WWidth, "w負担幅", "w_width", "m", false, 5, 5},
+    {Column::WAdded, "w追加荷重", "w_add", "kN/m", false, 6, 6},
+    {Column::PAreaLoad, "P単位荷重", "p_load", "kN/m2", false, 8, 0},
+    {Column::PWidth, "P負担幅", "p_width", "m", false, 9, 0},
+    {Column::PLength, "P負担長さ", "p_length", "m", false, 10, 0},
+    {Column::PAdded, "P追加荷重", "p_add", "kN", false, 11, 0},
+    {Column::W2AreaLoad, "w2単位荷重", "w2_load", "kN/m2", false, 0, 7},
+    {Column::W2Width, "w2負担幅", "w2_width", "m", false, 0, 8},
+    {Column::W2Added, "w2追加荷重", "w2_add", "kN/m", false, 0, 9},
+    {Column::Series, "系列", "series", "", false, 0, 0},
+    {Column::Duration, "長期短期", "term", "", false, 0, 0},
+    {Column::Section, "指定断面", "section", "", false, 0, 0},
+    {Column::Note, "備考", "note", "", false, 0, 0},
 };
 // clang-format on
 
@@ -147,40 +147,6 @@ std::string NameReason(const reports::NameCheck& check) {
         return "Shift-JISで書けない文字（" + chars + "）を含んでいます";
     }
     return {};
-}
-
-/// Which Text field a number column fills on the arrangement's sheet; 0 when
-/// that sheet has no such field.
-int FieldOf(Column column, SheetKind kind) {
-    const bool uniform = kind == SheetKind::kei3_b2;
-    switch (column) {
-    case Column::Span:
-        return 2;
-    case Column::BucklingLength:
-        return 3;
-    case Column::WAreaLoad:
-        return 4;
-    case Column::WWidth:
-        return 5;
-    case Column::WAdded:
-        return 6;
-    case Column::PAreaLoad:
-        return uniform ? 0 : 8;
-    case Column::PWidth:
-        return uniform ? 0 : 9;
-    case Column::PLength:
-        return uniform ? 0 : 10;
-    case Column::PAdded:
-        return uniform ? 0 : 11;
-    case Column::W2AreaLoad:
-        return uniform ? 7 : 0;
-    case Column::W2Width:
-        return uniform ? 8 : 0;
-    case Column::W2Added:
-        return uniform ? 9 : 0;
-    default:
-        return 0;
-    }
 }
 
 bool IsNumberColumn(Column column) {
@@ -457,7 +423,9 @@ ListRow BeamList::interpret(const Record& record) {
         if (!IsNumberColumn(spec.column))
             continue;
         const std::string_view text = cell(spec.column);
-        const int field = button ? FieldOf(spec.column, beam.kind) : 0;
+        const int field = !button                           ? 0
+                          : beam.kind == SheetKind::kei3_b2 ? spec.uniformField
+                                                            : spec.pointField;
         if (IsBlank(text)) {
             if (spec.column == Column::Span)
                 problem(spec.column, "スパンがありません");

@@ -46,6 +46,8 @@ struct ColumnSpec {
     std::string_view alias;  // the short ASCII alias
     std::string_view unit;   // as the template writes it after the header, "" for none
     bool required;
+    int pointField;   // the Text field it fills on the point-load and cantilever sheets, or 0
+    int uniformField; // the Text field it fills on the uniform-load sheet, or 0
 };
 
 /// Every column, in the template's order.

@@ -8,16 +8,9 @@ namespace varnok::batch {
 
 namespace {
 
-std::string_view OptionOf(SectionSeries series) {
-    switch (series) {
-    case SectionSeries::Narrow:
-        return "Option3";
-    case SectionSeries::Medium:
-        return "Option4";
-    case SectionSeries::Wide:
-        return "Option5";
-    }
-    return "Option3";
+// Option3, Option4, Option5: the narrow, medium and wide series.
+std::string OptionOf(SectionSeries series) {
+    return "Option" + std::to_string(3 + static_cast<int>(series));
 }
 
 std::string WithoutTrailingBlanks(std::string s) {

@@ -27,6 +27,7 @@ struct BeamResult {
     std::string weldRatio; // cantilevers only, else ""
     std::string weldVerdict;
     bool passes = true; // every check of the sheet passes
+    friend bool operator==(const BeamResult&, const BeamResult&) = default;
 };
 
 /// What a calculated sheet shows, read from its fields and verdict labels.

@@ -106,6 +106,12 @@ TypedRow MakeRow(RowMaker& make, int index) {
 
 class EquivalenceTest : public SheetTest {
 protected:
+    void enter(int n) {
+        field(n)->setFocus();
+        processEvents();
+        activate();
+    }
+
     /// Types the row into a freshly opened sheet and presses calculate, then
     /// the arrow buttons until the chosen section is reached.
     void typeIntoSheet(const TypedRow& row, int sectionRow) {
@@ -119,18 +125,12 @@ protected:
             if (text.empty() && (n == 6 || n == (uniform ? 9 : 11) || (uniform && n >= 7)))
                 continue; // an added load left blank stays at the sheet's "0"
             field(n)->setText(QString::fromStdString(text));
+            if (n == 1)
+                enter(2); // takes the member name over
             if (n == 2) {
-                // Entering the buckling length proposes it from the span.
-                field(3)->setFocus();
-                processEvents();
-                activate();
+                enter(3); // proposes the buckling length from the span
                 if (!row.lb.empty())
                     field(3)->setText(QString::fromStdString(row.lb));
-            }
-            if (n == 1) {
-                field(2)->setFocus(); // takes the member name over
-                processEvents();
-                activate();
             }
         }
         button("Command1")->click();
@@ -167,15 +167,7 @@ TEST_F(EquivalenceTest, RandomRowsGiveWhatTheirSheetsGive) {
         EXPECT_EQ(s.weldRatio, b.weldRatio);
         for (int n = 2; n <= 44; ++n)
             EXPECT_EQ(state.fieldValues.get(n), run.state().fieldValues.get(n)) << "entry " << n;
-        const BeamResult shown = ResultShown(access(), sheet->kind(), s);
-        const BeamResult batch = run.result();
-        EXPECT_EQ(shown.moment, batch.moment);
-        EXPECT_EQ(shown.section, batch.section);
-        EXPECT_EQ(shown.stressRatio, batch.stressRatio);
-        EXPECT_EQ(shown.bendingVerdict, batch.bendingVerdict);
-        EXPECT_EQ(shown.spanOverDeflection, batch.spanOverDeflection);
-        EXPECT_EQ(shown.deflectionVerdict, batch.deflectionVerdict);
-        EXPECT_EQ(shown.weldVerdict, batch.weldVerdict);
+        EXPECT_TRUE(ResultShown(access(), sheet->kind(), s) == run.result());
 
         // The report button's builder on the sheet against the batch's report.
         const auto sheetFile = reports::EncodeReport(
