@@ -156,13 +156,13 @@ private:
 /// What every report reads, gathered once.
 struct Inputs {
     const ProgramState& state;
-    const SheetAccess& sheet;
+    const ReportFacts& facts;
     ReportTarget target;
 
     double field(int n) const { return state.fieldValues.get(n); }
-    bool shows(std::string_view control) const { return sheet.text(control) != kZeroText; }
-    double numberIn(std::string_view control) const { return ReadNumber(sheet.text(control)); }
-    bool longTerm() const { return sheet.isSelected("Option1"); }
+    /// Whether field Textn shows something other than "0.000".
+    bool shows(int n) const { return facts.fields[static_cast<std::size_t>(n)] != kZeroText; }
+    bool longTerm() const { return facts.longTerm; }
     const BeamCheck& check() const { return state.beamCheck; }
 };
 
@@ -173,8 +173,8 @@ void Heading(LineList& out, const Inputs& in) {
 }
 
 void SpanLine(LineList& out, const Inputs& in) {
-    out.text(kValues,
-             FormatMask(in.field(2), mask::kSpan) + FormatMask(in.field(3), mask::kBucklingLength));
+    out.text(kValues, FormatMask(in.field(slot::kSpan), mask::kSpan) +
+                          FormatMask(in.field(slot::kBucklingLength), mask::kBucklingLength));
 }
 
 void DurationLine(LineList& out, const Inputs& in) {
@@ -184,7 +184,7 @@ void DurationLine(LineList& out, const Inputs& in) {
 /// Load line of the simple beam and the cantilever: area load × width (× length)
 /// (+ added load, unless its field shows "0.000") = total.
 std::string LoadLine(const Inputs& in, std::string_view head, int firstField, int widths,
-                     std::string_view addedField, std::string_view totalMask) {
+                     int addedField, std::string_view totalMask) {
     int n = firstField;
     std::string line = FormatMask(in.field(n++), head);
     for (int i = 0; i < widths; ++i)
@@ -214,7 +214,7 @@ bool SectionBlock(LineList& out, const Inputs& in, const mask::SectionMasks& mas
     out.text(kSection, std::string(mask::kFbDenominator));
     out.empty();
     out.text(kLeft, std::string(mask::kRatioNumerator));
-    out.value(kLeft, in.numberIn("Text28"),
+    out.value(kLeft, in.facts.stressRatio,
               RatioMask(mask::kRatioBar, in.check().bendingPasses, in.longTerm()));
     out.text(kLeft, std::string(mask::kRatioDenominator));
     return true;
@@ -242,12 +242,14 @@ bool SimpleBeam(LineList& out, const Inputs& in) {
     out.empty(2);
     DurationLine(out, in);
     out.empty();
-    out.text(kValues, LoadLine(in, mask::kAreaLoadW, 4, 1, "Text6", mask::kTotalW));
+    out.text(kValues,
+             LoadLine(in, mask::kAreaLoadW, slot::kAreaLoadW, 1, slot::kAddedW, mask::kTotalW));
     out.empty();
-    out.text(kValues, LoadLine(in, mask::kAreaLoadP, 8, 2, "Text11", mask::kTotalP));
+    out.text(kValues,
+             LoadLine(in, mask::kAreaLoadP, slot::kAreaLoadP, 2, slot::kAddedP, mask::kTotalP));
     out.empty(2);
     out.value(kLeft, loadCase.momentCoefficient.numerator, mask::kMomentNumerator);
-    out.value(kLeft, in.numberIn("Text17"), mask::kMoment);
+    out.value(kLeft, in.facts.moment, mask::kMoment);
     out.value(kLeft, loadCase.momentCoefficient.denominator, mask::kMomentDenominator);
     out.empty(2);
     if (!SectionBlock(out, in, mask::kSectionDiamond))
@@ -275,11 +277,11 @@ bool UniformLoad(LineList& out, const Inputs& in) {
     out.empty();
 
     // First row: area load × width (+ added load); the line keeps its trailing blank.
-    std::string first =
-        FormatMask(in.field(4), mask::kAreaLoadW) + FormatMask(in.field(5), mask::kTimes);
-    const bool firstAdded = in.shows("Text6");
+    std::string first = FormatMask(in.field(slot::kAreaLoadW), mask::kAreaLoadW) +
+                        FormatMask(in.field(slot::kWidthW), mask::kTimes);
+    const bool firstAdded = in.shows(slot::kAddedW);
     if (firstAdded)
-        first += FormatMask(in.field(6), mask::kPlus);
+        first += FormatMask(in.field(slot::kAddedW), mask::kPlus);
     out.text(kValues, std::move(first));
     // The page prints two empty lines after a first row that ends with its added
     // load, one otherwise; the file always has one.
@@ -287,17 +289,18 @@ bool UniformLoad(LineList& out, const Inputs& in) {
 
     // Second row, shown only when its area load is; its added load only with it.
     std::string second;
-    if (in.shows("Text7")) {
-        second += FormatMask(in.field(7), mask::kPlus) + FormatMask(in.field(8), mask::kTimes);
-        if (in.shows("Text9"))
-            second += FormatMask(in.field(9), mask::kPlus);
+    if (in.shows(slot::kAreaLoadW2)) {
+        second += FormatMask(in.field(slot::kAreaLoadW2), mask::kPlus) +
+                  FormatMask(in.field(slot::kWidthW2), mask::kTimes);
+        if (in.shows(slot::kAddedW2))
+            second += FormatMask(in.field(slot::kAddedW2), mask::kPlus);
     }
-    second += FormatMask(in.field(10), mask::kTotalW);
+    second += FormatMask(in.field(slot::kWUniform), mask::kTotalW);
     out.text(kSecondRow, std::move(second));
     out.empty(2);
 
     out.text(kLeft, "       1");
-    out.value(kLeft, in.numberIn("Text11"), mask::kMomentUniform);
+    out.value(kLeft, in.facts.moment, mask::kMomentUniform);
     out.text(kLeft, "       8");
     out.empty(2);
     if (!SectionBlock(out, in, page ? mask::kSectionDot : mask::kSectionDiamond))
@@ -322,12 +325,14 @@ bool Cantilever(LineList& out, const Inputs& in) {
     out.empty(2);
     DurationLine(out, in);
     out.empty();
-    out.text(kValues, LoadLine(in, mask::kAreaLoadW, 4, 1, "Text6", mask::kTotalWCantilever));
+    out.text(kValues, LoadLine(in, mask::kAreaLoadW, slot::kAreaLoadW, 1, slot::kAddedW,
+                               mask::kTotalWCantilever));
     out.empty();
-    out.text(kValues, LoadLine(in, mask::kAreaLoadP, 8, 2, "Text11", mask::kTotalPCantilever));
+    out.text(kValues, LoadLine(in, mask::kAreaLoadP, slot::kAreaLoadP, 2, slot::kAddedP,
+                               mask::kTotalPCantilever));
     out.empty(2);
     out.text(kLeft, "       1");
-    out.value(kLeft, in.numberIn("Text17"), mask::kMomentCantilever);
+    out.value(kLeft, in.facts.moment, mask::kMomentCantilever);
     out.text(kLeft, "       2");
     out.empty(2);
     if (!SectionBlock(out, in, mask::kSectionDiamond))
@@ -346,7 +351,7 @@ bool Cantilever(LineList& out, const Inputs& in) {
                         std::string(mask::kWeldAllowable));
     out.empty();
     out.text(kLeft, std::string(mask::kWeldNumerator));
-    out.value(kLeft, in.numberIn("Text16"),
+    out.value(kLeft, in.facts.weldRatio,
               RatioMask(mask::kWeldBar, in.check().weldPasses, in.longTerm()));
     out.text(kLeft, std::string(mask::kWeldDenominator));
     return true;
@@ -354,9 +359,35 @@ bool Cantilever(LineList& out, const Inputs& in) {
 
 } // namespace
 
+ReportFacts FactsOn(const SheetAccess& sheet, SheetKind kind) {
+    ReportFacts facts;
+    for (int n : {slot::kAddedW, slot::kAreaLoadW2, slot::kAddedW2, slot::kAddedP})
+        facts.fields[static_cast<std::size_t>(n)] = sheet.text("Text" + std::to_string(n));
+    facts.longTerm = sheet.isSelected("Option1");
+    facts.moment = ReadNumber(sheet.text(kind == SheetKind::kei3_b2 ? "Text11" : "Text17"));
+    facts.stressRatio = ReadNumber(sheet.text("Text28"));
+    facts.weldRatio = ReadNumber(sheet.text("Text16"));
+    return facts;
+}
+
+ReportFacts FactsOf(const CheckResult& result, const LoadTexts& fields) {
+    ReportFacts facts;
+    facts.fields = fields;
+    facts.longTerm = !result.shortTerm;
+    facts.moment = result.moment.value;
+    facts.stressRatio = result.stressRatioShown.value;
+    facts.weldRatio = result.weldRatioShown.value;
+    return facts;
+}
+
 Report BuildReport(const ProgramState& state, const SheetAccess& sheet, SheetKind kind,
                    ReportTarget target) {
-    const Inputs in{state, sheet, target};
+    return BuildReport(state, FactsOn(sheet, kind), kind, target);
+}
+
+Report BuildReport(const ProgramState& state, const ReportFacts& facts, SheetKind kind,
+                   ReportTarget target) {
+    const Inputs in{state, facts, target};
     LineList out;
     if (target == ReportTarget::PrintedPage)
         out.empty();
