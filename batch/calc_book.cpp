@@ -29,9 +29,11 @@ char32_t CodePoint(std::string_view s, std::size_t& i) {
     return c;
 }
 
+// A column is one byte of the Shift-JIS text, as on the report pages: ASCII and
+// the half-width kana take one, every other character (Greek δ too) two.
 int Width(char32_t c) {
     const bool halfKana = c >= 0xFF61 && c <= 0xFF9F;
-    return c < 0x1100 || halfKana ? 1 : 2;
+    return c < 0x80 || halfKana ? 1 : 2;
 }
 
 /// The text cut or padded with blanks to exactly `width` columns.
@@ -52,7 +54,7 @@ std::string Fit(std::string_view text, int width) {
 
 std::string SummaryLine(const TableRow& row, std::size_t number) {
     const BeamResult& r = row.result;
-    std::string line = Fit(std::to_string(number), 5);
+    std::string line = Fit(std::to_string(number), 6);
     line += Fit(row.memberName, kNameWidth + 1);
     line += Fit(row.arrangement, 13);
     if (row.overall == "入力エラー")
@@ -92,11 +94,11 @@ reports::ReportLines SummaryLines(const CalcBookSource& source, std::size_t firs
                                 std::to_string(n.passed) + "　　ＮＧ " + std::to_string(n.failed) +
                                 "　　入力エラー " + std::to_string(n.bad)});
     lines.emplace_back();
-    lines.push_back({kLeft, Fit("No.", 5) + Fit("部材名", kNameWidth + 1) + Fit("荷重形式", 13) +
+    lines.push_back({kLeft, Fit("No.", 6) + Fit("部材名", kNameWidth + 1) + Fit("荷重形式", 13) +
                                 Fit("断面", 18) + Fit("応力比", 7) + Fit("判定", 5) +
                                 Fit("L/δ", 6) + Fit("判定", 5) + Fit("溶接部", 7) + Fit("判定", 5) +
                                 "総合"});
-    lines.push_back({kLeft, std::string(106, '-')});
+    lines.push_back({kLeft, std::string(100, '-')});
     lines.emplace_back();
     const std::vector<TableRow>& rows = *source.rows;
     for (std::size_t i = first; i < std::min(rows.size(), first + count); ++i)
