@@ -1,6 +1,7 @@
 #include "window_flow.h"
 
 #include "dvalue_form.h"
+#include "modal.h"
 
 #include <QTimer>
 
@@ -50,8 +51,8 @@ void WindowFlow::returnToLauncher() {
 void WindowFlow::openDValueCalculator() {
     if (!launcher_)
         return;
-    dvalue::DValueForm form(launcher_);
-    form.exec();
+    // The launcher deletes itself on close; the calculator goes with it.
+    ui::ExecOwned(new dvalue::DValueForm(launcher_));
 }
 
 } // namespace varnok::app

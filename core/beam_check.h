@@ -30,7 +30,7 @@ struct BeamCheck {
     double fbLong = 0;      // N/mm², allowable bending stress, long term
     double fbShort = 0;     // N/mm², short term
     double fb = 0;          // N/mm², the one in use
-    double stressRatio = 0; // M / (Zx·fb), unrounded
+    double stressRatio = 0; // |M| / (Zx·fb), unrounded
 
     std::int16_t currentSection = 0; // catalogue row in use; 0 before the first selection
     SeriesRange seriesRange;         // series of the last automatic selection
@@ -41,9 +41,9 @@ struct BeamCheck {
     double deflectionOfW = 0;      // cm
     double deflectionOfP = 0;      // cm
     double deflection = 0;         // cm, δ
-    double spanOverDeflection = 0; // L / δ, unrounded
+    double spanOverDeflection = 0; // L / |δ|, unrounded
 
-    double weldRatio = 0; // M / (Ze·141), cantilever only
+    double weldRatio = 0; // |M| / (Ze·141), cantilever only
 
     // The verdicts of the last run as the sheet shows them; the reports state them.
     bool bendingPasses = true;
@@ -72,21 +72,25 @@ void ComputeLoads(ProgramState& state, LoadTexts& texts, SheetKind kind);
 void ComputeSheetLoads(ProgramState& state, SheetAccess& sheet, SheetKind kind);
 
 /// M from L, w, P (and the load case's moment coefficient on the simple-beam sheet).
+/// M keeps the sign of the loads (uplift is negative); a negative span gives
+/// not-a-number.
 void DesignMoment(BeamCheck& check, const LoadCase& loadCase, SheetKind kind);
 
 /// fb long and short term for the current row and Lb; fb in use = long term.
+/// A negative Lb gives not-a-number, so the check cannot pass.
 void AllowableBendingStress(BeamCheck& check, const SectionCatalogue& catalogue);
 
 /// fb in use = short term for a short-term check.
 void ApplyLoadDuration(BeamCheck& check, bool shortTerm);
 
-/// FieldValues 25..28 and the stress ratio.
+/// FieldValues 25..28 and the stress ratio |M| / (Zx·fb), never negative.
 void BendingRatio(BeamCheck& check, FieldValues& fields, const SectionCatalogue& catalogue);
 
 /// The bending verdict on the unrounded ratio: at most 1.0 long term, 1.5 short term.
 void BendingVerdict(BeamCheck& check, bool shortTerm);
 
-/// Ratio half of the cantilever's weld-section check: FieldValues 41..43 and 16.
+/// Ratio half of the cantilever's weld-section check: FieldValues 41..43 and 16,
+/// the ratio being |M| / (Ze·141).
 void WeldSectionRatio(BeamCheck& check, FieldValues& fields, const SectionCatalogue& catalogue);
 
 /// Verdict half, on the same limits as the bending verdict.
@@ -96,12 +100,13 @@ void WeldSectionVerdict(BeamCheck& check, bool shortTerm);
 /// simple-beam sheet).
 void ComputeDeflection(BeamCheck& check, const LoadCase& loadCase, SheetKind kind);
 
-/// L/δ and FieldValues 33, the whole number its field shows ("#####"), which
-/// the verdict takes: at least 300 passes. A deflection of zero passes.
+/// L/|δ| and FieldValues 33, the whole number its field shows ("#####"), which
+/// the verdict takes: at least 300 passes. A deflection of zero, or one so small
+/// that L/|δ| shows "∞", passes.
 void DeflectionVerdict(BeamCheck& check, FieldValues& fields);
 
-/// Series (when given), required modulus, first adequate row (or the series'
-/// or-larger row).
+/// Series (when given), required modulus for |M|, first adequate row (or the
+/// series' or-larger row).
 void SelectSection(BeamCheck& check, const SectionCatalogue& catalogue,
                    std::optional<SectionSeries> series, SheetKind kind);
 

@@ -18,8 +18,8 @@ struct CheckOptions {
 };
 
 /// A number as its field shows it through a mask, and the number that text
-/// reads back as: where the sheet or a report reads a field back, it works with
-/// the rounded value.
+/// reads back as (ReadShown: "∞" and "不定" stay what they are): where the sheet
+/// or a report reads a field back, it works with the rounded value.
 struct Shown {
     std::string text;
     double value = 0;

@@ -3,6 +3,8 @@
 // the constants, so with w in kN/m, P in kN, L in m and Ix in cm⁴ δ is in cm.
 #include "beam_check.h"
 
+#include <cmath>
+
 namespace varnok {
 
 namespace {
@@ -34,8 +36,10 @@ void ComputeDeflection(BeamCheck& c, const LoadCase& loadCase, SheetKind kind) {
 }
 
 void DeflectionVerdict(BeamCheck& c, FieldValues& f) {
-    c.spanOverDeflection = c.L * 100 / c.deflection; // m to cm
-    // The verdict takes the whole number the field shows, not the unrounded ratio.
+    // Uplift deflects the other way; the limit is on the size of δ.
+    c.spanOverDeflection = c.L * 100 / std::fabs(c.deflection); // m to cm
+    // The verdict takes the whole number the field shows, not the unrounded ratio;
+    // "∞" (a deflection too small to divide by) reads back as infinity and passes.
     f.set(slot::kSpanOverDeflection, ShownThrough(c.spanOverDeflection, "#####").value);
     // A beam that does not deflect at all (no load) meets any limit.
     c.deflectionPasses = c.deflection == 0 || f.get(slot::kSpanOverDeflection) >= kSpanLimit;

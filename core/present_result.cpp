@@ -3,7 +3,6 @@
 #include "check_result.h"
 
 #include "display_mask.h"
-#include "read_number.h"
 
 namespace varnok {
 
@@ -49,7 +48,7 @@ void ShowVerdict(const VerdictFields& fields, const Shown& ratio, bool passes, b
 
 Shown ShownThrough(double value, std::string_view mask) {
     Shown shown{FormatMask(value, mask), 0};
-    shown.value = ReadNumber(shown.text);
+    shown.value = ReadShown(shown.text);
     return shown;
 }
 

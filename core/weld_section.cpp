@@ -2,6 +2,8 @@
 // the fixed end, against fbe = 141 N/mm² in both load durations.
 #include "beam_check.h"
 
+#include <cmath>
+
 namespace varnok {
 
 namespace {
@@ -14,7 +16,8 @@ void WeldSectionRatio(BeamCheck& c, FieldValues& f, const SectionCatalogue& cata
     if (const SectionRow* row = catalogue.row(c.currentSection))
         f.set(kZe, row->Ze);
     f.set(kFbe, kWeldAllowableStress);
-    f.set(kWeldRatio, f.get(kWeldMoment) * 1000 / f.get(kZe) / f.get(kFbe));
+    f.set(kWeldRatio,
+          std::fabs(f.get(kWeldMoment)) * 1000 / f.get(kZe) / f.get(kFbe)); // uplift: on |M|
     c.weldRatio = f.get(kWeldRatio);
 }
 

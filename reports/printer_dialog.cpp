@@ -3,6 +3,7 @@
 #include "fonts.h"
 #include "message_box.h"
 #include "qt_colour.h"
+#include "widget_style.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 #include <array>
@@ -18,15 +20,14 @@ namespace varnok::reports {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-
 struct Twips {
     int left, top, width, height;
 };
 
 QRect ToPixels(Twips t) {
-    return {t.left / kTwipsPerPixel, t.top / kTwipsPerPixel, t.width / kTwipsPerPixel,
-            t.height / kTwipsPerPixel};
+    using ui::TwipsToPixels;
+    return {TwipsToPixels(t.left), TwipsToPixels(t.top), TwipsToPixels(t.width),
+            TwipsToPixels(t.height)};
 }
 
 constexpr int kClientWidth = 3255; // twips
@@ -44,21 +45,38 @@ const QString kNotice = QStringLiteral("下記よりプリンターを選び [OK
 const QString kNoSuchPrinter = QStringLiteral("該当するプリンタがありません");
 const QString kPrintFailed = QStringLiteral("出力中止！入力データを確認して下さい。");
 const QString kPrintFailedTitle = QStringLiteral("エラーが発生しました。");
+const QString kSwitchRefusedTitle = QStringLiteral("プリンターを切り替えられません");
+const QString kPrinterFailedTitle = QStringLiteral("印刷できません");
 
-QString Rgba(Rgb c) {
-    return QStringLiteral("rgb(%1, %2, %3)").arg(c.r).arg(c.g).arg(c.b);
+/// Where the next page goes after the switch to `wanted` was refused.
+QString SwitchRefusedMessage(const QString& wanted, const QString& stillDefault) {
+    const QString refused =
+        QStringLiteral("プリンター「%1」を通常使うプリンターにできませんでした。\n").arg(wanted);
+    if (stillDefault.isEmpty())
+        return refused +
+               QStringLiteral("通常使うプリンターがないため、このままでは印刷できません。");
+    return refused +
+           QStringLiteral("このまま印刷すると、今の通常使うプリンター「%1」に出力されます。")
+               .arg(stillDefault);
+}
+
+QString PrinterFailedMessage(const QString& printer) {
+    if (printer.isEmpty())
+        return QStringLiteral("通常使うプリンターがないため、印刷できませんでした。\n"
+                              "何も印刷されていません。");
+    return QStringLiteral("プリンター「%1」で印刷できませんでした。\n"
+                          "何も印刷されていません。プリンターの状態を確認して下さい。")
+        .arg(printer);
 }
 
 /// A coloured button whose caption wraps at its blanks, as the captions of
 /// these tall narrow buttons are meant to.
 class CaptionButton final : public QPushButton {
+    Q_OBJECT
 public:
     CaptionButton(const QString& caption, Rgb colour, QWidget* parent)
         : QPushButton(caption, parent) {
-        setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px outset "
-                                     "%1; } QPushButton:pressed { border-style: inset; } "
-                                     "QPushButton:focus { border-color: black; }")
-                          .arg(Rgba(colour)));
+        setStyleSheet(ui::ButtonStyleSheet(colour, Rgb{0, 0, 0}, {.radiusPixels = 0}));
     }
 
 protected:
@@ -96,7 +114,7 @@ PrinterDialog::PrinterDialog(QWidget* parent, SheetKind kind, PrinterSystem& pri
     setWindowTitle(QStringLiteral(" プリンターの準備"));
     setModal(true);
     setFont(QFont(ui::kGothicFace, 9));
-    setFixedSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
+    setFixedSize(ui::TwipsToPixels(kClientWidth), ui::TwipsToPixels(kClientHeight));
     setAutoFillBackground(true);
     QPalette ground = palette();
     ground.setColor(QPalette::Window, ui::ToQColor(kBlue));
@@ -106,15 +124,22 @@ PrinterDialog::PrinterDialog(QWidget* parent, SheetKind kind, PrinterSystem& pri
     notice->setObjectName(QStringLiteral("Text1"));
     notice->setReadOnly(true);
     notice->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    notice->setStyleSheet(QStringLiteral("background-color: %1;").arg(Rgba(kYellow)));
+    notice->setStyleSheet(QStringLiteral("background-color: %1;").arg(ui::CssColour(kYellow)));
     notice->setGeometry(ToPixels({120, 120, 3015, 800}));
 
     combo_ = new QComboBox(this);
     combo_->setObjectName(QStringLiteral("Combo1"));
     combo_->setEditable(true);
     combo_->setInsertPolicy(QComboBox::NoInsert);
-    combo_->setStyleSheet(QStringLiteral("QComboBox, QComboBox QLineEdit { background-color: %1; }")
-                              .arg(Rgba(kLightGreen)));
+    // Printer names are full of "_": the field and the list rows keep room
+    // below the descent, so the underscore is never cut off.
+    combo_->setItemDelegate(new QStyledItemDelegate(combo_));
+    combo_->setStyleSheet(
+        QStringLiteral("QComboBox { background-color: %1; padding: 0px 2px; }"
+                       " QComboBox QLineEdit { background-color: %1; padding: 0px; margin: 0px; }"
+                       " QComboBox QAbstractItemView::item { min-height: %2px; padding: 0px 2px; }")
+            .arg(ui::CssColour(kLightGreen))
+            .arg(ui::RoomyTextHeight(combo_->fontMetrics())));
     combo_->setGeometry(ToPixels({120, 1035, 3015, 300}));
 
     auto* ok = new CaptionButton(QStringLiteral("Ｏ Ｋ"), kYellow, this);
@@ -160,18 +185,38 @@ void PrinterDialog::choosePrinter() {
     });
     if (chosen == list.end()) {
         ui::ShowMessage(this, kNoSuchPrinter, QString(), ui::MessageIcon::Exclamation);
+        combo_->setFocus(); // to correct the name
         return;
     }
-    // A refusal leaves the old default in place; the print goes there.
-    printers_.setDefaultPrinter(*chosen);
     // No print job is open between prints, so there is no document to end here.
+    if (!printers_.setDefaultPrinter(*chosen)) {
+        // The page would go to the old default: say so, and leave Enter on the name.
+        ui::ShowMessage(this,
+                        SwitchRefusedMessage(chosen->deviceName, printers_.defaultPrinterName()),
+                        kSwitchRefusedTitle, ui::MessageIcon::Exclamation);
+        combo_->setFocus();
+        return;
+    }
+    // The notice promises that Enter now prints.
+    printButton_->setFocus();
 }
 
 void PrinterDialog::print() {
-    const bool printed = printPage_ && printPage_();
-    if (!printed)
+    const PrintOutcome outcome = printPage_ ? printPage_() : PrintOutcome::PrinterFailed;
+    switch (outcome) {
+    case PrintOutcome::Printed:
+        break;
+    case PrintOutcome::DataError:
         ui::ShowMessage(this, kPrintFailed, kPrintFailedTitle, ui::MessageIcon::Question);
+        break;
+    case PrintOutcome::PrinterFailed:
+        ui::ShowMessage(this, PrinterFailedMessage(printers_.defaultPrinterName()),
+                        kPrinterFailedTitle, ui::MessageIcon::Exclamation);
+        break;
+    }
     accept();
 }
 
 } // namespace varnok::reports
+
+#include "printer_dialog.moc"

@@ -4,7 +4,6 @@
 #include "report_lines.h"
 
 #include "display_mask.h"
-#include "read_number.h"
 
 #include <array>
 #include <string>
@@ -364,9 +363,10 @@ ReportFacts FactsOn(const SheetAccess& sheet, SheetKind kind) {
     for (int n : {slot::kAddedW, slot::kAreaLoadW2, slot::kAddedW2, slot::kAddedP})
         facts.fields[static_cast<std::size_t>(n)] = sheet.text("Text" + std::to_string(n));
     facts.longTerm = sheet.isSelected("Option1");
-    facts.moment = ReadNumber(sheet.text(kind == SheetKind::kei3_b2 ? "Text11" : "Text17"));
-    facts.stressRatio = ReadNumber(sheet.text("Text28"));
-    facts.weldRatio = ReadNumber(sheet.text("Text16"));
+    // Values as the sheet shows them, rounded; "∞" and "不定" stay what they are.
+    facts.moment = ReadShown(sheet.text(kind == SheetKind::kei3_b2 ? "Text11" : "Text17"));
+    facts.stressRatio = ReadShown(sheet.text("Text28"));
+    facts.weldRatio = ReadShown(sheet.text("Text16"));
     return facts;
 }
 

@@ -2,6 +2,7 @@
 # Installs what the build needs and is missing (Debian and its derivatives).
 #   scripts/bootstrap.sh run    what building and starting the program needs
 #   scripts/bootstrap.sh test   that, plus what the tests need (CUPS, PDF tools, clang, MinGW)
+#   scripts/bootstrap.sh windows what the Windows release needs (MinGW-w64, Wine, Qt's source)
 set -euo pipefail
 
 mode=${1:-test}
@@ -11,8 +12,17 @@ run_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
 test_packages=(libgtest-dev libbenchmark-dev cups printer-driver-cups-pdf poppler-utils
   xvfb xauth imagemagick clang libclang-rt-14-dev g++-mingw-w64-x86-64)
 
-packages=("${run_packages[@]}")
-[ "$mode" = test ] && packages+=("${test_packages[@]}")
+# The Windows release: the MinGW-w64 cross compilers, Wine to run the result, and
+# the tools that unpack Debian's source package of Qt.
+windows_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  wine64 dpkg-dev zip unzip cmake ninja-build qt6-base-dev qt6-base-dev-tools)
+
+case "$mode" in
+  run) packages=("${run_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+  windows) packages=("${windows_packages[@]}") ;;
+  *) echo "usage: $0 run|test|windows" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -118,13 +118,34 @@ TEST(ReportLines, SectionRowOutsideTheCatalogueStopsBeforeTheSectionLine) {
     }
 }
 
-TEST(ReportLines, NonFiniteValuesAreWrittenNotRefused) {
+// Values without a finite result are written as the sheet shows them, never
+// read back as 0, in the file and on the page alike.
+TEST(ReportLines, NonFiniteValuesAreWrittenAsTheSheetShowsThem) {
     Scenario s = testing::TwoPointsLongPass();
+    s.sheet.setText("Text17", "∞");
+    s.sheet.setText("Text28", "不定");
+    s.state.beamCheck.bendingPasses = false;
     s.state.beamCheck.deflection = 0;
     s.state.beamCheck.spanOverDeflection = std::numeric_limits<double>::infinity();
     const Report report = Build(s);
     EXPECT_TRUE(report.complete);
     EXPECT_TRUE(EncodeReport(report.lines).ok());
+    ASSERT_EQ(report.lines.size(), 51u);
+    EXPECT_EQ(report.lines[22].text, "Ｍ ＝ ---･ｗ･Ｌ^2 ＋ ---･Ｐ･Ｌ ＝ ∞ kN･m");
+    EXPECT_EQ(report.lines[38].text, "------- ＝ 不定   ＞ 1.O      【ＮＧ】");
+    EXPECT_EQ(report.lines[50].text, "    ∞           3OO");
+    const Report page = Build(s, ReportTarget::PrintedPage);
+    EXPECT_EQ(page.lines[23].text, report.lines[22].text);
+    EXPECT_EQ(page.lines[39].text, report.lines[38].text);
+
+    Scenario uniform = testing::UniformBothRowsLongPass();
+    uniform.sheet.setText("Text11", "-∞");
+    EXPECT_EQ(Build(uniform, ReportTarget::PrintedPage).lines[24].text,
+              "Ｍ ＝ ---･ｗ･Ｌ^2 ＝ -∞ kN･m");
+
+    Scenario cantilever = testing::CantileverWeldFailLong();
+    cantilever.sheet.setText("Text16", "∞");
+    EXPECT_EQ(Build(cantilever).lines.end()[-2].text, "-------- ＝ ∞   ＞ 1.O      【ＮＧ】");
 }
 
 /// The text file's lines as the page prints them: one more empty line on top
@@ -177,11 +198,11 @@ TEST(PrintedPage, UniformLoadPageHasItsOwnPropertyMarksLastLineAndLoadSpacing) {
     // Spelled out once: the four property lines of the page.
     const ReportLines page =
         Build(testing::UniformBothRowsLongPass(), ReportTarget::PrintedPage).lines;
-    EXPECT_EQ(page[30], (ReportLine{25, "断面性能　･ ib＝2.60 cm"}));
-    EXPECT_EQ(page[31], (ReportLine{25, "　　　　　･ η＝6.49"}));
-    EXPECT_EQ(page[32], (ReportLine{25, "　　　　　･ Zx＝184.0 cm3"}));
-    EXPECT_EQ(page[33], (ReportLine{25, "　　　　　･ Ix＝1840 cm4"}));
-    EXPECT_EQ(page.back(), (ReportLine{23, "    474           3OO"}));
+    EXPECT_EQ(page[30], (ReportLine{25, "断面性能　･ ib＝2.38 cm"}));
+    EXPECT_EQ(page[31], (ReportLine{25, "　　　　　･ η＝5.78"}));
+    EXPECT_EQ(page[32], (ReportLine{25, "　　　　　･ Zx＝139.0 cm3"}));
+    EXPECT_EQ(page[33], (ReportLine{25, "　　　　　･ Ix＝1210 cm4"}));
+    EXPECT_EQ(page.back(), (ReportLine{23, "    312           3OO"}));
     EXPECT_EQ(page[17], (ReportLine{25, "ｗ ＝ 2.900 × 1.500 ＋ 0.350 "}));
     EXPECT_EQ(page[18], ReportLine{});
     EXPECT_EQ(page[19], ReportLine{});
