@@ -106,7 +106,7 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
             run.check(*row.beam);
             rows.push_back(CheckedRow(*row.beam, run.result()));
             ++(rows.back().result.passes ? summary.passed : summary.failed);
-            if (stage && options.reports) {
+            if (stage && stage->ok() && options.reports) {
                 const reports::EncodedReport report =
                     reports::EncodeReport(run.report(reports::ReportTarget::TextFile).lines);
                 // The sheet's report file name: the member name and ".TXT".
@@ -124,10 +124,10 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
             }
         }
         table += TableLine(rows.back());
+        // After a failed write the rest is still checked (the counts stay
+        // true), but nothing more is written.
         if (callbacks.progress && summary.beams % 64 == 0)
             callbacks.progress(JobStage::Checking, summary.beams, 0);
-        if (stage && !stage->ok())
-            break;
     }
     if (summary.beams == 0) {
         summary.failure = QStringLiteral("梁のデータ行がありません（見出し行だけです）。");

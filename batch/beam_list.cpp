@@ -1,5 +1,6 @@
 #include "beam_list.h"
 
+#include "calculate_inputs.h"
 #include "read_number.h"
 #include "text_report_file.h"
 
@@ -442,9 +443,14 @@ ListRow BeamList::interpret(const Record& record) {
             problem(spec.column, "「" + std::string(text) + "」は大きすぎます");
             continue;
         }
-        if (spec.column == Column::Span && !(*value > 0))
+        // The sheets' own refusals of a span and a buckling length.
+        const CalculateRefusal refusal =
+            spec.column == Column::Span             ? CheckCalculateInputs(text, "0")
+            : spec.column == Column::BucklingLength ? CheckCalculateInputs("1", text)
+                                                    : CalculateRefusal::None;
+        if (refusal == CalculateRefusal::MissingSpan)
             problem(spec.column, "スパンは 0 より大きい数で入力して下さい");
-        else if (spec.column == Column::BucklingLength && *value < 0)
+        else if (refusal == CalculateRefusal::NegativeBucklingLength)
             problem(spec.column, "座屈長さは 0 以上の数で入力して下さい");
         if (button && field == 0) {
             if (*value != 0)

@@ -1,5 +1,7 @@
 #include "output_folder.h"
 
+#include "text_report_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,17 +45,10 @@ QString OutputStage::stagingPath(const QString& name) const {
 bool OutputStage::add(const QString& name, const QByteArray& bytes) {
     if (!ok())
         return false;
-    QFile file(stagingPath(name));
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::NewOnly) &&
-                         file.write(bytes) == bytes.size() && file.flush() &&
-                         file.error() == QFileDevice::NoError;
-    if (!written) {
-        fail(WriteErrorMessage(QDir(folder_).filePath(name), file.errorString()));
-        return false;
-    }
-    file.close();
-    if (file.error() != QFileDevice::NoError) {
-        fail(WriteErrorMessage(QDir(folder_).filePath(name), file.errorString()));
+    // The report files' own writer: every write, the flush and the close checked.
+    if (const reports::FileOutcome written = reports::WriteReportFile(stagingPath(name), bytes);
+        !written.ok) {
+        fail(WriteErrorMessage(QDir(folder_).filePath(name), written.reason));
         return false;
     }
     names_.push_back(name);
