@@ -2,6 +2,7 @@
 
 #include "dvalue_form.h"
 #include "modal.h"
+#include "window_placement.h"
 
 #include <QTimer>
 
@@ -27,6 +28,7 @@ void WindowFlow::showLauncher() {
     connect(window, &launcher::LauncherWindow::dValueRequested, this,
             &WindowFlow::openDValueCalculator);
     launcher_ = window;
+    ui::PlaceCentredOnScreen(window);
     window->show();
 }
 

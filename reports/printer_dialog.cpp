@@ -184,17 +184,18 @@ void PrinterDialog::choosePrinter() {
         return p.deviceName == wanted;
     });
     if (chosen == list.end()) {
-        ui::ShowMessage(this, kNoSuchPrinter, QString(), ui::MessageIcon::Exclamation);
-        combo_->setFocus(); // to correct the name
+        // A dialog whose sheet went away under the message is gone too.
+        if (ui::ShowMessage(this, kNoSuchPrinter, QString(), ui::MessageIcon::Exclamation))
+            combo_->setFocus(); // to correct the name
         return;
     }
     // No print job is open between prints, so there is no document to end here.
     if (!printers_.setDefaultPrinter(*chosen)) {
         // The page would go to the old default: say so, and leave Enter on the name.
-        ui::ShowMessage(this,
-                        SwitchRefusedMessage(chosen->deviceName, printers_.defaultPrinterName()),
-                        kSwitchRefusedTitle, ui::MessageIcon::Exclamation);
-        combo_->setFocus();
+        if (ui::ShowMessage(
+                this, SwitchRefusedMessage(chosen->deviceName, printers_.defaultPrinterName()),
+                kSwitchRefusedTitle, ui::MessageIcon::Exclamation))
+            combo_->setFocus();
         return;
     }
     // The notice promises that Enter now prints.
@@ -203,18 +204,21 @@ void PrinterDialog::choosePrinter() {
 
 void PrinterDialog::print() {
     const PrintOutcome outcome = printPage_ ? printPage_() : PrintOutcome::PrinterFailed;
+    bool stillOpen = true; // false when the sheet went away under a message, taking this dialog
     switch (outcome) {
     case PrintOutcome::Printed:
         break;
     case PrintOutcome::DataError:
-        ui::ShowMessage(this, kPrintFailed, kPrintFailedTitle, ui::MessageIcon::Question);
+        stillOpen =
+            ui::ShowMessage(this, kPrintFailed, kPrintFailedTitle, ui::MessageIcon::Question);
         break;
     case PrintOutcome::PrinterFailed:
-        ui::ShowMessage(this, PrinterFailedMessage(printers_.defaultPrinterName()),
-                        kPrinterFailedTitle, ui::MessageIcon::Exclamation);
+        stillOpen = ui::ShowMessage(this, PrinterFailedMessage(printers_.defaultPrinterName()),
+                                    kPrinterFailedTitle, ui::MessageIcon::Exclamation);
         break;
     }
-    accept();
+    if (stillOpen)
+        accept();
 }
 
 } // namespace varnok::reports

@@ -9,6 +9,7 @@
 #include "sheet_builder.h"
 #include "sheet_layout.h"
 #include "sheet_texts.h"
+#include "window_placement.h"
 
 #include <QCloseEvent>
 #include <QPointer>
@@ -61,6 +62,7 @@ void DesignSheet::wireButtons() {
 
 void DesignSheet::openSheet() {
     exiting_ = false;
+    ui::PlaceCentredOnScreen(this); // the instructions message centres on it
     show();
     raise();
     activateWindow();

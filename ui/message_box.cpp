@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QScreen>
 #include <QShowEvent>
@@ -40,6 +42,22 @@ protected:
     }
 };
 
+/// A short prompt under a long title ("各欄データの入力方法") made a box so
+/// narrow that the title bar cut the title off: the box is kept at least as
+/// wide as its title plus the title bar's icon and buttons.
+void KeepTitleWhole(QMessageBox& box) {
+    constexpr int kTitleBarExtras = 140; // px: window icon, three buttons, margins
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid == nullptr)
+        return;
+    QFont titleFont = box.font();
+    titleFont.setBold(true); // title bars mostly draw in bold
+    const int wanted =
+        QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + kTitleBarExtras;
+    grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 } // namespace
 
 bool ShowMessage(QWidget* parent, const QString& prompt, const QString& title, MessageIcon icon) {
@@ -47,6 +65,7 @@ bool ShowMessage(QWidget* parent, const QString& prompt, const QString& title, M
         icon == MessageIcon::Question ? QMessageBox::Question : QMessageBox::Warning,
         title.isEmpty() ? kProgramTitle : title, prompt, QMessageBox::Ok, parent);
     box->setObjectName(QStringLiteral("messageBox"));
+    KeepTitleWhole(*box);
     return ExecOwned(box).has_value();
 }
 

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <fstream>
@@ -108,6 +109,34 @@ TEST_F(WindowFlowTest, TheMemberNameTypedFirstOnEachSheetReplacesItsInitialText)
             processEvents();
         ASSERT_NE(flow.launcher(), nullptr);
     }
+}
+
+// A sheet's instructions open with the sheet itself, before a window manager
+// has placed it: the sheet is placed first so the message centres on it, and
+// the message is wide enough for its title ("各欄データの入力方法").
+TEST_F(WindowFlowTest, TheSheetsFirstMessageStandsCentredOnItWithItsWholeTitle) {
+    flow.start();
+    processEvents();
+    QRect box, sheet;
+    int titleWidth = 0;
+    onMessage([&](const testing::RecordedMessage&) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || !box.isNull())
+            return;
+        box = modal->geometry();
+        sheet = modal->parentWidget()->window()->geometry();
+        QFont bold = modal->font();
+        bold.setBold(true);
+        titleWidth = QFontMetrics(bold).horizontalAdvance(modal->windowTitle());
+    });
+    QTest::mouseClick(button<QPushButton>(flow.launcher(), "Command2"), Qt::LeftButton);
+    for (int i = 0; i < 20 && flow.sheet() == nullptr; ++i)
+        processEvents();
+    ASSERT_FALSE(box.isNull());
+    const QRect screen = QApplication::primaryScreen()->availableGeometry();
+    EXPECT_LE((sheet.center() - screen.center()).manhattanLength(), 4);
+    EXPECT_LE((box.center() - sheet.center()).manhattanLength(), 4);
+    EXPECT_GE(box.width(), titleWidth + 100);
 }
 
 TEST_F(WindowFlowTest, EscOnTheLauncherEndsTheProgram) {

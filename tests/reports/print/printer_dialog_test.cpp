@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -242,6 +243,31 @@ TEST_P(PrinterDialogTest, FailuresBlameTheDataOnlyForDataErrors) {
         EXPECT_EQ(messages()[0].title, c.title);
         EXPECT_EQ(messages()[0].icon, c.icon);
         EXPECT_FALSE(dialog->isVisible());
+    }
+}
+
+// The sheet can go away while one of the dialog's messages is open (the session
+// ends); the dialog goes with it and must touch nothing of itself afterwards.
+TEST_P(PrinterDialogTest, OwnerGoingAwayUnderAMessageTakesTheDialogWithIt) {
+    printers.refuseSwitch = true;
+    printOutcome = PrintOutcome::PrinterFailed;
+    for (const char* button : {"Command3", "Command1"}) {
+        SCOPED_TRACE(button);
+        auto owner = std::make_unique<QWidget>();
+        QPointer<PrinterDialog> dialog =
+            new PrinterDialog(owner.get(), GetParam(), printers, [this] {
+                ++prints;
+                return printOutcome;
+            });
+        dialog->show();
+        processEvents();
+        onMessage([&](const testing::RecordedMessage&) { owner.reset(); });
+        if (std::string_view(button) == "Command1")
+            this->button(dialog, "Command1")->setVisible(true);
+        QTest::mouseClick(this->button(dialog, button), Qt::LeftButton);
+        processEvents();
+        EXPECT_TRUE(dialog.isNull());
+        onMessage(nullptr);
     }
 }
 
