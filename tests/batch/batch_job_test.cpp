@@ -133,6 +133,9 @@ TEST_F(BatchJobTest, CheckOnlyAndTheEncodingOptionChangeWhatIsWritten) {
 // A write that fails halfway (the file-size limit stops the book) leaves the
 // previous run's files as they were and no staging folder behind.
 TEST_F(BatchJobTest, AFailedWriteKeepsThePreviousRun) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the file-size limit is set through a POSIX shell";
+#endif
     writeList(std::string(kHeader) + std::string(kPasses));
     ASSERT_EQ(run().exitStatus(), 0);
     const QByteArray table = ReadFile(QDir(out).filePath("梁リスト_結果一覧.csv"));
