@@ -236,6 +236,16 @@ QString SummaryText(const JobSummary& s) {
     return text;
 }
 
+namespace {
+
+/// The command line again as the application has it: on Windows the paths
+/// come from the wide command line, whatever the code page.
+CommandLine Reparsed() {
+    return ParseCommandLine(QCoreApplication::arguments().mid(1));
+}
+
+} // namespace
+
 int RunBatchProgram(int argc, char** argv) {
 #ifdef _WIN32
     SetConsoleOutputCP(CP_UTF8);
@@ -255,7 +265,7 @@ int RunBatchProgram(int argc, char** argv) {
         QApplication application(argc, argv);
         ui::InstallFontSubstitutions();
         ui::UseProgramDefaultFont();
-        return RunSummaryWindow(line.options);
+        return RunSummaryWindow(Reparsed().options);
     }
     case CommandLine::Mode::Run:
         break;
@@ -263,7 +273,7 @@ int RunBatchProgram(int argc, char** argv) {
     if (!line.options.write || !line.options.book) {
         // No page to draw: the core application is enough and starts quicker.
         QCoreApplication application(argc, argv);
-        return RunInTerminal(line.options);
+        return RunInTerminal(Reparsed().options);
     }
 #ifndef _WIN32
     // The book is drawn without a window; a terminal may have no display.
@@ -272,7 +282,7 @@ int RunBatchProgram(int argc, char** argv) {
 #endif
     QGuiApplication application(argc, argv);
     ui::InstallFontSubstitutions();
-    return RunInTerminal(line.options);
+    return RunInTerminal(Reparsed().options);
 }
 
 } // namespace varnok::batch
