@@ -58,6 +58,16 @@ bool OutputStage::add(const QString& name, const QByteArray& bytes) {
 bool OutputStage::commit() {
     if (!ok())
         return false;
+    QFile previous(QDir(folder_).filePath(kManifest));
+    const QStringList before = previous.open(QIODevice::ReadOnly)
+                                   ? QString::fromUtf8(previous.readAll()).split(u'\n')
+                                   : QStringList();
+    previous.close();
+    QStringList written;
+    for (const QString& name : names_)
+        written << name;
+    if (!add(kManifest, written.join(u'\n').toUtf8()))
+        return false;
     for (const QString& name : names_) {
         std::error_code failed;
         // Replaces the older file in one step (rename over it).
@@ -72,6 +82,15 @@ bool OutputStage::commit() {
     }
     names_.clear();
     committed_ = true;
+    for (const QString& name : before) {
+        // Only plain names from our own list: nothing outside the folder.
+        if (name.isEmpty() || written.contains(name) || name.contains(u'/') ||
+            name.contains(u'\\') || name == u"." || name == u"..")
+            continue;
+        const QFileInfo old(QDir(folder_).filePath(name));
+        if (old.isFile() && !old.isSymLink())
+            QFile::remove(old.filePath());
+    }
     return true;
 }
 

@@ -2,7 +2,10 @@
 // Writing a run's files all or nothing: every file is written into a hidden
 // staging folder inside the output folder first, and only when all of them
 // are complete are they moved over their names. A failure on the way leaves
-// the output folder as the previous run left it.
+// the output folder as the previous run left it. A list of what a run wrote
+// stays in the folder, so that the next run can take away the files of beams
+// no longer in the list (a stale report is never handed on with a new book);
+// files the program did not write are never touched.
 
 #include <QByteArray>
 #include <QString>
@@ -36,8 +39,12 @@ public:
     /// Records a failure found by a writer of its own.
     void fail(const QString& message) { error_ = message; }
 
-    /// Moves every staged file over its name in the output folder.
+    /// Moves every staged file over its name in the output folder, then removes
+    /// the files the previous run wrote that this run did not.
     bool commit();
+
+    /// The list of the files a run wrote, kept in the output folder.
+    static inline const QString kManifest = QStringLiteral(".varnok3-files");
 
 private:
     QString folder_;

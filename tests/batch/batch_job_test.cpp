@@ -47,9 +47,12 @@ protected:
         options.outputFolder = out;
         return RunJob(options);
     }
+    /// What the output folder holds, its list of the run's files aside.
     QStringList written() const {
-        return QDir(out).entryList(QDir::Files | QDir::Hidden | QDir::AllDirs |
-                                   QDir::NoDotAndDotDot);
+        QStringList names =
+            QDir(out).entryList(QDir::Files | QDir::Hidden | QDir::AllDirs | QDir::NoDotAndDotDot);
+        names.removeAll(QStringLiteral(".varnok3-files"));
+        return names;
     }
 };
 
@@ -155,6 +158,19 @@ TEST_F(BatchJobTest, AFailedWriteKeepsThePreviousRun) {
     EXPECT_EQ(written(), (QStringList{"B1.TXT", "梁リスト_結果一覧.csv", "梁リスト_計算書.pdf"}));
     EXPECT_EQ(ReadFile(QDir(out).filePath("梁リスト_結果一覧.csv")), table);
     EXPECT_EQ(ReadFile(QDir(out).filePath("梁リスト_計算書.pdf")), book);
+}
+
+TEST_F(BatchJobTest, ARunTakesAwayTheReportsOfBeamsNoLongerInTheList) {
+    writeList(std::string(kHeader) + std::string(kPasses) + std::string(kFails));
+    ASSERT_TRUE(run().wrote);
+    QFile own(QDir(out).filePath("B9.TXT")); // the user's, not the program's
+    ASSERT_TRUE(own.open(QIODevice::WriteOnly));
+    own.close();
+
+    writeList(std::string(kHeader) + std::string(kPasses));
+    ASSERT_TRUE(run().wrote);
+    EXPECT_EQ(written(),
+              (QStringList{"B1.TXT", "B9.TXT", "梁リスト_結果一覧.csv", "梁リスト_計算書.pdf"}));
 }
 
 TEST(CommandLineTest, ReadsTheOptionsAndRefusesWhatItDoesNotKnow) {
