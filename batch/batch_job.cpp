@@ -55,8 +55,8 @@ QString BookFileName(const QString& list) {
 }
 
 int JobSummary::exitStatus() const {
-    if (failure && beams > 0 && bad < beams)
-        return 3; // the list was fine; its output could not be written
+    if (outputFailed)
+        return 3;
     if (failure || bad > 0)
         return 2;
     return failed > 0 ? 1 : 0;
@@ -83,6 +83,7 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
         stage.emplace(summary.outputFolder);
         if (!stage->ok()) {
             summary.failure = stage->error();
+            summary.outputFailed = true;
             return summary;
         }
     }
@@ -185,6 +186,7 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
     }
     if (!stage->commit()) {
         summary.failure = stage->error();
+        summary.outputFailed = true;
         return summary;
     }
     summary.wrote = true;

@@ -42,7 +42,8 @@ struct JobSummary {
     int failed = 0;
     int bad = 0;
     QString outputFolder;
-    bool wrote = false;
+    bool wrote = false;        // the output folder holds this run's files
+    bool outputFailed = false; // they could not be written
 
     /// 0 every beam passes, 1 a beam fails a check, 2 the list has errors,
     /// 3 the output could not be written.

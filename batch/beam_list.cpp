@@ -261,7 +261,6 @@ BeamList BeamList::Open(std::string_view bytes) {
         list.error_ = "ファイルが空です。";
         return list;
     }
-    std::vector<bool> present(kColumns.size(), false);
     std::vector<std::string> unknown;
     int known = 0;
     for (const std::string& cell : header.cells) {
@@ -272,18 +271,18 @@ BeamList BeamList::Open(std::string_view bytes) {
             if (key == Normalised(spec.header) || key == Normalised(spec.alias))
                 column = spec.column;
         }
-        if (column) {
-            ++known;
-            const auto index = static_cast<std::size_t>(*column);
-            if (present[index]) {
-                list.error_ = "列「" + cell + "」が二つあります。";
-                return list;
-            }
-            present[index] = true;
-        } else if (!IsBlank(cell)) {
-            unknown.push_back(cell);
+        if (!column) {
+            if (!IsBlank(cell))
+                unknown.push_back(cell);
+            continue;
         }
-        list.columnOfCell_.push_back(column);
+        ++known;
+        std::optional<std::size_t>& position = list.cellOf_[static_cast<std::size_t>(*column)];
+        if (position) {
+            list.error_ = "列「" + cell + "」が二つあります。";
+            return list;
+        }
+        position = list.headers_.size() - 1;
     }
     if (known == 0) {
         list.error_ = "見出し行がありません（" + std::to_string(header.line) +
@@ -299,7 +298,7 @@ BeamList BeamList::Open(std::string_view bytes) {
         return list;
     }
     for (const ColumnSpec& spec : kColumns) {
-        if (spec.required && !present[static_cast<std::size_t>(spec.column)]) {
+        if (spec.required && !list.cellOf_[static_cast<std::size_t>(spec.column)]) {
             list.error_ = "必須の列「" + std::string(spec.header) + "」がありません。";
             return list;
         }
@@ -372,18 +371,13 @@ bool BeamList::next(ListRow& row) {
 ListRow BeamList::interpret(const Record& record) {
     ListRow row;
     row.line = record.line;
-    std::array<std::optional<std::size_t>, 18> cellOf{};
-    for (std::size_t i = 0; i < columnOfCell_.size(); ++i) {
-        if (columnOfCell_[i])
-            cellOf[static_cast<std::size_t>(*columnOfCell_[i])] = i;
-    }
     auto cell = [&](Column c) -> std::string_view {
-        const auto i = cellOf[static_cast<std::size_t>(c)];
+        const auto i = cellOf_[static_cast<std::size_t>(c)];
         return i && *i < record.cells.size() ? std::string_view(record.cells[*i])
                                              : std::string_view{};
     };
     auto problem = [&](Column c, std::string reason) {
-        const auto i = cellOf[static_cast<std::size_t>(c)];
+        const auto i = cellOf_[static_cast<std::size_t>(c)];
         row.problems.push_back({record.line, i ? static_cast<int>(*i) + 1 : 0,
                                 i ? headers_[*i] : std::string(SpecOf(c).header),
                                 std::move(reason)});

@@ -40,6 +40,8 @@ enum class Column {
     Note,
 };
 
+inline constexpr std::size_t kColumnCount = static_cast<std::size_t>(Column::Note) + 1;
+
 struct ColumnSpec {
     Column column;
     std::string_view header; // the Japanese header, without its unit
@@ -117,9 +119,9 @@ private:
     int bodyLine_ = 0;
     std::size_t pos_ = 0;
     int line_ = 1;
-    std::vector<std::string> headers_;                // as written
-    std::vector<std::optional<Column>> columnOfCell_; // per position
-    std::unordered_map<std::string, int> seenNames_;  // upper-case name → its line
+    std::vector<std::string> headers_;                              // as written
+    std::array<std::optional<std::size_t>, kColumnCount> cellOf_{}; // position of each column
+    std::unordered_map<std::string, int> seenNames_;                // upper-case name → its line
 };
 
 /// The catalogue row a designation names in a series: the sheet's or the

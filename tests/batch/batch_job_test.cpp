@@ -160,6 +160,16 @@ TEST_F(BatchJobTest, AFailedWriteKeepsThePreviousRun) {
     EXPECT_EQ(ReadFile(QDir(out).filePath("梁リスト_計算書.pdf")), book);
 }
 
+TEST_F(BatchJobTest, AnOutputFolderThatCannotBeMadeIsAnOutputFailure) {
+    writeList(std::string(kHeader) + std::string(kPasses));
+    QFile blocker(out); // a file where the folder should be
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const JobSummary s = run();
+    EXPECT_EQ(s.exitStatus(), 3);
+    EXPECT_TRUE(s.failure->contains(QStringLiteral("作成できません")));
+}
+
 TEST_F(BatchJobTest, ARunTakesAwayTheReportsOfBeamsNoLongerInTheList) {
     writeList(std::string(kHeader) + std::string(kPasses) + std::string(kFails));
     ASSERT_TRUE(run().wrote);
