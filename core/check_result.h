@@ -17,6 +17,15 @@ struct CheckOptions {
     bool shortTerm = false;              // Option2 "短期" rather than Option1 "長期"
 };
 
+/// The masks the sheets show the results through.
+namespace result_mask {
+inline constexpr std::string_view kMoment = "##0.000";   // M (kN·m) and δ (cm)
+inline constexpr std::string_view kModulus = "######.0"; // Zx, Ze (cm³)
+inline constexpr std::string_view kStress = "####";      // fb (N/mm²)
+inline constexpr std::string_view kRatio = "#0.###";     // stress and weld-section ratios
+inline constexpr std::string_view kSpanOverDeflection = "#####";
+} // namespace result_mask
+
 /// A number as its field shows it through a mask, and the number that text
 /// reads back as (ReadShown: "∞" and "不定" stay what they are): where the sheet
 /// or a report reads a field back, it works with the rounded value.

@@ -40,7 +40,8 @@ void DeflectionVerdict(BeamCheck& c, FieldValues& f) {
     c.spanOverDeflection = c.L * 100 / std::fabs(c.deflection); // m to cm
     // The verdict takes the whole number the field shows, not the unrounded ratio;
     // "∞" (a deflection too small to divide by) reads back as infinity and passes.
-    f.set(slot::kSpanOverDeflection, ShownThrough(c.spanOverDeflection, "#####").value);
+    f.set(slot::kSpanOverDeflection,
+          ShownThrough(c.spanOverDeflection, result_mask::kSpanOverDeflection).value);
     // A beam that does not deflect at all (no load) meets any limit.
     c.deflectionPasses = c.deflection == 0 || f.get(slot::kSpanOverDeflection) >= kSpanLimit;
 }

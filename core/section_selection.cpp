@@ -36,6 +36,7 @@ void checkCurrentSection(ProgramState& state, const CheckOptions& options, Sheet
 } // namespace
 
 CheckResult RecordResult(const ProgramState& state, const CheckOptions& options, SheetKind kind) {
+    using namespace result_mask;
     const BeamCheck& c = state.beamCheck;
     CheckResult r;
     r.kind = kind;
@@ -43,24 +44,24 @@ CheckResult RecordResult(const ProgramState& state, const CheckOptions& options,
     r.sectionRow = c.currentSection;
     if (const SectionRow* row = state.catalogue.row(c.currentSection)) {
         r.section = *row;
-        r.Zx = ShownThrough(row->Zx, "######.0");
-        r.Ze = ShownThrough(row->Ze, "######.0");
+        r.Zx = ShownThrough(row->Zx, kModulus);
+        r.Ze = ShownThrough(row->Ze, kModulus);
     }
     r.M = c.M;
-    r.moment = ShownThrough(c.M, "##0.000");
+    r.moment = ShownThrough(c.M, kMoment);
     r.fb = c.fb;
-    r.fbShown = ShownThrough(c.fb, "####");
+    r.fbShown = ShownThrough(c.fb, kStress);
     r.stressRatio = c.stressRatio;
-    r.stressRatioShown = ShownThrough(c.stressRatio, "#0.###");
+    r.stressRatioShown = ShownThrough(c.stressRatio, kRatio);
     r.bendingPasses = c.bendingPasses;
     r.deflection = c.deflection;
-    r.deflectionShown = ShownThrough(c.deflection, "##0.000");
+    r.deflectionShown = ShownThrough(c.deflection, kMoment);
     r.spanOverDeflection = c.spanOverDeflection;
-    r.spanOverDeflectionShown = ShownThrough(c.spanOverDeflection, "#####");
+    r.spanOverDeflectionShown = ShownThrough(c.spanOverDeflection, kSpanOverDeflection);
     r.deflectionPasses = c.deflectionPasses;
     if (kind == SheetKind::kei3_cg) {
         r.weldRatio = c.weldRatio;
-        r.weldRatioShown = ShownThrough(c.weldRatio, "#0.###");
+        r.weldRatioShown = ShownThrough(c.weldRatio, kRatio);
         r.weldPasses = c.weldPasses;
     }
     return r;
