@@ -8,6 +8,7 @@
 // files the program did not write are never touched.
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
@@ -38,6 +39,8 @@ public:
     void staged(const QString& name) { names_.push_back(name); }
     /// Records a failure found by a writer of its own.
     void fail(const QString& message) { error_ = message; }
+    /// The same for a file of the stage that failed.
+    void fail(const QFileDevice& file, const QString& name);
 
     /// Moves every staged file over its name in the output folder, then removes
     /// the files the previous run wrote that this run did not.
