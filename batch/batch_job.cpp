@@ -39,6 +39,58 @@ std::optional<QByteArray> ReadList(const QString& path, QString& failure) {
     return bytes;
 }
 
+/// The beam's text report, as the sheet's report button writes it, into the stage.
+void StageReport(OutputStage& stage, const BeamRun& run, const std::string& memberName) {
+    const reports::EncodedReport report =
+        reports::EncodeReport(run.report(reports::ReportTarget::TextFile).lines);
+    // The sheet's report file name: the member name and ".TXT".
+    const QString file =
+        QFileInfo(reports::ReportFilePath(QStringLiteral("."), QString::fromStdString(memberName)))
+            .fileName();
+    if (report.ok())
+        stage.add(file, report.bytes);
+    else
+        stage.fail(WriteErrorMessage(
+            file, QStringLiteral("Shift-JISに変換できない文字「%1」").arg(report.unencodable)));
+}
+
+/// The calc book into the stage: the summary of `rows`, then the page of each
+/// checked beam, the list read again from its start (the pages are drawn one
+/// at a time and never held).
+void StageBook(OutputStage& stage, const JobOptions& options, BeamList& list, BeamRun& run,
+               const std::vector<TableRow>& rows, const JobSummary& summary,
+               const JobCallbacks& callbacks) {
+    const QString name = BookFileName(options.list);
+    CalcBookSource source;
+    source.title = QFileInfo(options.list).fileName();
+    source.counts = {summary.beams, summary.passed, summary.failed, summary.bad};
+    source.rows = &rows;
+    source.beamPages = summary.passed + summary.failed;
+    ListRow row;
+    source.nextPage = [&](reports::ReportLines& lines) {
+        while (list.next(row)) {
+            if (row.beam) {
+                run.check(*row.beam);
+                lines = run.report(reports::ReportTarget::PrintedPage).lines;
+                return;
+            }
+        }
+        lines.clear();
+    };
+    source.progress = [&](int done, int total) {
+        if (callbacks.progress)
+            callbacks.progress(JobStage::Book, done, total);
+    };
+    QFile pdf(stage.stagingPath(name));
+    const bool drawn = pdf.open(QIODevice::WriteOnly | QIODevice::NewOnly) &&
+                       WriteCalcBook(pdf, options.face, source) && pdf.flush();
+    pdf.close();
+    if (!drawn || pdf.error() != QFileDevice::NoError)
+        stage.fail(pdf, name);
+    else
+        stage.staged(name);
+}
+
 } // namespace
 
 QString DefaultOutputFolder(const QString& list) {
@@ -107,22 +159,8 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
             run.check(*row.beam);
             rows.push_back(CheckedRow(*row.beam, run.result()));
             ++(rows.back().result.passes ? summary.passed : summary.failed);
-            if (stage && stage->ok() && options.reports) {
-                const reports::EncodedReport report =
-                    reports::EncodeReport(run.report(reports::ReportTarget::TextFile).lines);
-                // The sheet's report file name: the member name and ".TXT".
-                const QString file =
-                    QFileInfo(reports::ReportFilePath(QStringLiteral("."),
-                                                      QString::fromStdString(row.beam->memberName)))
-                        .fileName();
-                if (report.ok())
-                    stage->add(file, report.bytes);
-                else
-                    stage->fail(
-                        WriteErrorMessage(QDir(summary.outputFolder).filePath(file),
-                                          QStringLiteral("Shift-JISに変換できない文字「%1」")
-                                              .arg(report.unencodable)));
-            }
+            if (stage && stage->ok() && options.reports)
+                StageReport(*stage, run, row.beam->memberName);
         }
         table += TableLine(rows.back());
         // After a failed write the rest is still checked (the counts stay
@@ -152,37 +190,8 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
     table.clear();
 
     if (stage->ok() && options.book) {
-        const QString name = BookFileName(options.list);
-        QFile pdf(stage->stagingPath(name));
         list.rewind();
-        CalcBookSource source;
-        source.title = QFileInfo(options.list).fileName();
-        source.counts = {summary.beams, summary.passed, summary.failed, summary.bad};
-        source.rows = &rows;
-        source.beamPages = summary.passed + summary.failed;
-        source.nextPage = [&](reports::ReportLines& lines) {
-            while (list.next(row)) {
-                if (row.beam) {
-                    run.check(*row.beam);
-                    lines = run.report(reports::ReportTarget::PrintedPage).lines;
-                    return;
-                }
-            }
-            lines.clear();
-        };
-        source.progress = [&](int done, int total) {
-            if (callbacks.progress)
-                callbacks.progress(JobStage::Book, done, total);
-        };
-        const bool drawn = pdf.open(QIODevice::WriteOnly | QIODevice::NewOnly) &&
-                           WriteCalcBook(pdf, options.face, source) && pdf.flush() &&
-                           pdf.error() == QFileDevice::NoError;
-        pdf.close();
-        if (!drawn || pdf.error() != QFileDevice::NoError)
-            stage->fail(
-                WriteErrorMessage(QDir(summary.outputFolder).filePath(name), pdf.errorString()));
-        else
-            stage->staged(name);
+        StageBook(*stage, options, list, run, rows, summary, callbacks);
     }
     if (!stage->commit()) {
         summary.failure = stage->error();
