@@ -5,7 +5,6 @@
 #include "text_report_file.h"
 
 #include <QString>
-#include <QStringDecoder>
 
 #include <algorithm>
 #include <cmath>
@@ -66,15 +65,6 @@ QString FromUtf8(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-/// Full-width forms folded, lower case, blanks removed: how headers, names of
-/// arrangements and section designations are compared.
-std::string Normalised(std::string_view text) {
-    QString s = FromUtf8(text).normalized(QString::NormalizationForm_KC).toLower();
-    s.replace(QChar(u'×'), QChar(u'x'));
-    s.removeIf([](QChar c) { return c.isSpace(); });
-    return s.toStdString();
-}
-
 /// A header without the unit a spreadsheet user may have added: "スパン(m)".
 std::string HeaderKey(std::string_view header) {
     std::string key = Normalised(header);
@@ -97,37 +87,6 @@ std::optional<int> Lookup(std::string_view cell, const auto& table) {
         }
     }
     return std::nullopt;
-}
-
-bool IsBlank(std::string_view cell) {
-    return std::all_of(cell.begin(), cell.end(),
-                       [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
-}
-
-std::optional<std::string> Decode(std::string_view bytes, ListEncoding& encoding) {
-    constexpr std::string_view kBom = "\xEF\xBB\xBF";
-    const bool bom = bytes.substr(0, 3) == kBom;
-    const auto body = QByteArrayView(bytes.data() + (bom ? 3 : 0),
-                                     static_cast<qsizetype>(bytes.size() - (bom ? 3 : 0)));
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString text = utf8.decode(body);
-    if (!utf8.hasError()) {
-        const bool ascii = std::all_of(body.begin(), body.end(),
-                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-        // A list of plain ASCII reads the same either way; the spreadsheets it
-        // goes back to save Shift-JIS.
-        encoding =
-            bom ? ListEncoding::Utf8WithBom : (ascii ? ListEncoding::ShiftJis : ListEncoding::Utf8);
-        return text.toStdString();
-    }
-    if (bom)
-        return std::nullopt;
-    QStringDecoder sjis("windows-31j", QStringConverter::Flag::Stateless);
-    text = sjis.decode(body);
-    if (!sjis.isValid() || sjis.hasError())
-        return std::nullopt;
-    encoding = ListEncoding::ShiftJis;
-    return text.toStdString();
 }
 
 std::string NameReason(const reports::NameCheck& check) {
@@ -242,17 +201,16 @@ int FindSection(std::string_view designation, SectionSeries series, bool* elsewh
 
 BeamList BeamList::Open(std::string_view bytes) {
     BeamList list;
-    std::optional<std::string> text = Decode(bytes, list.encoding_);
+    std::optional<std::string> text = DecodeList(bytes, list.encoding_);
     if (!text) {
         list.error_ = "文字コードを判別できません（UTF-8 でも Shift-JIS でもありません）。";
         return list;
     }
-    list.text_ = std::move(*text);
-    Record header;
+    list.records_ = CsvRecords(std::move(*text));
+    CsvRecord header;
     bool found = false;
-    while (list.nextRecord(header)) {
-        if (!std::all_of(header.cells.begin(), header.cells.end(),
-                         [](const std::string& c) { return IsBlank(c); })) {
+    while (list.records_.next(header)) {
+        if (!header.blank()) {
             found = true;
             break;
         }
@@ -303,64 +261,19 @@ BeamList BeamList::Open(std::string_view bytes) {
             return list;
         }
     }
-    list.bodyStart_ = list.pos_;
-    list.bodyLine_ = list.line_;
+    list.body_ = list.records_.mark();
     return list;
 }
 
 void BeamList::rewind() {
-    pos_ = bodyStart_;
-    line_ = bodyLine_;
+    records_.seek(body_);
     seenNames_.clear();
 }
 
-bool BeamList::nextRecord(Record& record) {
-    record.cells.clear();
-    if (pos_ >= text_.size())
-        return false;
-    record.line = line_;
-    std::string cell;
-    bool quoted = false;
-    while (pos_ < text_.size()) {
-        const char c = text_[pos_++];
-        if (quoted) {
-            if (c == '"') {
-                if (pos_ < text_.size() && text_[pos_] == '"') {
-                    cell += '"';
-                    ++pos_;
-                } else {
-                    quoted = false;
-                }
-            } else {
-                if (c == '\n' || (c == '\r' && (pos_ >= text_.size() || text_[pos_] != '\n')))
-                    ++line_;
-                cell += c;
-            }
-            continue;
-        }
-        if (c == '"') {
-            quoted = true;
-        } else if (c == ',') {
-            record.cells.push_back(std::move(cell));
-            cell.clear();
-        } else if (c == '\n' || c == '\r') {
-            if (c == '\r' && pos_ < text_.size() && text_[pos_] == '\n')
-                ++pos_;
-            ++line_;
-            break;
-        } else {
-            cell += c;
-        }
-    }
-    record.cells.push_back(std::move(cell));
-    return true;
-}
-
 bool BeamList::next(ListRow& row) {
-    Record record;
-    while (nextRecord(record)) {
-        if (std::all_of(record.cells.begin(), record.cells.end(),
-                        [](const std::string& c) { return IsBlank(c); }))
+    CsvRecord record;
+    while (records_.next(record)) {
+        if (record.blank())
             continue;
         row = interpret(record);
         return true;
@@ -368,7 +281,7 @@ bool BeamList::next(ListRow& row) {
     return false;
 }
 
-ListRow BeamList::interpret(const Record& record) {
+ListRow BeamList::interpret(const CsvRecord& record) {
     ListRow row;
     row.line = record.line;
     auto cell = [&](Column c) -> std::string_view {

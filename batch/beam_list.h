@@ -4,6 +4,7 @@
 // Shift-JIS (Windows-31J), whichever the bytes are.
 
 #include "catalogue.h"
+#include "list_text.h"
 #include "load_case.h"
 
 #include <array>
@@ -14,8 +15,6 @@
 #include <vector>
 
 namespace varnok::batch {
-
-enum class ListEncoding { Utf8, Utf8WithBom, ShiftJis };
 
 /// The columns a list may have. Each input column stands for one field of the
 /// design sheet (Text1 to Text11) or for one of its option groups.
@@ -105,21 +104,13 @@ public:
     void rewind();
 
 private:
-    struct Record {
-        int line = 0;
-        std::vector<std::string> cells;
-    };
-    bool nextRecord(Record& record);
-    ListRow interpret(const Record& record);
+    ListRow interpret(const CsvRecord& record);
 
     std::optional<std::string> error_;
     ListEncoding encoding_ = ListEncoding::Utf8;
-    std::string text_; // the list as UTF-8
-    std::size_t bodyStart_ = 0;
-    int bodyLine_ = 0;
-    std::size_t pos_ = 0;
-    int line_ = 1;
-    std::vector<std::string> headers_;                              // as written
+    CsvRecords records_;
+    CsvRecords::Mark body_;            // where the first row after the header starts
+    std::vector<std::string> headers_; // as written
     std::array<std::optional<std::size_t>, kColumnCount> cellOf_{}; // position of each column
     std::unordered_map<std::string, int> seenNames_;                // upper-case name → its line
 };
