@@ -4,6 +4,7 @@
 #include "beam_check.h"
 
 #include "display_mask.h"
+#include "load_totals.h"
 #include "read_number.h"
 
 #include <array>
@@ -41,10 +42,7 @@ void ComputeLoads(ProgramState& state, LoadTexts& texts, SheetKind kind) {
     if (kind == SheetKind::kei3_b2) {
         for (int n = kSpan; n <= kAddedW2; ++n)
             readField(f, texts, n);
-        showTotal(f, texts, kWUniform,
-                  ((f.get(kWidthW) * f.get(kAreaLoadW) + f.get(kAddedW)) +
-                   f.get(kWidthW2) * f.get(kAreaLoadW2)) +
-                      f.get(kAddedW2));
+        showTotal(f, texts, kWUniform, TwoRowLineLoadOf(f));
         check.L = f.get(kSpan);
         check.Lb = f.get(kBucklingLength);
         check.w = f.get(kWUniform);
@@ -52,7 +50,7 @@ void ComputeLoads(ProgramState& state, LoadTexts& texts, SheetKind kind) {
     }
     for (int n = kSpan; n <= kAddedW; ++n)
         readField(f, texts, n);
-    showTotal(f, texts, kW, f.get(kWidthW) * f.get(kAreaLoadW) + f.get(kAddedW));
+    showTotal(f, texts, kW, LineLoadOf(f));
     for (int n = kAreaLoadP; n <= kAddedP; ++n)
         readField(f, texts, n);
     showTotal(f, texts, kP, f.get(kWidthP) * f.get(kAreaLoadP) * f.get(kLengthP) + f.get(kAddedP));
