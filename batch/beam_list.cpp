@@ -2,6 +2,7 @@
 
 #include "calculate_inputs.h"
 #include "read_number.h"
+#include "sheet_traits.h"
 #include "text_report_file.h"
 
 #include <QString>
@@ -113,10 +114,11 @@ bool IsNumberColumn(Column column) {
     return column >= Column::Span && column <= Column::W2Added;
 }
 
-// Added loads stand at "0" on a freshly opened sheet.
-bool IsAddedLoad(int field, SheetKind kind) {
-    return field == 6 ||
-           (kind == SheetKind::kei3_b2 ? field == 7 || field == 8 || field == 9 : field == 11);
+// The fields a freshly opened sheet shows "0" in (its added loads): a blank
+// cell leaves them so.
+bool OpensAtZero(int field, SheetKind kind) {
+    const std::span<const int> zero = TraitsOf(kind).zeroOnSetUp;
+    return std::find(zero.begin(), zero.end(), field) != zero.end();
 }
 
 } // namespace
@@ -337,7 +339,7 @@ ListRow BeamList::interpret(const CsvRecord& record) {
         if (IsBlank(text)) {
             if (spec.column == Column::Span)
                 problem(spec.column, "スパンがありません");
-            else if (field != 0 && IsAddedLoad(field, beam.kind))
+            else if (field != 0 && OpensAtZero(field, beam.kind))
                 beam.fieldTexts[static_cast<std::size_t>(field)] = "0";
             continue;
         }
