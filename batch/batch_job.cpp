@@ -83,7 +83,7 @@ void StageBook(OutputStage& stage, const JobOptions& options, BeamList& list, Be
     };
     QFile pdf(stage.stagingPath(name));
     const bool drawn = pdf.open(QIODevice::WriteOnly | QIODevice::NewOnly) &&
-                       WriteCalcBook(pdf, options.face, source) && pdf.flush();
+                       WriteCalcBook(pdf, options.face, source) > 0 && pdf.flush();
     pdf.close();
     if (!drawn || pdf.error() != QFileDevice::NoError)
         stage.fail(pdf, name);

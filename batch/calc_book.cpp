@@ -106,7 +106,7 @@ reports::ReportLines SummaryLines(const CalcBookSource& source, std::size_t firs
     return lines;
 }
 
-bool WriteCalcBook(QIODevice& device, reports::Typeface face, const CalcBookSource& source) {
+int WriteCalcBook(QIODevice& device, reports::Typeface face, const CalcBookSource& source) {
     QPdfWriter writer(&device);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageOrientation(QPageLayout::Portrait);
@@ -114,7 +114,7 @@ bool WriteCalcBook(QIODevice& device, reports::Typeface face, const CalcBookSour
     writer.setCreator(QStringLiteral("VARNOK_3"));
     QPainter painter;
     if (!painter.begin(&writer))
-        return false;
+        return 0;
 
     const QFontMetricsF metrics(QFont(reports::PageFont(face), &writer), &writer);
     const int linesPerPage = static_cast<int>(painter.window().height() / metrics.lineSpacing());
@@ -148,7 +148,7 @@ bool WriteCalcBook(QIODevice& device, reports::Typeface face, const CalcBookSour
         if (source.progress)
             source.progress(page, pages);
     }
-    return painter.end();
+    return painter.end() ? pages : 0;
 }
 
 } // namespace varnok::batch

@@ -33,9 +33,9 @@ struct CalcBookSource {
     std::function<void(int, int)> progress;
 };
 
-/// Writes the book onto `device` (opened for writing). False when the PDF
-/// cannot be drawn.
-bool WriteCalcBook(QIODevice& device, reports::Typeface face, const CalcBookSource& source);
+/// Writes the book onto `device` (opened for writing); the number of pages,
+/// 0 when the PDF cannot be drawn.
+int WriteCalcBook(QIODevice& device, reports::Typeface face, const CalcBookSource& source);
 
 /// The summary's lines of one page, at the report columns, for the rows
 /// [first, first + count) (exposed for the tests).
