@@ -3,6 +3,7 @@
 #include "chain_rules.h"
 #include "display_mask.h"
 #include "read_number.h"
+#include "sheet_texts.h"
 
 namespace varnok::batch {
 
@@ -49,7 +50,7 @@ void BeamRun::check(const BeamRow& row) {
         // Entering the buckling-length field proposes it from the span.
         lb = FormatMask(sheets::ProposedBucklingLength(kind_, ReadNumber(fields_[slot::kSpan]),
                                                        state_.loadCase.caseNumber),
-                        "##0.000");
+                        sheets::texts::kProposalMask);
     }
     ComputeLoads(state_, fields_, kind_);
     const CheckOptions options{row.series, row.shortTerm};
