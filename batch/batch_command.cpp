@@ -10,22 +10,25 @@
 #include <QGuiApplication>
 
 #include <cstdio>
-#include <memory>
 
 #ifdef _WIN32
 #include <io.h>
 #include <windows.h>
-#define VARNOK_ISATTY _isatty
-#define VARNOK_FILENO _fileno
 #else
 #include <unistd.h>
-#define VARNOK_ISATTY isatty
-#define VARNOK_FILENO fileno
 #endif
 
 namespace varnok::batch {
 
 namespace {
+
+bool ErrorStreamIsTerminal() {
+#ifdef _WIN32
+    return _isatty(_fileno(stderr)) != 0;
+#else
+    return isatty(fileno(stderr)) != 0;
+#endif
+}
 
 bool IsCsv(const QString& argument) {
     return !argument.startsWith(u'-') && argument.endsWith(u".csv", Qt::CaseInsensitive);
@@ -61,7 +64,7 @@ void Print(std::FILE* stream, const QString& text) {
 class ProgressLine {
 public:
     ProgressLine()
-        : terminal_(VARNOK_ISATTY(VARNOK_FILENO(stderr)) != 0) {
+        : terminal_(ErrorStreamIsTerminal()) {
         clock_.start();
     }
     ~ProgressLine() { clear(); }
