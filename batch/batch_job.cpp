@@ -119,12 +119,13 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
     summary.outputFolder =
         options.outputFolder.isEmpty() ? DefaultOutputFolder(options.list) : options.outputFolder;
     QString failure;
-    const std::optional<QByteArray> bytes = ReadList(options.list, failure);
+    std::optional<QByteArray> bytes = ReadList(options.list, failure);
     if (!bytes) {
         summary.failure = failure;
         return summary;
     }
     BeamList list = BeamList::Open(std::string_view(bytes->constData(), bytes->size()));
+    bytes.reset(); // the list keeps its own decoded text
     if (list.error()) {
         summary.failure = QString::fromStdString(*list.error());
         return summary;
