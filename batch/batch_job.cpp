@@ -6,6 +6,8 @@
 #include "results_table.h"
 #include "text_report_file.h"
 
+#include <cerrno>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,6 +20,19 @@ QString Stem(const QString& list) {
     return QFileInfo(list).completeBaseName();
 }
 
+/// Why the list could not be read, in Japanese.
+QString ReadFailureReason(int error) {
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("読み取る権限がありません。");
+    case EISDIR:
+        return QStringLiteral("ファイルではありません。");
+    default:
+        return QStringLiteral("読み込めませんでした。");
+    }
+}
+
 std::optional<QByteArray> ReadList(const QString& path, QString& failure) {
     QFile file(path);
     if (!QFileInfo(path).isFile()) {
@@ -25,15 +40,13 @@ std::optional<QByteArray> ReadList(const QString& path, QString& failure) {
             QStringLiteral("梁リスト「%1」が見つかりません。").arg(QDir::toNativeSeparators(path));
         return std::nullopt;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
+    errno = 0;
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
         failure = QStringLiteral("梁リスト「%1」を読めません（%2）。")
-                      .arg(QDir::toNativeSeparators(path), file.errorString());
-        return std::nullopt;
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        failure = QStringLiteral("梁リスト「%1」を読めません（%2）。")
-                      .arg(QDir::toNativeSeparators(path), file.errorString());
+                      .arg(QDir::toNativeSeparators(path), ReadFailureReason(errno));
         return std::nullopt;
     }
     return bytes;
@@ -81,12 +94,14 @@ void StageBook(OutputStage& stage, const JobOptions& options, BeamList& list, Be
         if (callbacks.progress)
             callbacks.progress(JobStage::Book, done, total);
     };
+    errno = 0;
     QFile pdf(stage.stagingPath(name));
     const bool drawn = pdf.open(QIODevice::WriteOnly | QIODevice::NewOnly) &&
                        WriteCalcBook(pdf, options.face, source) > 0 && pdf.flush();
+    const int cause = errno;
     pdf.close();
     if (!drawn || pdf.error() != QFileDevice::NoError)
-        stage.fail(pdf, name);
+        stage.fail(name, drawn ? errno : cause);
     else
         stage.staged(name);
 }

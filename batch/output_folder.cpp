@@ -1,13 +1,22 @@
 #include "output_folder.h"
 
+#include "report_file_io.h"
+#include "text_report_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
 namespace varnok::batch {
+
+QString SystemErrorReason(int error) {
+    return reports::FileErrorReason(error == 0 ? reports::FileError::Other
+                                               : reports::FileErrorFromErrno(error));
+}
 
 QString WriteErrorMessage(const QString& path, const QString& reason) {
     return QStringLiteral("「%1」を書き込めません（%2）。")
@@ -24,10 +33,11 @@ OutputStage::OutputStage(const QString& folder)
         return;
     }
     // Inside the output folder, so that the final moves stay on one file system.
+    errno = 0;
     staging_ = std::make_unique<QTemporaryDir>(QDir(folder).filePath(".varnok3-XXXXXX"));
     if (!staging_->isValid())
         error_ = QStringLiteral("出力先のフォルダ「%1」に書き込めません（%2）。")
-                     .arg(QDir::toNativeSeparators(folder), staging_->errorString());
+                     .arg(QDir::toNativeSeparators(folder), SystemErrorReason(errno));
 }
 
 OutputStage::~OutputStage() {
@@ -46,22 +56,22 @@ bool OutputStage::add(const QString& name, const QByteArray& bytes) {
     // A new file in a fresh folder: every write, the flush and the close are
     // checked. No file is synced to disk one by one (ten thousand reports would
     // take minutes); the moves over the old files come only after all of them.
+    errno = 0;
     QFile file(stagingPath(name));
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::NewOnly) &&
                          file.write(bytes) == bytes.size() && file.flush();
+    const int cause = errno;
     file.close();
     if (!written || file.error() != QFileDevice::NoError) {
-        fail(file, name);
+        fail(name, written ? errno : cause);
         return false;
     }
     names_.push_back(name);
     return true;
 }
 
-void OutputStage::fail(const QFileDevice& file, const QString& name) {
-    fail(WriteErrorMessage(
-        QDir(folder_).filePath(name),
-        QStringLiteral("書き込み中にエラーが発生しました: %1").arg(file.errorString())));
+void OutputStage::fail(const QString& name, int error) {
+    fail(WriteErrorMessage(QDir(folder_).filePath(name), SystemErrorReason(error)));
 }
 
 bool OutputStage::commit() {
@@ -84,8 +94,8 @@ bool OutputStage::commit() {
             std::filesystem::path(stagingPath(name).toStdU16String()),
             std::filesystem::path(QDir(folder_).filePath(name).toStdU16String()), failed);
         if (failed) {
-            fail(WriteErrorMessage(QDir(folder_).filePath(name),
-                                   QString::fromLocal8Bit(failed.message())));
+            // The portable form of the system's error, so that it reads in Japanese.
+            fail(name, failed.default_error_condition().value());
             return false;
         }
     }

@@ -39,8 +39,9 @@ public:
     void staged(const QString& name) { names_.push_back(name); }
     /// Records a failure found by a writer of its own.
     void fail(const QString& message) { error_ = message; }
-    /// The same for a file of the stage that failed.
-    void fail(const QFileDevice& file, const QString& name);
+    /// The same for a file of the stage that failed with the system error
+    /// `error` (errno; 0 when unknown), told in Japanese.
+    void fail(const QString& name, int error);
 
     /// Moves every staged file over its name in the output folder, then removes
     /// the files the previous run wrote that this run did not.
@@ -60,5 +61,8 @@ private:
 
 /// "「path」を書き込めません（reason）" for a file device that failed.
 QString WriteErrorMessage(const QString& path, const QString& reason);
+
+/// The system error `error` (errno; 0 when unknown) as the user is told it.
+QString SystemErrorReason(int error);
 
 } // namespace varnok::batch
