@@ -2,16 +2,18 @@
 
 namespace varnok {
 
+using namespace slot;
+
 double LineLoadOf(const FieldValues& e) {
-    return LineLoad(e.get(5), e.get(4), e.get(6));
+    return LineLoad(e.get(kWidthW), e.get(kAreaLoadW), e.get(kAddedW));
 }
 
 double PointLoadOf(const FieldValues& e) {
-    return PointLoad(e.get(9), e.get(8), e.get(10), e.get(11));
+    return PointLoad(e.get(kWidthP), e.get(kAreaLoadP), e.get(kLengthP), e.get(kAddedP));
 }
 
 double TwoRowLineLoadOf(const FieldValues& e) {
-    return TwoRowLineLoad(LineLoadOf(e), e.get(8), e.get(7), e.get(9));
+    return TwoRowLineLoad(LineLoadOf(e), e.get(kWidthW2), e.get(kAreaLoadW2), e.get(kAddedW2));
 }
 
 } // namespace varnok

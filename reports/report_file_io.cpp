@@ -29,36 +29,6 @@ constexpr std::string_view kRandomAlphabet =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 constexpr int kNameAttempts = 100;
 
-FileError FromErrno(int error) {
-    switch (error) {
-    case 0:
-        return FileError::None;
-    case ENOSPC:
-#ifdef EDQUOT
-    case EDQUOT:
-#endif
-        return FileError::NoSpace;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        return FileError::NoPermission;
-    case ENAMETOOLONG:
-        return FileError::NameTooLong;
-    case EISDIR:
-#ifdef ELOOP
-    case ELOOP:
-#endif
-        return FileError::NotRegularFile;
-    case EFBIG:
-        return FileError::FileTooLarge;
-    case ENOENT:
-    case ENOTDIR:
-        return FileError::FolderMissing;
-    default:
-        return FileError::Other;
-    }
-}
-
 using NativeString = fs::path::string_type; // wide on Windows: no code page in between
 
 /// "B1.TXT.varnok-tmp-" for the report "B1.TXT".
@@ -169,7 +139,7 @@ void KeepMode(int, const fs::path&) {}
 FileError CheckTarget(const fs::path& path) {
     struct stat info {};
     if (lstat(path.c_str(), &info) != 0)
-        return errno == ENOENT ? FileError::None : FromErrno(errno);
+        return errno == ENOENT ? FileError::None : FileErrorFromErrno(errno);
     if (S_ISLNK(info.st_mode))
         return FileError::None; // the link itself is replaced
     if (!S_ISREG(info.st_mode))
@@ -206,7 +176,7 @@ void RemoveFile(const fs::path& path) {
 
 FileError Rename(const fs::path& from, const fs::path& to) {
     // rename() replaces a link at `to` itself, never its target.
-    return rename(from.c_str(), to.c_str()) == 0 ? FileError::None : FromErrno(errno);
+    return rename(from.c_str(), to.c_str()) == 0 ? FileError::None : FileErrorFromErrno(errno);
 }
 
 /// A rewritten report keeps the permissions the old one had.
@@ -235,10 +205,40 @@ FileError WriteAllAndClose(int fd, std::string_view bytes) {
         error = errno;
     if (CloseFile(fd) != 0 && error == 0 && errno != EINTR)
         error = errno;
-    return FromErrno(error);
+    return FileErrorFromErrno(error);
 }
 
 } // namespace
+
+FileError FileErrorFromErrno(int error) {
+    switch (error) {
+    case 0:
+        return FileError::None;
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return FileError::NoSpace;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return FileError::NoPermission;
+    case ENAMETOOLONG:
+        return FileError::NameTooLong;
+    case EISDIR:
+#ifdef ELOOP
+    case ELOOP:
+#endif
+        return FileError::NotRegularFile;
+    case EFBIG:
+        return FileError::FileTooLarge;
+    case ENOENT:
+    case ENOTDIR:
+        return FileError::FolderMissing;
+    default:
+        return FileError::Other;
+    }
+}
 
 FileError ReplaceFile(const fs::path& path, std::string_view bytes) {
     if (const FileError target = CheckTarget(path); target != FileError::None)
@@ -252,7 +252,7 @@ FileError ReplaceFile(const fs::path& path, std::string_view bytes) {
         temporary = TemporaryPath(path, random);
         fd = OpenNew(temporary);
         if (fd < 0 && errno != EEXIST)
-            return FromErrno(errno);
+            return FileErrorFromErrno(errno);
     }
     if (fd < 0)
         return FileError::Other;
@@ -270,7 +270,7 @@ FileError CreateFileIfMissing(const fs::path& path) {
     const int fd = OpenNew(path);
     if (fd < 0) {
         if (errno != EEXIST)
-            return FromErrno(errno);
+            return FileErrorFromErrno(errno);
         // Something has the name: a folder or device is in the way, anything
         // else (a file, a link) is left as it is.
         std::error_code error;

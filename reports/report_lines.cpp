@@ -156,14 +156,13 @@ private:
 /// What every report reads, gathered once.
 struct Inputs {
     const ProgramState& state;
-    const SheetAccess& sheet;
+    const ReportFacts& facts;
     ReportTarget target;
 
     double field(int n) const { return state.fieldValues.get(n); }
-    bool shows(std::string_view control) const { return sheet.text(control) != kZeroText; }
-    // A value as the sheet shows it, rounded; "∞" and "不定" stay what they are.
-    double shownIn(std::string_view control) const { return ReadShown(sheet.text(control)); }
-    bool longTerm() const { return sheet.isSelected("Option1"); }
+    /// Whether field Textn shows something other than "0.000".
+    bool shows(int n) const { return facts.fields[static_cast<std::size_t>(n)] != kZeroText; }
+    bool longTerm() const { return facts.longTerm; }
     const BeamCheck& check() const { return state.beamCheck; }
 };
 
@@ -186,8 +185,8 @@ void Preamble(LineList& out, const Inputs& in, const Diagram& diagram) {
     for (std::string_view line : diagram.beam)
         out.text(kLeft, std::string(line));
     out.empty(2);
-    out.text(kValues,
-             FormatMask(in.field(2), mask::kSpan) + FormatMask(in.field(3), mask::kBucklingLength));
+    out.text(kValues, FormatMask(in.field(slot::kSpan), mask::kSpan) +
+                          FormatMask(in.field(slot::kBucklingLength), mask::kBucklingLength));
     out.empty(2);
     out.text(kLeft, std::string(in.longTerm() ? mask::kLongTerm : mask::kShortTerm));
     out.empty();
@@ -210,7 +209,7 @@ void Lines(LineList& out, const Formula& formula) {
 /// Load line of the simple beam and the cantilever: area load × width (× length)
 /// (+ added load, unless its field shows "0.000") = total.
 std::string LoadLine(const Inputs& in, std::string_view head, int firstField, int widths,
-                     std::string_view addedField, std::string_view totalMask) {
+                     int addedField, std::string_view totalMask) {
     int n = firstField;
     std::string line = FormatMask(in.field(n++), head);
     for (int i = 0; i < widths; ++i)
@@ -240,7 +239,7 @@ bool SectionBlock(LineList& out, const Inputs& in, const mask::SectionMasks& mas
     out.text(kSection, std::string(mask::kFbDenominator));
     out.empty();
     out.text(kLeft, std::string(mask::kRatioNumerator));
-    out.value(kLeft, in.shownIn("Text28"),
+    out.value(kLeft, in.facts.stressRatio,
               RatioMask(mask::kRatioBar, in.check().bendingPasses, in.longTerm()));
     out.text(kLeft, std::string(mask::kRatioDenominator));
     return true;
@@ -274,9 +273,9 @@ bool Checks(LineList& out, const Inputs& in, const Formula& moment,
 /// The w and P lines of the simple beam and the cantilever.
 void PointLoadRows(LineList& out, const Inputs& in, std::string_view totalW,
                    std::string_view totalP) {
-    out.text(kValues, LoadLine(in, mask::kAreaLoadW, 4, 1, "Text6", totalW));
+    out.text(kValues, LoadLine(in, mask::kAreaLoadW, slot::kAreaLoadW, 1, slot::kAddedW, totalW));
     out.empty();
-    out.text(kValues, LoadLine(in, mask::kAreaLoadP, 8, 2, "Text11", totalP));
+    out.text(kValues, LoadLine(in, mask::kAreaLoadP, slot::kAreaLoadP, 2, slot::kAddedP, totalP));
 }
 
 bool SimpleBeam(LineList& out, const Inputs& in) {
@@ -289,7 +288,7 @@ bool SimpleBeam(LineList& out, const Inputs& in) {
     return Checks(
         out, in,
         {FormatMask(loadCase.momentCoefficient.numerator, mask::kMomentNumerator),
-         FormatMask(in.shownIn("Text17"), mask::kMoment),
+         FormatMask(in.facts.moment, mask::kMoment),
          FormatMask(loadCase.momentCoefficient.denominator, mask::kMomentDenominator)},
         mask::kSectionDiamond,
         {FormatMask(loadCase.deflectionCoefficient.numerator, mask::kDeflectionNumerator),
@@ -303,11 +302,11 @@ bool UniformLoad(LineList& out, const Inputs& in) {
     Preamble(out, in, {0, kUniformDiagramTop, kBeamLines});
 
     // First row: area load × width (+ added load); the line keeps its trailing blank.
-    std::string first =
-        FormatMask(in.field(4), mask::kAreaLoadW) + FormatMask(in.field(5), mask::kTimes);
-    const bool firstAdded = in.shows("Text6");
+    std::string first = FormatMask(in.field(slot::kAreaLoadW), mask::kAreaLoadW) +
+                        FormatMask(in.field(slot::kWidthW), mask::kTimes);
+    const bool firstAdded = in.shows(slot::kAddedW);
     if (firstAdded)
-        first += FormatMask(in.field(6), mask::kPlus);
+        first += FormatMask(in.field(slot::kAddedW), mask::kPlus);
     out.text(kValues, std::move(first));
     // The page prints two empty lines after a first row that ends with its added
     // load, one otherwise; the file always has one.
@@ -315,15 +314,16 @@ bool UniformLoad(LineList& out, const Inputs& in) {
 
     // Second row, shown only when its area load is; its added load only with it.
     std::string second;
-    if (in.shows("Text7")) {
-        second += FormatMask(in.field(7), mask::kPlus) + FormatMask(in.field(8), mask::kTimes);
-        if (in.shows("Text9"))
-            second += FormatMask(in.field(9), mask::kPlus);
+    if (in.shows(slot::kAreaLoadW2)) {
+        second += FormatMask(in.field(slot::kAreaLoadW2), mask::kPlus) +
+                  FormatMask(in.field(slot::kWidthW2), mask::kTimes);
+        if (in.shows(slot::kAddedW2))
+            second += FormatMask(in.field(slot::kAddedW2), mask::kPlus);
     }
-    second += FormatMask(in.field(10), mask::kTotalW);
+    second += FormatMask(in.field(slot::kWUniform), mask::kTotalW);
     out.text(kSecondRow, std::move(second));
     return Checks(
-        out, in, {"       1", FormatMask(in.shownIn("Text11"), mask::kMomentUniform), "       8"},
+        out, in, {"       1", FormatMask(in.facts.moment, mask::kMomentUniform), "       8"},
         page ? mask::kSectionDot : mask::kSectionDiamond,
         {std::string(mask::kDeflectionNumeratorUniform), std::string(mask::kDeflectionBarsUniform),
          std::string(mask::kDeflectionDenominatorUniform)},
@@ -333,13 +333,12 @@ bool UniformLoad(LineList& out, const Inputs& in) {
 bool Cantilever(LineList& out, const Inputs& in) {
     Preamble(out, in, {1, kCantileverDiagram, {}});
     PointLoadRows(out, in, mask::kTotalWCantilever, mask::kTotalPCantilever);
-    if (!Checks(out, in,
-                {"       1", FormatMask(in.shownIn("Text17"), mask::kMomentCantilever), "       2"},
-                mask::kSectionDiamond,
-                {std::string(mask::kDeflectionNumeratorCantilever),
-                 std::string(mask::kDeflectionBars),
-                 std::string(mask::kDeflectionDenominatorCantilever)},
-                mask::kSpanOverDeflectionCantilever))
+    if (!Checks(
+            out, in, {"       1", FormatMask(in.facts.moment, mask::kMomentCantilever), "       2"},
+            mask::kSectionDiamond,
+            {std::string(mask::kDeflectionNumeratorCantilever), std::string(mask::kDeflectionBars),
+             std::string(mask::kDeflectionDenominatorCantilever)},
+            mask::kSpanOverDeflectionCantilever))
         return false;
     out.empty(3);
 
@@ -349,7 +348,7 @@ bool Cantilever(LineList& out, const Inputs& in) {
                         std::string(mask::kWeldAllowable));
     out.empty();
     out.text(kLeft, std::string(mask::kWeldNumerator));
-    out.value(kLeft, in.shownIn("Text16"),
+    out.value(kLeft, in.facts.weldRatio,
               RatioMask(mask::kWeldBar, in.check().weldPasses, in.longTerm()));
     out.text(kLeft, std::string(mask::kWeldDenominator));
     return true;
@@ -357,9 +356,36 @@ bool Cantilever(LineList& out, const Inputs& in) {
 
 } // namespace
 
+ReportFacts FactsOn(const SheetAccess& sheet, SheetKind kind) {
+    ReportFacts facts;
+    for (int n : {slot::kAddedW, slot::kAreaLoadW2, slot::kAddedW2, slot::kAddedP})
+        facts.fields[static_cast<std::size_t>(n)] = sheet.text("Text" + std::to_string(n));
+    facts.longTerm = sheet.isSelected("Option1");
+    // Values as the sheet shows them, rounded; "∞" and "不定" stay what they are.
+    facts.moment = ReadShown(sheet.text(kind == SheetKind::kei3_b2 ? "Text11" : "Text17"));
+    facts.stressRatio = ReadShown(sheet.text("Text28"));
+    facts.weldRatio = ReadShown(sheet.text("Text16"));
+    return facts;
+}
+
+ReportFacts FactsOf(const CheckResult& result, const LoadTexts& fields) {
+    ReportFacts facts;
+    facts.fields = fields;
+    facts.longTerm = !result.shortTerm;
+    facts.moment = result.moment.value;
+    facts.stressRatio = result.stressRatioShown.value;
+    facts.weldRatio = result.weldRatioShown.value;
+    return facts;
+}
+
 Report BuildReport(const ProgramState& state, const SheetAccess& sheet, SheetKind kind,
                    ReportTarget target) {
-    const Inputs in{state, sheet, target};
+    return BuildReport(state, FactsOn(sheet, kind), kind, target);
+}
+
+Report BuildReport(const ProgramState& state, const ReportFacts& facts, SheetKind kind,
+                   ReportTarget target) {
+    const Inputs in{state, facts, target};
     LineList out;
     if (target == ReportTarget::PrintedPage)
         out.empty();
