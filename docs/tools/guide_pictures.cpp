@@ -10,6 +10,7 @@
 #include "program.h"
 #include "report_lines.h"
 #include "report_pictures.h"
+#include "summary_window.h"
 #include "window_picture.h"
 
 #include <QAbstractButton>
@@ -267,6 +268,29 @@ void ReportProtections(GuideSession& s) {
     BackToLauncher(s);
 }
 
+/// The calc book's summary window after the shipped template, with one bad
+/// row added, ran as a list dropped on the program runs.
+void CalcBook(GuideSession& s) {
+    const QDir home(QStandardPaths::writableLocation(QStandardPaths::HomeLocation));
+    const QString list = home.filePath(QStringLiteral("梁リスト.csv"));
+    QFile source(QStringLiteral(VARNOK_BEAM_LIST_TEMPLATE));
+    QFile copy(list);
+    if (!source.open(QIODevice::ReadOnly) || !copy.open(QIODevice::WriteOnly) ||
+        copy.write(source.readAll()) < 0 ||
+        copy.write("2B9,５点集中荷重,6,,3,1,,,,,,,,,細幅,長期,,\n") < 0 || !copy.flush()) {
+        s.fail("cannot prepare the beam list");
+        return;
+    }
+    copy.close();
+    batch::JobOptions options;
+    options.list = list;
+    batch::SummaryWindow window(options);
+    window.show();
+    window.run();
+    Activate(&window);
+    s.save(QStringLiteral("calc_book_summary"), Framed(&window));
+}
+
 /// The D-value calculator: the column ratio missing, then a general storey.
 void DValue(GuideSession& s) {
     s.script().expect([](QWidget* form) { ClickLater(form, "Command2"); });
@@ -329,6 +353,7 @@ int main(int argc, char** argv) {
     NoLoad(session);
     Cantilever(session);
     ReportProtections(session);
+    CalcBook(session);
     DValue(session);
 
     const bool succeeded = session.succeeded();
