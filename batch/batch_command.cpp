@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -233,7 +234,9 @@ QString SummaryText(const JobSummary& s) {
                        .arg(s.failed)
                        .arg(s.bad);
     if (s.wrote)
-        text += QStringLiteral("出力先: %1\n").arg(QDir::toNativeSeparators(s.outputFolder));
+        // Absolute: the summary window is opened from a desktop, with no folder to be relative to.
+        text += QStringLiteral("出力先: %1\n")
+                    .arg(QDir::toNativeSeparators(QFileInfo(s.outputFolder).absoluteFilePath()));
     else
         text += QStringLiteral("何も書き込んでいません。\n");
     return text;

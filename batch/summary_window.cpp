@@ -22,8 +22,10 @@ SummaryWindow::SummaryWindow(JobOptions options, QWidget* parent)
     , close_(new QPushButton(QStringLiteral("閉じる"), this)) {
     setObjectName(QStringLiteral("s_batch"));
     setWindowTitle(QStringLiteral(" 計算書の作成"));
-    auto* list = new QLabel(
-        QStringLiteral("梁リスト: %1").arg(QDir::toNativeSeparators(options_.list)), this);
+    auto* list =
+        new QLabel(QStringLiteral("梁リスト: %1")
+                       .arg(QDir::toNativeSeparators(QFileInfo(options_.list).absoluteFilePath())),
+                   this);
     list->setObjectName(QStringLiteral("Label1"));
     status_->setObjectName(QStringLiteral("Label2"));
     status_->setText(QStringLiteral("チェック中…"));
