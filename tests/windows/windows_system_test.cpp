@@ -5,9 +5,9 @@
 // throwaway prefix (scripts/windows/test-under-wine.sh says so through
 // VARNOK_WINE_SCRATCH_PREFIX) and skip anywhere else.
 
-#include "editor_launcher.h"
 #include "printer_dialog.h"
 #include "printer_system.h"
+#include "recording_editor.h"
 #include "report_scenarios.h"
 #include "report_services.h"
 #include "shift_jis.h"
@@ -198,14 +198,7 @@ TEST_F(WindowsSpooler, ANameNotInTheListLeavesTheProfileAsItWas) {
     EXPECT_EQ(ProfileDevice(), before);
 }
 
-class RecordingEditor final : public EditorLauncher {
-public:
-    bool start(const QString& filePath) override {
-        started.push_back(filePath);
-        return true;
-    }
-    std::vector<QString> started;
-};
+using testing::RecordingEditor;
 
 QString ShellDesktop() {
     PWSTR path = nullptr;

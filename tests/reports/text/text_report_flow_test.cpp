@@ -1,7 +1,7 @@
 // The text-report screens and the flow around them: the file on the desktop,
 // the editor, and every message the user can meet.
 
-#include "editor_launcher.h"
+#include "recording_editor.h"
 #include "report_scenarios.h"
 #include "report_services.h"
 #include "text_report_file.h"
@@ -29,15 +29,7 @@ QString Q(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
-class RecordingEditor final : public EditorLauncher {
-public:
-    bool start(const QString& filePath) override {
-        started.push_back(filePath);
-        return starts;
-    }
-    std::vector<QString> started;
-    bool starts = true;
-};
+using testing::RecordingEditor;
 
 QByteArray Read(const QString& file) {
     QFile f(file);
