@@ -7,6 +7,8 @@
 #include "read_number.h"
 
 #include <array>
+#include <cmath>
+#include <limits>
 
 namespace varnok {
 
@@ -62,6 +64,12 @@ void ComputeSheetLoads(ProgramState& state, SheetAccess& sheet, SheetKind kind) 
 }
 
 void DesignMoment(BeamCheck& c, const LoadCase& loadCase, SheetKind kind) {
+    // A negative span has no moment ("不定"): an option click on a refused
+    // calculate's leftovers must never pass a beam on a moment of the wrong size.
+    if (c.L < 0) {
+        c.momentOfW = c.momentOfP = c.M = std::numeric_limits<double>::quiet_NaN();
+        return;
+    }
     switch (kind) {
     case SheetKind::kei3_b1:
         c.momentOfW = c.L * (c.w * 0.125 * c.L);
@@ -81,8 +89,11 @@ void DesignMoment(BeamCheck& c, const LoadCase& loadCase, SheetKind kind) {
 }
 
 void AllowableBendingStress(BeamCheck& c, const SectionCatalogue& catalogue) {
+    double Lb = c.Lb == 0 ? 0.0 : c.Lb; // a typed "-0" is a zero length: fully braced
+    if (Lb < 0) // no allowable stress: fb shows "不定" and the check fails
+        Lb = std::numeric_limits<double>::quiet_NaN();
     if (const SectionRow* row = catalogue.row(c.currentSection))
-        c.fbLong = 0.01 * row->BucklingConstant / c.Lb;
+        c.fbLong = 0.01 * row->BucklingConstant / Lb;
     if (c.fbLong > 157) // the long-term upper limit, N/mm²
         c.fbLong = 157;
     c.fbShort = c.fbLong * 1.5;
@@ -120,7 +131,8 @@ void BendingRatio(BeamCheck& c, FieldValues& f, const SectionCatalogue& catalogu
     if (const SectionRow* row = catalogue.row(c.currentSection))
         f.set(26, row->Zx);
     f.set(27, c.fb);
-    f.set(28, f.get(25) * 1000 / f.get(26) / f.get(27));
+    // M keeps its sign in its field; an uplift moment is checked on its size.
+    f.set(28, std::fabs(f.get(25)) * 1000 / f.get(26) / f.get(27));
     c.stressRatio = f.get(28);
 }
 

@@ -27,7 +27,7 @@ struct BeamCheck {
     double fbLong = 0;      // N/mm², allowable bending stress, long term
     double fbShort = 0;     // N/mm², short term
     double fb = 0;          // N/mm², the one in use
-    double stressRatio = 0; // M / (Zx·fb), unrounded
+    double stressRatio = 0; // |M| / (Zx·fb), unrounded
 
     std::int16_t currentSection = 0; // catalogue row in use; 0 before the first selection
     SeriesRange seriesRange;         // series of the last automatic selection
@@ -38,9 +38,9 @@ struct BeamCheck {
     double deflectionOfW = 0;      // cm
     double deflectionOfP = 0;      // cm
     double deflection = 0;         // cm, δ
-    double spanOverDeflection = 0; // L / δ, unrounded
+    double spanOverDeflection = 0; // L / |δ|, unrounded
 
-    double weldRatio = 0; // M / (Ze·141), cantilever only
+    double weldRatio = 0; // |M| / (Ze·141), cantilever only
 
     // The verdicts of the last run as the sheet shows them; the reports state them.
     bool bendingPasses = true;
@@ -63,9 +63,12 @@ struct ProgramState {
 void ComputeSheetLoads(ProgramState& state, SheetAccess& sheet, SheetKind kind);
 
 /// M from L, w, P (and the load case's moment coefficient on the simple-beam sheet).
+/// M keeps the sign of the loads (uplift is negative); a negative span gives
+/// not-a-number.
 void DesignMoment(BeamCheck& check, const LoadCase& loadCase, SheetKind kind);
 
 /// fb long and short term for the current row and Lb; fb in use = long term.
+/// A negative Lb gives not-a-number, so the check cannot pass.
 void AllowableBendingStress(BeamCheck& check, const SectionCatalogue& catalogue);
 
 /// fb in use = short term when Option2 is selected.
@@ -75,13 +78,14 @@ void ApplyLoadDuration(BeamCheck& check, const SheetAccess& sheet);
 void ShowBendingResults(const BeamCheck& check, const SectionCatalogue& catalogue,
                         SheetAccess& sheet, SheetKind kind);
 
-/// FieldValues 25..28 and the stress ratio.
+/// FieldValues 25..28 and the stress ratio |M| / (Zx·fb), never negative.
 void BendingRatio(BeamCheck& check, FieldValues& fields, const SectionCatalogue& catalogue);
 
 /// Text28, Text29, Label62, Label63 and the colour of the "↑" button Command6.
 void BendingVerdict(BeamCheck& check, SheetAccess& sheet, SheetKind kind);
 
-/// Ratio half of the cantilever's weld-section check: FieldValues 41..43 and 16.
+/// Ratio half of the cantilever's weld-section check: FieldValues 41..43 and 16,
+/// the ratio being |M| / (Ze·141).
 void WeldSectionRatio(BeamCheck& check, FieldValues& fields, const SectionCatalogue& catalogue);
 
 /// Verdict half: Text16, Text15, Label86, Label82.
@@ -91,12 +95,13 @@ void WeldSectionVerdict(BeamCheck& check, SheetAccess& sheet);
 /// simple-beam sheet).
 void ComputeDeflection(BeamCheck& check, const LoadCase& loadCase, SheetKind kind);
 
-/// L/δ, Text32, Text33, FieldValues 33 (read back from Text33), Label78, Label80.
-/// A deflection of zero passes.
+/// L/|δ|, Text32 (δ with its sign), Text33, FieldValues 33 (read back from
+/// Text33), Label78, Label80. A deflection of zero, or one so small that L/|δ|
+/// shows "∞", passes.
 void DeflectionVerdict(BeamCheck& check, FieldValues& fields, SheetAccess& sheet);
 
-/// Series from Option3/4/5, required modulus, first adequate row (or the
-/// series' or-larger row).
+/// Series from Option3/4/5, required modulus for |M|, first adequate row (or
+/// the series' or-larger row).
 void SelectSection(BeamCheck& check, const SectionCatalogue& catalogue, const SheetAccess& sheet,
                    SheetKind kind);
 

@@ -4,7 +4,8 @@
 #include "beam_check.h"
 
 #include "display_mask.h"
-#include "read_number.h"
+
+#include <cmath>
 
 namespace varnok {
 
@@ -37,11 +38,13 @@ void ComputeDeflection(BeamCheck& c, const LoadCase& loadCase, SheetKind kind) {
 }
 
 void DeflectionVerdict(BeamCheck& c, FieldValues& f, SheetAccess& sheet) {
-    c.spanOverDeflection = c.L * 100 / c.deflection; // m to cm
+    // Uplift deflects the other way; the limit is on the size of δ.
+    c.spanOverDeflection = c.L * 100 / std::fabs(c.deflection); // m to cm
     sheet.setText("Text32", FormatMask(c.deflection, "##0.000"));
     sheet.setText("Text33", FormatMask(c.spanOverDeflection, "#####"));
     // The verdict takes the whole number the field shows, not the unrounded ratio.
-    f.set(33, ReadNumber(sheet.text("Text33")));
+    // "∞" (a deflection too small to divide by) reads back as infinity and passes.
+    f.set(33, ReadShown(sheet.text("Text33")));
     // A beam that does not deflect at all (no load) meets any limit.
     c.deflectionPasses = c.deflection == 0 || f.get(33) >= kSpanLimit;
     sheet.setForeColour("Label80", c.deflectionPasses ? colour::kVerdictOk : colour::kVerdictNg);

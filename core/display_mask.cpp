@@ -1,8 +1,11 @@
 #include "display_mask.h"
 
+#include "read_number.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace varnok {
 
@@ -233,6 +236,23 @@ std::string formatMask(double value, std::string_view mask, bool allowQuick) {
 
 std::string FormatMask(double value, std::string_view mask) {
     return formatMask(value, mask, true);
+}
+
+double ReadShown(std::string_view text) {
+    std::string bare;
+    for (char c : text) {
+        if (c != ' ' && c != '\t' && c != '\n')
+            bare += c;
+    }
+    const bool negative = bare.starts_with('-');
+    const std::string_view number = std::string_view(bare).substr(negative ? 1 : 0);
+    if (number == kInfinityText) {
+        constexpr double infinity = std::numeric_limits<double>::infinity();
+        return negative ? -infinity : infinity;
+    }
+    if (number == kUndefinedText && !negative)
+        return std::numeric_limits<double>::quiet_NaN();
+    return ReadNumber(text);
 }
 
 namespace detail {

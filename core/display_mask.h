@@ -24,6 +24,12 @@ namespace varnok {
 /// other characters stay.
 std::string FormatMask(double value, std::string_view mask);
 
+/// The number a field shows, read back from the text FormatMask wrote there:
+/// "∞", "-∞" and "不定" (blanks aside) read as ±infinity and not-a-number, so a
+/// value without a finite result stays one; every other text reads as
+/// ReadNumber reads it.
+double ReadShown(std::string_view text);
+
 namespace detail {
 /// The same result the long way, through the 15-digit decimal form every time:
 /// the reference the quick way is checked against.

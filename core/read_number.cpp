@@ -1,9 +1,11 @@
 #include "read_number.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace varnok {
 
@@ -22,14 +24,18 @@ constexpr bool isExponentMark(char c) {
 enum class Part { Start, Integer, Fraction, ExponentMark, ExponentSign, ExponentDigits };
 
 // from_chars reports a value beyond the double range without a value; decide
-// from the magnitude whether it overflows to infinity or underflows to zero.
-double outOfRange(const std::string& mantissa, long long exponent, bool negative) {
-    double m = 0;
-    std::from_chars(mantissa.data(), mantissa.data() + mantissa.size(), m);
-    if (m == 0 || !std::isfinite(m))
+// from the decimal magnitude whether it overflows to infinity or underflows to
+// zero. The mantissa is not converted itself: 309 or more digits would be out
+// of range on their own.
+double outOfRange(std::string_view mantissa, long long exponent, bool negative) {
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_not_of("0.");
+    if (first == std::string_view::npos)
         return negative ? -0.0 : 0.0;
-    const double magnitude = std::log10(std::fabs(m)) + static_cast<double>(exponent);
-    const double result = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    // Power of ten of the first significant digit, as written before the exponent.
+    const long long lead = first < point ? static_cast<long long>(point - first) - 1
+                                         : -static_cast<long long>(first - point);
+    const double result = lead + exponent >= 0 ? std::numeric_limits<double>::infinity() : 0.0;
     return negative ? -result : result;
 }
 
@@ -115,9 +121,8 @@ double ReadNumber(std::string_view text) {
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     (void)end;
     if (error == std::errc::result_out_of_range) {
-        const std::string mantissa = exponentStart == std::string::npos || !exponentDigits
-                                         ? number
-                                         : number.substr(0, exponentStart);
+        const std::string_view mantissa =
+            std::string_view(number).substr(0, exponentDigits ? exponentStart : number.size());
         return outOfRange(mantissa, exponentNegative ? -exponent : exponent, negative);
     }
     return negative ? -value : value;

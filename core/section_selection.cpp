@@ -3,6 +3,7 @@
 #include "beam_check.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace varnok {
 
@@ -46,7 +47,9 @@ void SelectSection(BeamCheck& c, const SectionCatalogue& catalogue, const SheetA
         c.seriesRange = RangeOf(SectionSeries::Wide);
 
     const bool cantilever = kind == SheetKind::kei3_cg;
-    c.requiredModulus = c.M * (cantilever ? kCantileverModulusFactor : kSimpleModulusFactor);
+    // Uplift bends the section the other way: it is chosen for |M|.
+    c.requiredModulus =
+        std::fabs(c.M) * (cantilever ? kCantileverModulusFactor : kSimpleModulusFactor);
     for (int r = c.seriesRange.first; r <= c.seriesRange.last; ++r) {
         const SectionRow* row = catalogue.row(r);
         if (row == nullptr)

@@ -4,6 +4,8 @@
 
 #include "display_mask.h"
 
+#include <cmath>
+
 namespace varnok {
 
 namespace {
@@ -15,7 +17,7 @@ void WeldSectionRatio(BeamCheck& c, FieldValues& f, const SectionCatalogue& cata
     if (const SectionRow* row = catalogue.row(c.currentSection))
         f.set(42, row->Ze);
     f.set(41, kWeldAllowableStress);
-    f.set(16, f.get(43) * 1000 / f.get(42) / f.get(41));
+    f.set(16, std::fabs(f.get(43)) * 1000 / f.get(42) / f.get(41)); // uplift: on |M|
     c.weldRatio = f.get(16);
 }
 

@@ -11,15 +11,15 @@ namespace varnok::reports {
 
 namespace {
 
-bool PrintSheet(const ProgramState& state, const SheetAccess& sheet, SheetKind kind,
-                PrinterSystem& printers) {
+PrintOutcome PrintSheet(const ProgramState& state, const SheetAccess& sheet, SheetKind kind,
+                        PrinterSystem& printers) {
     const Report report = BuildReport(state, sheet, kind, ReportTarget::PrintedPage);
     const Typeface face = TypefaceFor(ui::FromUtf8(sheet.text("Text40")));
     const QString document = QStringLiteral("VARNOK_3 ") + ui::FromUtf8(state.memberName);
     // A report that stopped early is still sent as far as it goes, then reported.
-    const bool printed =
-        PrintReportPage(report.lines, face, printers.defaultPrinterName(), document);
-    return printed && report.complete;
+    if (!PrintReportPage(report.lines, face, printers.defaultPrinterName(), document))
+        return PrintOutcome::PrinterFailed;
+    return report.complete ? PrintOutcome::Printed : PrintOutcome::DataError;
 }
 
 } // namespace

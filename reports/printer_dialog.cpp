@@ -44,6 +44,29 @@ const QString kNotice = QStringLiteral("下記よりプリンターを選び [OK
 const QString kNoSuchPrinter = QStringLiteral("該当するプリンタがありません");
 const QString kPrintFailed = QStringLiteral("出力中止！入力データを確認して下さい。");
 const QString kPrintFailedTitle = QStringLiteral("エラーが発生しました。");
+const QString kSwitchRefusedTitle = QStringLiteral("プリンターを切り替えられません");
+const QString kPrinterFailedTitle = QStringLiteral("印刷できません");
+
+/// Where the next page goes after the switch to `wanted` was refused.
+QString SwitchRefusedMessage(const QString& wanted, const QString& stillDefault) {
+    const QString refused =
+        QStringLiteral("プリンター「%1」を通常使うプリンターにできませんでした。\n").arg(wanted);
+    if (stillDefault.isEmpty())
+        return refused +
+               QStringLiteral("通常使うプリンターがないため、このままでは印刷できません。");
+    return refused +
+           QStringLiteral("このまま印刷すると、今の通常使うプリンター「%1」に出力されます。")
+               .arg(stillDefault);
+}
+
+QString PrinterFailedMessage(const QString& printer) {
+    if (printer.isEmpty())
+        return QStringLiteral("通常使うプリンターがないため、印刷できませんでした。\n"
+                              "何も印刷されていません。");
+    return QStringLiteral("プリンター「%1」で印刷できませんでした。\n"
+                          "何も印刷されていません。プリンターの状態を確認して下さい。")
+        .arg(printer);
+}
 
 QString Rgba(Rgb c) {
     return QStringLiteral("rgb(%1, %2, %3)").arg(c.r).arg(c.g).arg(c.b);
@@ -160,17 +183,35 @@ void PrinterDialog::choosePrinter() {
     });
     if (chosen == list.end()) {
         ui::ShowMessage(this, kNoSuchPrinter, QString(), ui::MessageIcon::Exclamation);
+        combo_->setFocus(); // to correct the name
         return;
     }
-    // A refusal leaves the old default in place; the print goes there.
-    printers_.setDefaultPrinter(*chosen);
     // No print job is open between prints, so there is no document to end here.
+    if (!printers_.setDefaultPrinter(*chosen)) {
+        // The page would go to the old default: say so, and leave Enter on the name.
+        ui::ShowMessage(this,
+                        SwitchRefusedMessage(chosen->deviceName, printers_.defaultPrinterName()),
+                        kSwitchRefusedTitle, ui::MessageIcon::Exclamation);
+        combo_->setFocus();
+        return;
+    }
+    // The notice promises that Enter now prints.
+    printButton_->setFocus();
 }
 
 void PrinterDialog::print() {
-    const bool printed = printPage_ && printPage_();
-    if (!printed)
+    const PrintOutcome outcome = printPage_ ? printPage_() : PrintOutcome::PrinterFailed;
+    switch (outcome) {
+    case PrintOutcome::Printed:
+        break;
+    case PrintOutcome::DataError:
         ui::ShowMessage(this, kPrintFailed, kPrintFailedTitle, ui::MessageIcon::Question);
+        break;
+    case PrintOutcome::PrinterFailed:
+        ui::ShowMessage(this, PrinterFailedMessage(printers_.defaultPrinterName()),
+                        kPrinterFailedTitle, ui::MessageIcon::Exclamation);
+        break;
+    }
     accept();
 }
 

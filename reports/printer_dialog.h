@@ -17,10 +17,18 @@ namespace varnok::reports {
 /// "s_prt1", "s_prt2" or "s_prt3".
 QString PrinterDialogName(SheetKind kind);
 
+/// How a printout ended. Only an error in the sheet's data is blamed on the
+/// input; a printer that cannot print is named as such.
+enum class PrintOutcome {
+    Printed,
+    DataError,     // the page stopped early at a value it could not print
+    PrinterFailed, // the default printer could not be opened or refused the job
+};
+
 class PrinterDialog final : public QDialog {
 public:
-    /// Prints the page on the default printer; false when printing failed.
-    using PrintPage = std::function<bool()>;
+    /// Prints the page on the default printer.
+    using PrintPage = std::function<PrintOutcome()>;
 
     /// Fills Combo1 from `printers` (the default printer as its text, every
     /// printer in its list). `printers` must outlive the dialog.

@@ -4,7 +4,6 @@
 #include "report_lines.h"
 
 #include "display_mask.h"
-#include "read_number.h"
 
 #include <array>
 #include <string>
@@ -161,7 +160,8 @@ struct Inputs {
 
     double field(int n) const { return state.fieldValues.get(n); }
     bool shows(std::string_view control) const { return sheet.text(control) != kZeroText; }
-    double numberIn(std::string_view control) const { return ReadNumber(sheet.text(control)); }
+    // A value as the sheet shows it, rounded; "∞" and "不定" stay what they are.
+    double shownIn(std::string_view control) const { return ReadShown(sheet.text(control)); }
     bool longTerm() const { return sheet.isSelected("Option1"); }
     const BeamCheck& check() const { return state.beamCheck; }
 };
@@ -214,7 +214,7 @@ bool SectionBlock(LineList& out, const Inputs& in, const mask::SectionMasks& mas
     out.text(kSection, std::string(mask::kFbDenominator));
     out.empty();
     out.text(kLeft, std::string(mask::kRatioNumerator));
-    out.value(kLeft, in.numberIn("Text28"),
+    out.value(kLeft, in.shownIn("Text28"),
               RatioMask(mask::kRatioBar, in.check().bendingPasses, in.longTerm()));
     out.text(kLeft, std::string(mask::kRatioDenominator));
     return true;
@@ -247,7 +247,7 @@ bool SimpleBeam(LineList& out, const Inputs& in) {
     out.text(kValues, LoadLine(in, mask::kAreaLoadP, 8, 2, "Text11", mask::kTotalP));
     out.empty(2);
     out.value(kLeft, loadCase.momentCoefficient.numerator, mask::kMomentNumerator);
-    out.value(kLeft, in.numberIn("Text17"), mask::kMoment);
+    out.value(kLeft, in.shownIn("Text17"), mask::kMoment);
     out.value(kLeft, loadCase.momentCoefficient.denominator, mask::kMomentDenominator);
     out.empty(2);
     if (!SectionBlock(out, in, mask::kSectionDiamond))
@@ -297,7 +297,7 @@ bool UniformLoad(LineList& out, const Inputs& in) {
     out.empty(2);
 
     out.text(kLeft, "       1");
-    out.value(kLeft, in.numberIn("Text11"), mask::kMomentUniform);
+    out.value(kLeft, in.shownIn("Text11"), mask::kMomentUniform);
     out.text(kLeft, "       8");
     out.empty(2);
     if (!SectionBlock(out, in, page ? mask::kSectionDot : mask::kSectionDiamond))
@@ -327,7 +327,7 @@ bool Cantilever(LineList& out, const Inputs& in) {
     out.text(kValues, LoadLine(in, mask::kAreaLoadP, 8, 2, "Text11", mask::kTotalPCantilever));
     out.empty(2);
     out.text(kLeft, "       1");
-    out.value(kLeft, in.numberIn("Text17"), mask::kMomentCantilever);
+    out.value(kLeft, in.shownIn("Text17"), mask::kMomentCantilever);
     out.text(kLeft, "       2");
     out.empty(2);
     if (!SectionBlock(out, in, mask::kSectionDiamond))
@@ -346,7 +346,7 @@ bool Cantilever(LineList& out, const Inputs& in) {
                         std::string(mask::kWeldAllowable));
     out.empty();
     out.text(kLeft, std::string(mask::kWeldNumerator));
-    out.value(kLeft, in.numberIn("Text16"),
+    out.value(kLeft, in.shownIn("Text16"),
               RatioMask(mask::kWeldBar, in.check().weldPasses, in.longTerm()));
     out.text(kLeft, std::string(mask::kWeldDenominator));
     return true;

@@ -1,16 +1,18 @@
 #include "text_report_file.h"
 
+#include "report_file_io.h"
 #include "shift_jis.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QStringView>
 
 #include <array>
+#include <filesystem>
+#include <string_view>
 #include <utility>
 
 namespace varnok::reports {
@@ -21,15 +23,20 @@ const QString kExtension = QStringLiteral(".TXT");
 constexpr QStringView kWindowsForbidden = u"<>:\"|?*";
 constexpr std::array<QStringView, 4> kWindowsDeviceNames{u"CON", u"PRN", u"AUX", u"NUL"};
 
+// Windows takes a name as the device when the part before its first dot, less
+// trailing blanks, is a device name: "CON.A", "nul .txt" and "AUX." all are.
 bool IsWindowsDeviceName(const QString& name) {
-    const QString upper = name.toUpper();
+    QString stem = name.left(name.indexOf(u'.')).toUpper(); // whole name when there is no dot
+    while (stem.endsWith(u' '))
+        stem.chop(1);
     for (QStringView device : kWindowsDeviceNames) {
-        if (upper == device)
+        if (stem == device)
             return true;
     }
-    // COM1..COM9, LPT1..LPT9
-    return upper.size() == 4 && (upper.startsWith(u"COM") || upper.startsWith(u"LPT")) &&
-           upper[3] >= u'1' && upper[3] <= u'9';
+    // COM1..COM9 and LPT1..LPT9, the superscripts ¹ ² ³ included
+    constexpr QStringView kPortDigits = u"123456789\u00B9\u00B2\u00B3";
+    return stem.size() == 4 && (stem.startsWith(u"COM") || stem.startsWith(u"LPT")) &&
+           kPortDigits.contains(stem[3]);
 }
 
 /// Each code point of `text` that `rejects` picks out, once, in order.
@@ -79,29 +86,42 @@ QString Quoted(const QString& characters) {
     return parts.join(QString());
 }
 
-QString ReasonOf(const QFileDevice& file, const QString& path) {
-    if (QFileInfo(path).isDir())
-        return QStringLiteral("同じ名前のフォルダがあります。");
-    QString reason;
-    switch (file.error()) {
-    case QFileDevice::PermissionsError:
-        reason = QStringLiteral("書き込みの権限がありません。");
-        break;
-    case QFileDevice::WriteError:
-    case QFileDevice::ResizeError:
-        reason = QStringLiteral("書き込み中にエラーが発生しました（ディスクの空き容量が足りない"
-                                "可能性があります）。");
-        break;
-    case QFileDevice::OpenError:
-        reason = QStringLiteral("ファイルを作成できません（書き込みの権限がないか、フォルダが"
-                                "ありません）。");
-        break;
-    default:
-        reason = QStringLiteral("ファイルを保存できませんでした。");
+/// The name as the operating system spells it.
+std::filesystem::path FsPath(const QString& path) {
+#ifdef _WIN32
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
+/// Why a write failed, in Japanese; the cause as the system reported it.
+QString ReasonFor(FileError error) {
+    switch (error) {
+    case FileError::None:
+        return {};
+    case FileError::NoSpace:
+        return QStringLiteral("ディスクの空き容量が足りません。");
+    case FileError::NoPermission:
+        return QStringLiteral("出力先のフォルダに書き込む権限がありません。");
+    case FileError::ReadOnlyFile:
+        return QStringLiteral("同じ名前のファイルが読み取り専用になっています。");
+    case FileError::NameTooLong:
+        return QStringLiteral("ファイル名が長すぎます。部材名を短くして下さい。");
+    case FileError::NotRegularFile:
+        return QStringLiteral("同じ名前のフォルダなど、ファイルではないものがあります。");
+    case FileError::FileTooLarge:
+        return QStringLiteral("ファイルが書き込める大きさの上限を超えます。");
+    case FileError::FolderMissing:
+        return QStringLiteral("出力先のフォルダがありません。");
+    case FileError::Other:
         break;
     }
-    const QString detail = file.errorString();
-    return detail.isEmpty() ? reason : reason + QStringLiteral("\n（%1）").arg(detail);
+    return QStringLiteral("ファイルを保存できませんでした。");
+}
+
+FileOutcome OutcomeOf(FileError error) {
+    return {error == FileError::None, ReasonFor(error)};
 }
 
 } // namespace
@@ -202,27 +222,12 @@ FileOutcome EnsureFolderExists(const QString& folder) {
 }
 
 FileOutcome WriteReportFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, ReasonOf(file, path)};
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = ReasonOf(file, path);
-        file.cancelWriting();
-        return {false, reason};
-    }
-    if (!file.commit())
-        return {false, ReasonOf(file, path)};
-    return {};
+    return OutcomeOf(
+        ReplaceFile(FsPath(path), std::string_view(bytes.constData(), std::size_t(bytes.size()))));
 }
 
 FileOutcome EnsureReportFileExists(const QString& path) {
-    const QFileInfo info(path);
-    if (info.isFile())
-        return {};
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return {false, ReasonOf(file, path)};
-    return {};
+    return OutcomeOf(CreateFileIfMissing(FsPath(path)));
 }
 
 QString WriteFailureMessage(const QString& path, const QString& reason) {

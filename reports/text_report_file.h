@@ -68,10 +68,14 @@ struct FileOutcome {
 
 /// Creates the folder (and its parents) when it does not exist.
 FileOutcome EnsureFolderExists(const QString& folder);
-/// Replaces the file with `bytes` in one step: when writing fails, a report
-/// that was there stays as it was.
+/// Replaces the file with `bytes` in one step: when any write, the flush or the
+/// close fails, a report that was there stays as it was, no temporary file is
+/// left, and `reason` names the cause (no space, no permission, read-only file,
+/// name too long, not a file, file too large). A symbolic link at the path is
+/// replaced by the file, never written through.
 FileOutcome WriteReportFile(const QString& path, const QByteArray& bytes);
-/// Creates an empty file when none exists; an existing file stays untouched.
+/// Creates an empty file when nothing has the name; an existing file or link
+/// stays untouched.
 FileOutcome EnsureReportFileExists(const QString& path);
 
 inline const QString kWriteFailureTitle = QStringLiteral("ファイルに書き込めません");

@@ -19,15 +19,21 @@ namespace {
 
 constexpr DWORD kNotNtBit = 0x80000000u; // GetVersion: set on Windows 95/98/Me
 const HWND kBroadcast = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(0xFFFF));
-constexpr UINT kWinIniChange = 0x001A; // WM_WININICHANGE
+constexpr UINT kWinIniChange = 0x001A;     // WM_WININICHANGE
+constexpr UINT kBroadcastTimeoutMs = 5000; // per window
 
+/// The text in the ANSI code page; empty when it cannot be written there
+/// exactly (a replaced character would name another printer).
 std::string ToAnsi(const QString& text) {
     const std::wstring wide = text.toStdWString();
     if (wide.empty())
         return {};
+    BOOL replaced = FALSE;
+    // The UTF-8 code page takes no replacement flag, and replaces nothing.
+    BOOL* replacedFlag = GetACP() == CP_UTF8 ? nullptr : &replaced;
     const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    if (size <= 0)
+                                         nullptr, 0, nullptr, replacedFlag);
+    if (size <= 0 || replaced)
         return {};
     std::string ansi(static_cast<std::size_t>(size), '\0');
     WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), ansi.data(), size,
@@ -72,8 +78,7 @@ public:
     }
 
     bool setDefaultPrinter(const PrinterDescription& printer) override {
-        SetWindowsDefaultPrinter(printer.deviceName, printer.driverName, printer.portName);
-        return true;
+        return SetWindowsDefaultPrinter(printer.deviceName, printer.driverName, printer.portName);
     }
 };
 
@@ -83,13 +88,21 @@ bool isWindowsNT() {
     return (GetVersion() & kNotNtBit) == 0;
 }
 
-void SetWindowsDefaultPrinter(const QString& deviceName, const QString& driverName,
+bool SetWindowsDefaultPrinter(const QString& deviceName, const QString& driverName,
                               const QString& portName) {
     const QString entry = deviceName + u',' + driverName + u',' + portName;
-    WriteProfileStringA("windows", "device", ToAnsi(entry).c_str());
+    const std::string ansi = ToAnsi(entry);
+    // A name the ANSI code page cannot hold would name another printer.
+    if (ansi.empty() || !WriteProfileStringA("windows", "device", ansi.c_str()))
+        return false;
     const bool nt = isWindowsNT();
     static const char kSection[] = "windows";
-    SendMessageA(kBroadcast, kWinIniChange, 0, nt ? 0 : reinterpret_cast<LPARAM>(kSection));
+    // A window that does not answer is skipped after the timeout, so one hung
+    // program cannot freeze the dialog; the profile entry is already written.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(kBroadcast, kWinIniChange, 0, nt ? 0 : reinterpret_cast<LPARAM>(kSection),
+                        SMTO_ABORTIFHUNG, kBroadcastTimeoutMs, &ignored);
+    return true;
 }
 
 std::unique_ptr<PrinterSystem> MakeSystemPrinterSystem() {

@@ -13,8 +13,9 @@ namespace varnok::reports {
 bool isWindowsNT();
 
 /// Writes "device,driver,port" (in the ANSI code page) as the default printer
-/// and broadcasts WM_WININICHANGE. Failures are ignored.
-void SetWindowsDefaultPrinter(const QString& deviceName, const QString& driverName,
+/// and broadcasts WM_WININICHANGE (a hung window is skipped after a timeout).
+/// False when the profile entry could not be written: the default is unchanged.
+bool SetWindowsDefaultPrinter(const QString& deviceName, const QString& driverName,
                               const QString& portName);
 
 } // namespace varnok::reports

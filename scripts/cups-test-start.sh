@@ -8,7 +8,9 @@
 # scripts/cups-test-stop.sh undoes it all.
 #
 #   VARNOK_CUPS_PDF_OUT  where the queues' PDF files land (/tmp/varnok-cups-pdf)
-#   VARNOK_CUPS_STATE    what the stop script needs to restore (/tmp/varnok-cups-state)
+#   VARNOK_CUPS_STATE    what the stop script needs to restore (/tmp/varnok-cups-state):
+#                        among it the default printer as /etc/cups/lpoptions, the
+#                        caller's ~/.cups/lpoptions and the scheduler had it
 set -eu
 
 out=${VARNOK_CUPS_PDF_OUT:-/tmp/varnok-cups-pdf}
@@ -16,6 +18,8 @@ state=${VARNOK_CUPS_STATE:-/tmp/varnok-cups-state}
 conf=/etc/cups/cups-pdf.conf
 files_conf=/etc/cups/cups-files.conf
 lpoptions=/etc/cups/lpoptions
+user_lpoptions=${HOME:-/root}/.cups/lpoptions
+printers_conf=/etc/cups/printers.conf
 ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 
 if [ "$(id -u)" != 0 ]; then
@@ -30,11 +34,15 @@ done
 mkdir -p "$state" "$out"
 chmod 1777 "$out"
 
-# Keep the originals once, even when started twice without a stop.
+# Keep the originals once, even when started twice without a stop: the
+# machine-wide and the user's default printer (lpoptions), and the scheduler's.
 if [ ! -e "$state/saved" ]; then
     cp -p "$conf" "$state/cups-pdf.conf"
     cp -p "$files_conf" "$state/cups-files.conf"
     if [ -e "$lpoptions" ]; then cp -p "$lpoptions" "$state/lpoptions"; fi
+    if [ -e "$user_lpoptions" ]; then cp -p "$user_lpoptions" "$state/user-lpoptions"; fi
+    echo "$user_lpoptions" >"$state/user-lpoptions.path"
+    sed -n 's/^<DefaultPrinter \(.*\)>$/\1/p' "$printers_conf" 2>/dev/null >"$state/server-default" || :
     touch "$state/saved"
 fi
 sed -i "s|^#\{0,1\}Out .*|Out $out|" "$conf"

@@ -230,6 +230,14 @@ TEST_F(Steps, ABeamThatDoesNotDeflectPasses) {
     EXPECT_EQ(sheet.text("Text33"), "∞");
     EXPECT_EQ(sheet.text("Label80"), "ＯＫ");
 
+    check.L = 6; // too small to divide by: L/δ shows "∞" and passes as well
+    check.deflection = 1e-320;
+    DeflectionVerdict(check, state.fieldValues, sheet);
+    EXPECT_EQ(sheet.text("Text33"), "∞");
+    EXPECT_TRUE(check.deflectionPasses);
+    EXPECT_EQ(sheet.text("Label80"), "ＯＫ");
+
+    check.deflection = 0;
     check.L = 0; // no span either: 0 / 0
     DeflectionVerdict(check, state.fieldValues, sheet);
     EXPECT_EQ(sheet.text("Text33"), "不定");

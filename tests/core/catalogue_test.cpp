@@ -3,6 +3,7 @@
 #include "memory_sheet.h"
 
 #include <gtest/gtest.h>
+#include <string>
 #include <string_view>
 
 namespace varnok {
@@ -59,6 +60,22 @@ TEST_F(Catalogue, BucklingConstantMultipliesBeforeDividing) {
     EXPECT_EQ(catalogue.row(2)->BucklingConstant, 31150.000000000004);
     EXPECT_EQ(catalogue.row(44)->BucklingConstant, 89000);
     EXPECT_NEAR(catalogue.row(9)->BucklingConstant, 40003.48, 0.005);
+}
+
+// Ix and Zx of a rolled H-section agree: Ix ≈ Zx × h/2. A slip in either
+// (row 49 once carried Ix 10500 for 11500) breaks it.
+TEST_F(Catalogue, EveryRealRowHasIxCloseToZxTimesHalfTheDepth) {
+    int checked = 0;
+    for (int r = 1; r <= kCatalogueRows; ++r) {
+        const std::string_view name = catalogue.row(r)->designation;
+        if (!name.starts_with("H-"))
+            continue; // an or-smaller / or-larger row
+        ++checked;
+        const double depth = std::stod(std::string(name.substr(2))) / 10; // mm to cm
+        const SectionRow& row = *catalogue.row(r);
+        EXPECT_NEAR(row.Ix / (row.Zx * depth / 2), 1, 0.01) << "row " << r << " " << name;
+    }
+    EXPECT_EQ(checked, 54);
 }
 
 TEST_F(Catalogue, ShowSectionWritesTheRowThroughItsMasks) {

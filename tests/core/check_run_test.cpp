@@ -3,6 +3,10 @@
 #include "memory_sheet.h"
 
 #include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace varnok {
 namespace {
@@ -174,6 +178,115 @@ TEST_F(Runs, UniformLoadFullCheck) {
     EXPECT_EQ(check.currentSection, 7); // 45 × 6.373 = 286.8 cm³: H-248x124 (285) is just short
     EXPECT_EQ(sheet.text("Text33"), "295");
     EXPECT_EQ(sheet.text("Label63"), "ＮＧ"); // fb 59 on a 6 m buckling length
+}
+
+TEST_F(Runs, RowFortyNineDeflectsWithItsTabledIx) {
+    ChooseLoadCase(state.loadCase, LoadCaseButton::UniformOnly);
+    sheet.select("Option5");
+    type({{"Text2", "8"}, {"Text3", "1"}, {"Text4", "17.5"}, {"Text5", "1"}}); // w = 17.5 kN/m
+    ComputeSheetLoads(state, sheet, SheetKind::kei3_b2);
+    RunFullCheck(state, sheet, SheetKind::kei3_b2);
+    EXPECT_EQ(check.currentSection, 49);
+    EXPECT_EQ(sheet.text("Text22"), "11500");
+    EXPECT_EQ(sheet.text("Text32"), "3.959"); // 64 × (17.5 × 1.30208 × 64) / (2.05 × 11500)
+    EXPECT_EQ(sheet.text("Text33"), "202");
+}
+
+// Uplift: the same loads turned upward give the same section, ratios and
+// verdicts; M and δ keep their sign in their fields.
+struct Uplift {
+    LoadCaseButton button;
+    SheetKind kind;
+    std::vector<std::pair<const char*, const char*>> lengths; // span, buckling length, widths
+    std::vector<std::pair<const char*, const char*>> loads;   // typed positive, then negated
+};
+
+class UpliftRuns : public Runs, public ::testing::WithParamInterface<Uplift> {
+protected:
+    std::map<std::string, std::string> run(bool upward) {
+        const Uplift& u = GetParam();
+        for (const char* name : {"Text4", "Text6", "Text7", "Text8", "Text9", "Text11"})
+            sheet.setText(name, "0");
+        for (auto [name, text] : u.lengths)
+            sheet.setText(name, text);
+        for (auto [name, text] : u.loads)
+            sheet.setText(name, std::string(upward ? "-" : "").append(text));
+        ComputeSheetLoads(state, sheet, u.kind);
+        RunFullCheck(state, sheet, u.kind);
+        std::map<std::string, std::string> shown;
+        for (const char* name : {"Text11", "Text17", "Text18", "Text16", "Text28", "Text32",
+                                 "Text33", "Label63", "Label80", "Label82"})
+            shown[name] = sheet.text(name);
+        return shown;
+    }
+};
+
+TEST_P(UpliftRuns, AreCheckedOnTheirMagnitude) {
+    ChooseLoadCase(state.loadCase, GetParam().button);
+    const bool uniform = GetParam().kind == SheetKind::kei3_b2;
+    const std::string moment = uniform ? "Text11" : "Text17";
+    std::map<std::string, std::string> down = run(false);
+    std::map<std::string, std::string> up = run(true);
+    EXPECT_GE(check.stressRatio, 0);
+    EXPECT_GE(check.weldRatio, 0);
+    EXPECT_GT(check.spanOverDeflection, 0);
+    EXPECT_LT(check.M, 0);
+    EXPECT_EQ(up[moment], "-" + down[moment]);
+    EXPECT_EQ(up["Text32"], "-" + down["Text32"]);
+    for (auto* signedField : {"Text11", "Text17", "Text32"}) {
+        up.erase(signedField);
+        down.erase(signedField);
+    }
+    EXPECT_EQ(up, down);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sheets, UpliftRuns,
+    ::testing::Values(
+        Uplift{LoadCaseButton::TwoPoints,
+               SheetKind::kei3_b1,
+               {{"Text2", "6"}, {"Text3", "2"}, {"Text5", "2"}, {"Text9", "2"}, {"Text10", "1"}},
+               {{"Text4", "3"}, {"Text6", "0.5"}, {"Text8", "2"}, {"Text11", "4"}}},
+        // w = 150 kN/m fails either way, never with a negative ratio
+        Uplift{LoadCaseButton::UniformOnly,
+               SheetKind::kei3_b2,
+               {{"Text2", "6"}, {"Text3", "2"}, {"Text5", "1"}, {"Text8", "1"}},
+               {{"Text4", "150"}}},
+        Uplift{LoadCaseButton::UniformOnly,
+               SheetKind::kei3_b2,
+               {{"Text2", "6"}, {"Text3", "2"}, {"Text5", "2"}, {"Text8", "1"}},
+               {{"Text4", "5"}, {"Text6", "0.3"}, {"Text7", "1"}, {"Text9", "0.2"}}},
+        Uplift{LoadCaseButton::Cantilever,
+               SheetKind::kei3_cg,
+               {{"Text2", "2"}, {"Text3", "2"}, {"Text5", "1"}, {"Text9", "1"}, {"Text10", "1"}},
+               {{"Text4", "5"}, {"Text8", "3"}}}));
+
+// Negative lengths are refused by the sheets; what reaches the engine anyway
+// (an option click after a refused calculate) shows "不定" and never passes.
+TEST_F(Runs, NegativeLengthsNeverPass) {
+    struct Case {
+        const char *span, *buckling, *moment, *fb;
+    };
+    ChooseLoadCase(state.loadCase, LoadCaseButton::OnePoint);
+    for (Case c : {Case{"-6", "-2", "不定", "不定"}, Case{"6", "-2", "15.000", "不定"},
+                   Case{"-6", "2", "不定", "156"}}) {
+        type({{"Text2", c.span}, {"Text3", c.buckling}, {"Text11", "10"}}); // one 10 kN load
+        ComputeSheetLoads(state, sheet, SheetKind::kei3_b1);
+        RunFullCheck(state, sheet, SheetKind::kei3_b1);
+        EXPECT_EQ(sheet.text("Text17"), c.moment) << c.span << " " << c.buckling;
+        EXPECT_EQ(sheet.text("Text24"), c.fb) << c.span << " " << c.buckling;
+        EXPECT_EQ(sheet.text("Text28"), "不定") << c.span << " " << c.buckling;
+        EXPECT_EQ(sheet.text("Label63"), "ＮＧ") << c.span << " " << c.buckling;
+        if (c.span[0] == '-') {
+            EXPECT_EQ(sheet.text("Label80"), "ＮＧ") << "L/δ below zero";
+        }
+    }
+    // "-0" is a zero buckling length, fully braced: not fb = -∞ and a ratio of 0.
+    type({{"Text2", "6"}, {"Text3", "-0"}});
+    ComputeSheetLoads(state, sheet, SheetKind::kei3_b1);
+    RunFullCheck(state, sheet, SheetKind::kei3_b1);
+    EXPECT_EQ(sheet.text("Text24"), "157");
+    EXPECT_EQ(sheet.text("Text28"), "0.687");
 }
 
 TEST_F(Runs, ClicksBeforeTheFirstCalculateRunOnZeros) {

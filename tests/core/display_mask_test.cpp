@@ -77,6 +77,19 @@ TEST(FormatMask, ValuesWithoutAFiniteResultShowOneClearText) {
     EXPECT_EQ(FormatMask(nan, "Ｌ  ＝ ##0.000 m"), "Ｌ  ＝ 不定 m");
 }
 
+TEST(ReadShown, AFieldReadsBackAsTheNumberItShows) {
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(ReadShown(FormatMask(inf, "#####")), inf);
+    EXPECT_EQ(ReadShown(FormatMask(-inf, "##0.000")), -inf);
+    EXPECT_TRUE(std::isnan(ReadShown(FormatMask(NAN, "#0.###"))));
+    EXPECT_EQ(ReadShown(" ∞ "), inf);
+    // rounded finite values read as ReadNumber reads them
+    EXPECT_EQ(ReadShown(FormatMask(0.72149, "#0.###")), 0.721);
+    EXPECT_EQ(ReadShown("-3.5"), -3.5);
+    EXPECT_EQ(ReadShown("∞1"), 0) << "only the whole text means infinity";
+    EXPECT_EQ(ReadShown("-不定"), 0);
+}
+
 TEST(FormatMask, DigitsBeyondAMaskWithoutIntegerPlacesStandBeforeThePoint) {
     EXPECT_EQ(FormatMask(12.5, ".000"), "12.500");
 }

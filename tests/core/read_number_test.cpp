@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
+#include <string>
 
 namespace varnok {
 namespace {
@@ -37,16 +39,44 @@ INSTANTIATE_TEST_SUITE_P(
         // no number at all reads as 0
         Case{"", 0}, Case{"abc", 0}, Case{".", 0}, Case{"-", 0}, Case{"E5", 0}, Case{"Ｂ", 0}));
 
-TEST(ReadNumber, ExtremeMagnitudesNeverFail) {
-    EXPECT_TRUE(std::isinf(ReadNumber("1e400")));
-    EXPECT_GT(ReadNumber("1e400"), 0);
-    EXPECT_LT(ReadNumber("-1D999"), 0);
-    EXPECT_TRUE(std::isinf(ReadNumber("-1D999")));
-    EXPECT_EQ(ReadNumber("1e-400"), 0);
-    EXPECT_EQ(ReadNumber("1e99999999999999999999"), INFINITY);
-    EXPECT_DOUBLE_EQ(ReadNumber("123456789012345678901234567890"), 1.2345678901234568e29);
-    EXPECT_DOUBLE_EQ(ReadNumber("0.000000000000000000000000000001"), 1e-30);
+// Beyond the double range a number reads as ±infinity, below it as 0, however
+// it is written: long digit strings, long fractions, huge exponents.
+struct Magnitude {
+    std::string text;
+    double expected;
+};
+
+class ReadNumberMagnitudes : public ::testing::TestWithParam<Magnitude> {};
+
+TEST_P(ReadNumberMagnitudes, OverflowAndUnderflowAgreeHoweverWritten) {
+    const Magnitude m = GetParam();
+    const double read = ReadNumber(m.text);
+    EXPECT_EQ(read, m.expected) << '"' << m.text.substr(0, 40) << "\" (" << m.text.size()
+                                << " characters)";
 }
+
+const std::string k1e309 = "1" + std::string(309, '0'); // 310 digits
+const std::string k400Zeros(400, '0');
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ReadNumberMagnitudes,
+    ::testing::Values(
+        // exponents
+        Magnitude{"1e400", kInf}, Magnitude{"-1D999", -kInf}, Magnitude{"1e-400", 0},
+        Magnitude{"1e99999999999999999999", kInf}, Magnitude{"-1e-99999999999999999999", 0},
+        // long digit strings: 308 digits still fit, beyond 1.8e308 they overflow
+        Magnitude{"9" + std::string(307, '9'), 1e308}, Magnitude{std::string(309, '9'), kInf},
+        Magnitude{k1e309, kInf}, Magnitude{"-" + k1e309, -kInf},
+        Magnitude{k1e309 + k400Zeros + ".5", kInf}, Magnitude{"000" + k1e309, kInf},
+        // long fractions underflow to 0, or come back into range with an exponent
+        Magnitude{"0." + k400Zeros + "1", 0}, Magnitude{"0." + k400Zeros + "1e400", 0.1},
+        Magnitude{"0." + k400Zeros + "1e800", kInf}, Magnitude{"0." + k400Zeros + "1e-5", 0},
+        // a long mantissa brought back into range by its exponent
+        Magnitude{k1e309 + "e-308", 10}, Magnitude{k1e309 + "e-99999999999999999999", 0},
+        Magnitude{"0." + k400Zeros + "e99999", 0},
+        Magnitude{"123456789012345678901234567890", 1.2345678901234568e29},
+        Magnitude{"0.000000000000000000000000000001", 1e-30}));
 
 TEST(ReadNumber, NegativeZeroIsZero) {
     EXPECT_EQ(ReadNumber("-0"), 0.0);

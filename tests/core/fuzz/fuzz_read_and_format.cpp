@@ -24,6 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string_view mask = text.substr(sizeof raw);
         if (varnok::FormatMask(raw, mask) != varnok::detail::FormatMaskExact(raw, mask))
             std::abort(); // the quick rounding left the decimal form
+        // A field showing "∞", "-∞" or "不定" reads back as what it shows.
+        const double shown = varnok::ReadShown(varnok::FormatMask(raw, "##0.000"));
+        if (std::isnan(shown) != std::isnan(raw) || (std::isinf(raw) && shown != raw))
+            std::abort();
         if (std::isfinite(raw) && std::fabs(raw) < 1e12) {
             const double back = varnok::ReadNumber(varnok::FormatMask(raw, "##0.000"));
             if (std::fabs(back - raw) > 0.0005 + std::fabs(raw) * 1e-14)

@@ -27,6 +27,10 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <optional>
+
+#include <pwd.h>
+#include <unistd.h>
 
 namespace varnok::reports {
 namespace {
@@ -102,10 +106,46 @@ void KeepForInspection(const QString& pdf, const QString& name) {
     }
 }
 
+/// The files in which libcups keeps a user's default printer (root's is the
+/// machine-wide one), put back byte for byte, or removed again, on scope exit.
+class PrinterSettingsGuard {
+public:
+    PrinterSettingsGuard() {
+        for (const QString& path : {QStringLiteral("/etc/cups/lpoptions"),
+                                    QDir::home().filePath(QStringLiteral(".cups/lpoptions"))})
+            saved_.push_back({path, Contents(path)});
+    }
+    ~PrinterSettingsGuard() {
+        for (const auto& [path, contents] : saved_) {
+            if (Contents(path) == contents)
+                continue;
+            if (!contents) {
+                QFile::remove(path);
+                continue;
+            }
+            QFile file(path);
+            if (file.open(QIODevice::WriteOnly))
+                file.write(*contents);
+        }
+    }
+    PrinterSettingsGuard(const PrinterSettingsGuard&) = delete;
+    PrinterSettingsGuard& operator=(const PrinterSettingsGuard&) = delete;
+
+private:
+    static std::optional<QByteArray> Contents(const QString& path) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        return file.readAll();
+    }
+    std::vector<std::pair<QString, std::optional<QByteArray>>> saved_;
+};
+
 class CupsPrinting : public testing::UiTest {
 protected:
     void SetUp() override {
         UiTest::SetUp();
+        settings_.emplace();
         const auto status = testing::RunTool(QStringLiteral("lpstat"), {QStringLiteral("-r")});
         if (!status || !status->contains(QStringLiteral("is running")))
             GTEST_SKIP() << "no CUPS scheduler is running (scripts/cups-test-start.sh starts one)";
@@ -139,8 +179,31 @@ protected:
         return true;
     }
 
+    void TearDown() override {
+        settings_.reset();
+        UiTest::TearDown();
+    }
+
     CupsPrinterSystem cups;
+    std::optional<PrinterSettingsGuard> settings_; // every test leaves the default as it found it
 };
+
+TEST_F(CupsPrinting, LeavesTheUsersPrinterSettingsAsItFoundThem) {
+    const passwd* user = getpwuid(getuid());
+    ASSERT_NE(user, nullptr);
+    EXPECT_NE(QDir(QDir::homePath()).canonicalPath(),
+              QDir(QString::fromLocal8Bit(user->pw_dir)).canonicalPath())
+        << "the printing tests run with a HOME of their own (ctest and test.sh give them one)";
+
+    const QString before = LpstatDefault();
+    const QString other = before.endsWith(kSecondQueue) ? kQueue : kSecondQueue;
+    {
+        PrinterSettingsGuard guard;
+        ASSERT_TRUE(cups.setDefaultPrinter(*find(other)));
+        ASSERT_EQ(LpstatDefault(), QStringLiteral("system default destination: ") + other);
+    }
+    EXPECT_EQ(LpstatDefault(), before);
+}
 
 TEST_F(CupsPrinting, ListsTheQueuesWithMakeAndModelAndDeviceUri) {
     EXPECT_EQ(find(kFileQueue)->portName,
@@ -175,7 +238,9 @@ std::optional<QString> PrintThroughDialog(CupsPrinterSystem& cups, const QString
     const ReportLines page = testing::SampleSimpleBeamPage();
     PrinterDialog dialog(nullptr, SheetKind::kei3_b1, cups, [&] {
         return PrintReportPage(page, Typeface::Gothic, cups.defaultPrinterName(),
-                               QStringLiteral("varnok-dialog-test"));
+                               QStringLiteral("varnok-dialog-test"))
+                   ? PrintOutcome::Printed
+                   : PrintOutcome::PrinterFailed;
     });
     dialog.show();
     auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("Combo1"));
@@ -246,6 +311,7 @@ TEST_F(CupsPrinting, SheetPrintButtonPrintsTheSheetsReport) {
         BuildReport(state, sheet, SheetKind::kei3_b1, ReportTarget::PrintedPage);
     ASSERT_TRUE(expected.complete);
 
+    ASSERT_TRUE(cups.setDefaultPrinter(*find(kSecondQueue))); // the dialog shows a default
     QFile::remove(QDir(PdfFolder()).filePath(kFileQueue + QStringLiteral(".pdf")));
     const QSet<QString> before = PdfFiles();
     QString shown;

@@ -25,11 +25,14 @@ public:
     };
     QString current = QStringLiteral("経理部 A4");
     std::vector<PrinterDescription> switches;
+    bool refuseSwitch = false;
 
     std::vector<PrinterDescription> printers() override { return list; }
     QString defaultPrinterName() override { return current; }
     bool setDefaultPrinter(const PrinterDescription& p) override {
         switches.push_back(p);
+        if (refuseSwitch)
+            return false;
         current = p.deviceName;
         return true;
     }
@@ -40,7 +43,7 @@ protected:
     std::unique_ptr<PrinterDialog> open() {
         auto dialog = std::make_unique<PrinterDialog>(nullptr, GetParam(), printers, [this] {
             ++prints;
-            return printSucceeds;
+            return printOutcome;
         });
         dialog->show();
         processEvents();
@@ -55,7 +58,7 @@ protected:
 
     FakePrinters printers;
     int prints = 0;
-    bool printSucceeds = true;
+    PrintOutcome printOutcome = PrintOutcome::Printed;
 };
 
 TEST_P(PrinterDialogTest, OpensWithTheDefaultPrinterAndEveryPrinterListed) {
@@ -164,18 +167,60 @@ TEST_P(PrinterDialogTest, EnterPrintsOnceThePrintButtonShowsThenCloses) {
     EXPECT_TRUE(messages().empty());
 }
 
-TEST_P(PrinterDialogTest, AFailedPrintIsReportedAndTheDialogCloses) {
-    printSucceeds = false;
+TEST_P(PrinterDialogTest, EnterAfterOkPrintsAsTheNoticeSays) {
     auto dialog = open();
-    QTest::mouseClick(button(dialog.get(), "Command3"), Qt::LeftButton);
-    QTest::mouseClick(button(dialog.get(), "Command1"), Qt::LeftButton);
+    QTest::keyClick(dialog->focusWidget(), Qt::Key_Return); // Ｏ Ｋ has the focus on opening
+    processEvents();
+    ASSERT_EQ(printers.switches.size(), 1u);
+    EXPECT_EQ(prints, 0);
+    EXPECT_EQ(dialog->focusWidget(), button(dialog.get(), "Command1"));
+    QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
     processEvents();
     EXPECT_EQ(prints, 1);
+    EXPECT_EQ(printers.switches.size(), 1u) << "Enter printed instead of repeating Ｏ Ｋ";
+}
+
+TEST_P(PrinterDialogTest, ARefusedSwitchSaysWhereThePageWouldGo) {
+    printers.refuseSwitch = true;
+    auto dialog = open();
+    combo(dialog.get())->setEditText(QStringLiteral("PDF"));
+    QTest::mouseClick(button(dialog.get(), "Command3"), Qt::LeftButton);
+    processEvents();
     ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].text, QStringLiteral("出力中止！入力データを確認して下さい。"));
-    EXPECT_EQ(messages()[0].title, QStringLiteral("エラーが発生しました。"));
-    EXPECT_EQ(messages()[0].icon, QMessageBox::Question);
-    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(
+        messages()[0].text,
+        QStringLiteral("プリンター「PDF」を通常使うプリンターにできませんでした。\n"
+                       "このまま印刷すると、今の通常使うプリンター「経理部 A4」に出力されます。"));
+    EXPECT_EQ(messages()[0].title, QStringLiteral("プリンターを切り替えられません"));
+    EXPECT_EQ(messages()[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(dialog->focusWidget(), combo(dialog.get())) << "Enter must not print unasked";
+}
+
+TEST_P(PrinterDialogTest, FailuresBlameTheDataOnlyForDataErrors) {
+    struct Case {
+        PrintOutcome outcome;
+        QString text, title;
+        QMessageBox::Icon icon;
+    };
+    for (const Case& c :
+         {Case{PrintOutcome::DataError, QStringLiteral("出力中止！入力データを確認して下さい。"),
+               QStringLiteral("エラーが発生しました。"), QMessageBox::Question},
+          Case{PrintOutcome::PrinterFailed,
+               QStringLiteral("プリンター「経理部 A4」で印刷できませんでした。\n"
+                              "何も印刷されていません。プリンターの状態を確認して下さい。"),
+               QStringLiteral("印刷できません"), QMessageBox::Warning}}) {
+        clearMessages();
+        printOutcome = c.outcome;
+        auto dialog = open();
+        QTest::mouseClick(button(dialog.get(), "Command3"), Qt::LeftButton);
+        QTest::mouseClick(button(dialog.get(), "Command1"), Qt::LeftButton);
+        processEvents();
+        ASSERT_EQ(messages().size(), 1u);
+        EXPECT_EQ(messages()[0].text, c.text);
+        EXPECT_EQ(messages()[0].title, c.title);
+        EXPECT_EQ(messages()[0].icon, c.icon);
+        EXPECT_FALSE(dialog->isVisible());
+    }
 }
 
 TEST_P(PrinterDialogTest, TabOrderRunsFromOkToCancel) {
@@ -204,7 +249,7 @@ INSTANTIATE_TEST_SUITE_P(AllSheets, PrinterDialogTest,
 // system of the services; a default printer that does not exist fails the print.
 class RunPrinterDialogTest : public testing::UiTest {};
 
-TEST_F(RunPrinterDialogTest, OpensTheSheetsDialogAndReportsAFailedPrint) {
+TEST_F(RunPrinterDialogTest, OpensTheSheetsDialogAndNamesThePrinterThatFailed) {
     FakePrinters printers;
     printers.current = QStringLiteral("VARNOK_NO_SUCH_PRINTER");
     ProgramState state;
@@ -224,7 +269,9 @@ TEST_F(RunPrinterDialogTest, OpensTheSheetsDialogAndReportsAFailedPrint) {
     RunPrinterDialog(nullptr, state, sheet, SheetKind::kei3_cg, {nullptr, &printers});
     EXPECT_EQ(seen, QStringLiteral("s_prt3"));
     ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].text, QStringLiteral("出力中止！入力データを確認して下さい。"));
+    EXPECT_EQ(messages()[0].text,
+              QStringLiteral("プリンター「VARNOK_NO_SUCH_PRINTER」で印刷できませんでした。\n"
+                             "何も印刷されていません。プリンターの状態を確認して下さい。"));
 }
 
 } // namespace

@@ -117,13 +117,34 @@ TEST(ReportLines, SectionRowOutsideTheCatalogueStopsBeforeTheSectionLine) {
     }
 }
 
-TEST(ReportLines, NonFiniteValuesAreWrittenNotRefused) {
+// Values without a finite result are written as the sheet shows them, never
+// read back as 0, in the file and on the page alike.
+TEST(ReportLines, NonFiniteValuesAreWrittenAsTheSheetShowsThem) {
     Scenario s = testing::TwoPointsLongPass();
+    s.sheet.setText("Text17", "∞");
+    s.sheet.setText("Text28", "不定");
+    s.state.beamCheck.bendingPasses = false;
     s.state.beamCheck.deflection = 0;
     s.state.beamCheck.spanOverDeflection = std::numeric_limits<double>::infinity();
     const Report report = Build(s);
     EXPECT_TRUE(report.complete);
     EXPECT_TRUE(EncodeReport(report.lines).ok());
+    ASSERT_EQ(report.lines.size(), 51u);
+    EXPECT_EQ(report.lines[22].text, "Ｍ ＝ ---･ｗ･Ｌ^2 ＋ ---･Ｐ･Ｌ ＝ ∞ kN･m");
+    EXPECT_EQ(report.lines[38].text, "------- ＝ 不定   ＞ 1.O      【ＮＧ】");
+    EXPECT_EQ(report.lines[50].text, "    ∞           3OO");
+    const Report page = Build(s, ReportTarget::PrintedPage);
+    EXPECT_EQ(page.lines[23].text, report.lines[22].text);
+    EXPECT_EQ(page.lines[39].text, report.lines[38].text);
+
+    Scenario uniform = testing::UniformBothRowsLongPass();
+    uniform.sheet.setText("Text11", "-∞");
+    EXPECT_EQ(Build(uniform, ReportTarget::PrintedPage).lines[24].text,
+              "Ｍ ＝ ---･ｗ･Ｌ^2 ＝ -∞ kN･m");
+
+    Scenario cantilever = testing::CantileverWeldFailLong();
+    cantilever.sheet.setText("Text16", "∞");
+    EXPECT_EQ(Build(cantilever).lines.end()[-2].text, "-------- ＝ ∞   ＞ 1.O      【ＮＧ】");
 }
 
 /// The text file's lines as the page prints them: one more empty line on top
