@@ -1,6 +1,8 @@
 #include "window_flow.h"
 
 #include "dvalue_form.h"
+#include "modal.h"
+#include "window_placement.h"
 
 #include <QTimer>
 
@@ -26,6 +28,7 @@ void WindowFlow::showLauncher() {
     connect(window, &launcher::LauncherWindow::dValueRequested, this,
             &WindowFlow::openDValueCalculator);
     launcher_ = window;
+    ui::PlaceCentredOnScreen(window);
     window->show();
 }
 
@@ -50,8 +53,8 @@ void WindowFlow::returnToLauncher() {
 void WindowFlow::openDValueCalculator() {
     if (!launcher_)
         return;
-    dvalue::DValueForm form(launcher_);
-    form.exec();
+    // The launcher deletes itself on close; the calculator goes with it.
+    ui::ExecOwned(new dvalue::DValueForm(launcher_));
 }
 
 } // namespace varnok::app

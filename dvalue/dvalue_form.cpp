@@ -6,6 +6,7 @@
 #include "message_box.h"
 #include "qt_colour.h"
 #include "read_number.h"
+#include "widget_style.h"
 
 #include <QFocusEvent>
 #include <QFrame>
@@ -25,11 +26,10 @@ namespace varnok::dvalue {
 
 namespace {
 
-// ---- Layout: positions and sizes in twips, 15 twips to the pixel ----------
+// ---- Layout: positions and sizes in twips ---------------------------------
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int Px(int twips) {
-    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+    return ui::TwipsToPixels(twips);
 }
 
 struct Place {
@@ -84,7 +84,9 @@ struct LabelPlace {
 constexpr std::array<LabelPlace, 7> kLabels{{
     {{"Label1", 240, 75, 1350, 390}, "Ｄ値計算", LabelStyle::Title},
     {{"Label7", 1800, 120, 840, 255}, "Vol.2.01", LabelStyle::Version},
-    {{"Label9", 240, 880, 1560, 255}, "↑入力後　Enterキー", LabelStyle::Hint},
+    // Two lines, left of the column, so that neither the column line nor "k="
+    // runs through it.
+    {{"Label9", 240, 880, 1020, 510}, "↑入力後　Enterキー", LabelStyle::Hint},
     {{"Label5", 120, 1470, 240, 255}, "柱", LabelStyle::Marker},
     {{"Label2", 1515, 1005, 285, 255}, "k=", LabelStyle::Marker},
     {{"Label3", 1515, 1365, 285, 255}, "a=", LabelStyle::Marker},
@@ -154,18 +156,10 @@ void PaintGround(QWidget* w, QPalette::ColorRole role, Rgb ground) {
         w->setAutoFillBackground(true);
 }
 
-QString ButtonStyle(Rgb ground) {
-    const QString rgb = QStringLiteral("rgb(%1, %2, %3)").arg(ground.r).arg(ground.g).arg(ground.b);
-    return QStringLiteral("QPushButton { background-color: %1; color: black;"
-                          " border: 2px outset %1; border-radius: 2px; }"
-                          "QPushButton:pressed { border-style: inset; }"
-                          "QPushButton:focus { border: 2px solid black; }")
-        .arg(rgb);
-}
-
 /// An option button whose caption wraps onto further lines when its width
 /// is too narrow for it, instead of being cut off.
-class WrappingOption : public QRadioButton {
+class WrappingOption final : public QRadioButton {
+    Q_OBJECT
 public:
     using QRadioButton::QRadioButton;
 
@@ -237,8 +231,9 @@ void DValueForm::buildControls() {
             PaintGround(label, QPalette::Window, kVersionGreen);
             break;
         case LabelStyle::Hint:
-            // Proportional and small enough to end short of the k-bar field.
             label->setFont(Face(kProportionalGothic, kHintPoints, true));
+            label->setWordWrap(true); // at the blank between its two parts
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             PaintText(label, kRed);
             break;
         case LabelStyle::Marker:
@@ -273,10 +268,10 @@ void DValueForm::buildControls() {
 
     calculateButton_ = new QPushButton(QStringLiteral("計　算"), this);
     PlaceWidget(calculateButton_, kCalculatePlace);
-    calculateButton_->setStyleSheet(ButtonStyle(kCalculateYellow));
+    calculateButton_->setStyleSheet(ui::ButtonStyleSheet(kCalculateYellow));
     closeButton_ = new QPushButton(QStringLiteral("終　了"), this);
     PlaceWidget(closeButton_, kClosePlace);
-    closeButton_->setStyleSheet(ButtonStyle(kCloseRed));
+    closeButton_->setStyleSheet(ui::ButtonStyleSheet(kCloseRed));
     for (QPushButton* b : {calculateButton_, closeButton_}) {
         b->setFont(Face(kProportionalGothic, kControlPoints, true));
         b->setAutoDefault(true); // Enter on the focused button presses it
@@ -385,3 +380,5 @@ void DValueForm::keyPressEvent(QKeyEvent* event) {
 }
 
 } // namespace varnok::dvalue
+
+#include "dvalue_form.moc"

@@ -3,7 +3,8 @@
 // above and below it, the stiffness ratios typed into the sketch, the column
 // condition chosen by option buttons, k-bar, a and D shown after "計　算".
 //
-// Opening it is all it takes: `DValueForm form(launcher); form.exec();`.
+// Opening it is all it takes: `ui::ExecOwned(new DValueForm(launcher))`, so
+// that the launcher going away meanwhile takes the form with it.
 // Every showing starts afresh (all fields "0", a general storey, focus in Text1);
 // "終　了" or the close box closes it.
 

@@ -6,6 +6,7 @@
 #include "launcher_controls.h"
 #include "load_case.h"
 #include "qt_colour.h"
+#include "widget_style.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -24,10 +25,6 @@ constexpr QSize kDiagramSize{110, 75};
 constexpr QSize kPictureButtonSize{120, 85}; // the diagram whole, inside a 3-D frame
 constexpr QSize kSideButtonSize{118, 52};
 
-QString Css(Rgb c) {
-    return QStringLiteral("rgb(%1,%2,%3)").arg(c.r).arg(c.g).arg(c.b);
-}
-
 QFont Face(const QString& family, int pointSize, bool bold) {
     QFont f(family);
     f.setPointSize(pointSize);
@@ -40,8 +37,8 @@ QLabel* MakeLabel(QWidget* parent, std::string_view name, std::string_view text,
     auto* label = new QLabel(ui::FromUtf8(text), parent);
     label->setObjectName(ui::FromUtf8(name));
     label->setFont(font);
-    label->setStyleSheet(
-        QStringLiteral("color: %1; background-color: %2;").arg(Css(fore), Css(back)));
+    label->setStyleSheet(QStringLiteral("color: %1; background-color: %2;")
+                             .arg(ui::CssColour(fore), ui::CssColour(back)));
     return label;
 }
 
@@ -52,11 +49,9 @@ QPushButton* MakeColouredButton(QWidget* parent, std::string_view name, std::str
     button->setFont(Face(ui::kGothicFace, 12, true));
     button->setFixedSize(kSideButtonSize);
     button->setAutoDefault(true); // Enter presses the button that has the focus
-    button->setStyleSheet(QStringLiteral("QPushButton { color: black; background-color: %1;"
-                                         " border: 3px outset %1; }"
-                                         "QPushButton:pressed { border-style: inset; }"
-                                         "QPushButton:focus { border: 3px solid white; }")
-                              .arg(Css(back)));
+    button->setStyleSheet(ui::ButtonStyleSheet(
+        back, Rgb{0, 0, 0},
+        {.borderPixels = 3, .radiusPixels = 0, .focusBorder = {255, 255, 255}}));
     return button;
 }
 
@@ -71,6 +66,9 @@ LauncherWindow::LauncherWindow(ProgramState& state, QWidget* parent)
     setObjectName(ui::FromUtf8(kWindowName));
     setWindowTitle(ui::FromUtf8(kCaption));
     setWindowIcon(images::LauncherIcon());
+    // Every text here names its face; the window's own is the Gothic of the
+    // buttons, so that start-up loads no further face just for the window.
+    setFont(Face(ui::kGothicFace, 9, false));
     QPalette ground = palette();
     ground.setColor(QPalette::Window, ui::ToQColor(colours::kGround));
     setPalette(ground);
@@ -101,7 +99,7 @@ void LauncherWindow::buildHeader() {
     row->addStretch();
 
     auto* product = new QVBoxLayout;
-    product->setSpacing(0);
+    product->setSpacing(4); // the "_" of the product name reaches below its line
     QFont productFont(QStringLiteral("DejaVu Sans"));
     productFont.setPointSize(14);
     productFont.setBold(true);
@@ -132,7 +130,7 @@ void LauncherWindow::buildHeader() {
     instruction->setStyleSheet(
         QStringLiteral("QPlainTextEdit { color: black; background-color: %1;"
                        " border: 2px inset rgb(128,128,128); padding: 2px 6px; }")
-            .arg(Css(colours::kInstruction)));
+            .arg(ui::CssColour(colours::kInstruction)));
     const QFontMetrics metrics(instruction->font());
     instruction->setFixedHeight(2 * metrics.lineSpacing() + 18);
     static_cast<QVBoxLayout*>(layout())->addWidget(instruction);

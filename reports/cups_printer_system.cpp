@@ -2,7 +2,7 @@
 
 #ifndef _WIN32
 
-#include <cups/cups.h>
+#include "cups_library.h"
 
 #include <span>
 
@@ -14,8 +14,12 @@ namespace {
 class Destinations {
 public:
     Destinations()
-        : count_(cupsGetDests2(CUPS_HTTP_DEFAULT, &list_)) {}
-    ~Destinations() { cupsFreeDests(count_, list_); }
+        : cups_(cups::Load())
+        , count_(cups_ != nullptr ? cups_->getDests2(CUPS_HTTP_DEFAULT, &list_) : 0) {}
+    ~Destinations() {
+        if (cups_ != nullptr)
+            cups_->freeDests(count_, list_);
+    }
     Destinations(const Destinations&) = delete;
     Destinations& operator=(const Destinations&) = delete;
 
@@ -25,8 +29,10 @@ public:
     }
     int count() const { return count_; }
     cups_dest_t* data() { return list_; }
+    const cups::Library* library() const { return cups_; }
 
 private:
+    const cups::Library* cups_;
     cups_dest_t* list_ = nullptr;
     int count_ = 0;
 };
@@ -37,7 +43,7 @@ bool IsQueue(const cups_dest_t& dest) {
 }
 
 QString Option(const cups_dest_t& dest, const char* name) {
-    return QString::fromUtf8(cupsGetOption(name, dest.num_options, dest.options));
+    return QString::fromUtf8(cups::Load()->getOption(name, dest.num_options, dest.options));
 }
 
 } // namespace
@@ -71,7 +77,7 @@ bool CupsPrinterSystem::setDefaultPrinter(const PrinterDescription& printer) {
         dest.is_default = chosen ? 1 : 0;
         found = found || chosen;
     }
-    return found && cupsSetDests2(CUPS_HTTP_DEFAULT, dests.count(), dests.data()) == 0;
+    return found && dests.library()->setDests2(CUPS_HTTP_DEFAULT, dests.count(), dests.data()) == 0;
 }
 
 std::unique_ptr<PrinterSystem> MakeSystemPrinterSystem() {

@@ -1,5 +1,6 @@
 // The sheets' print buttons: the printer dialog of the sheet, whose print
 // button builds the page's lines and prints them on the default printer.
+#include "modal.h"
 #include "printed_page.h"
 #include "printer_dialog.h"
 #include "printer_system.h"
@@ -32,9 +33,10 @@ void RunPrinterDialog(QWidget* sheetWindow, const ProgramState& state, const She
         own = MakeSystemPrinterSystem();
         printers = own.get();
     }
-    PrinterDialog dialog(sheetWindow, kind, *printers,
-                         [&] { return PrintSheet(state, sheet, kind, *printers); });
-    dialog.exec();
+    // Deleted with the sheet if the sheet goes first, so the page function
+    // below never runs without it.
+    ui::ExecOwned(new PrinterDialog(sheetWindow, kind, *printers,
+                                    [&] { return PrintSheet(state, sheet, kind, *printers); }));
 }
 
 } // namespace varnok::reports

@@ -3,6 +3,7 @@
 #include "fonts.h"
 #include "message_box.h"
 #include "qt_colour.h"
+#include "widget_style.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 #include <array>
@@ -18,15 +20,14 @@ namespace varnok::reports {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-
 struct Twips {
     int left, top, width, height;
 };
 
 QRect ToPixels(Twips t) {
-    return {t.left / kTwipsPerPixel, t.top / kTwipsPerPixel, t.width / kTwipsPerPixel,
-            t.height / kTwipsPerPixel};
+    using ui::TwipsToPixels;
+    return {TwipsToPixels(t.left), TwipsToPixels(t.top), TwipsToPixels(t.width),
+            TwipsToPixels(t.height)};
 }
 
 constexpr int kClientWidth = 3255; // twips
@@ -68,20 +69,14 @@ QString PrinterFailedMessage(const QString& printer) {
         .arg(printer);
 }
 
-QString Rgba(Rgb c) {
-    return QStringLiteral("rgb(%1, %2, %3)").arg(c.r).arg(c.g).arg(c.b);
-}
-
 /// A coloured button whose caption wraps at its blanks, as the captions of
 /// these tall narrow buttons are meant to.
 class CaptionButton final : public QPushButton {
+    Q_OBJECT
 public:
     CaptionButton(const QString& caption, Rgb colour, QWidget* parent)
         : QPushButton(caption, parent) {
-        setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px outset "
-                                     "%1; } QPushButton:pressed { border-style: inset; } "
-                                     "QPushButton:focus { border-color: black; }")
-                          .arg(Rgba(colour)));
+        setStyleSheet(ui::ButtonStyleSheet(colour, Rgb{0, 0, 0}, {.radiusPixels = 0}));
     }
 
 protected:
@@ -119,7 +114,7 @@ PrinterDialog::PrinterDialog(QWidget* parent, SheetKind kind, PrinterSystem& pri
     setWindowTitle(QStringLiteral(" プリンターの準備"));
     setModal(true);
     setFont(QFont(ui::kGothicFace, 9));
-    setFixedSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
+    setFixedSize(ui::TwipsToPixels(kClientWidth), ui::TwipsToPixels(kClientHeight));
     setAutoFillBackground(true);
     QPalette ground = palette();
     ground.setColor(QPalette::Window, ui::ToQColor(kBlue));
@@ -129,15 +124,22 @@ PrinterDialog::PrinterDialog(QWidget* parent, SheetKind kind, PrinterSystem& pri
     notice->setObjectName(QStringLiteral("Text1"));
     notice->setReadOnly(true);
     notice->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    notice->setStyleSheet(QStringLiteral("background-color: %1;").arg(Rgba(kYellow)));
+    notice->setStyleSheet(QStringLiteral("background-color: %1;").arg(ui::CssColour(kYellow)));
     notice->setGeometry(ToPixels({120, 120, 3015, 800}));
 
     combo_ = new QComboBox(this);
     combo_->setObjectName(QStringLiteral("Combo1"));
     combo_->setEditable(true);
     combo_->setInsertPolicy(QComboBox::NoInsert);
-    combo_->setStyleSheet(QStringLiteral("QComboBox, QComboBox QLineEdit { background-color: %1; }")
-                              .arg(Rgba(kLightGreen)));
+    // Printer names are full of "_": the field and the list rows keep room
+    // below the descent, so the underscore is never cut off.
+    combo_->setItemDelegate(new QStyledItemDelegate(combo_));
+    combo_->setStyleSheet(
+        QStringLiteral("QComboBox { background-color: %1; padding: 0px 2px; }"
+                       " QComboBox QLineEdit { background-color: %1; padding: 0px; margin: 0px; }"
+                       " QComboBox QAbstractItemView::item { min-height: %2px; padding: 0px 2px; }")
+            .arg(ui::CssColour(kLightGreen))
+            .arg(ui::RoomyTextHeight(combo_->fontMetrics())));
     combo_->setGeometry(ToPixels({120, 1035, 3015, 300}));
 
     auto* ok = new CaptionButton(QStringLiteral("Ｏ Ｋ"), kYellow, this);
@@ -182,17 +184,18 @@ void PrinterDialog::choosePrinter() {
         return p.deviceName == wanted;
     });
     if (chosen == list.end()) {
-        ui::ShowMessage(this, kNoSuchPrinter, QString(), ui::MessageIcon::Exclamation);
-        combo_->setFocus(); // to correct the name
+        // A dialog whose sheet went away under the message is gone too.
+        if (ui::ShowMessage(this, kNoSuchPrinter, QString(), ui::MessageIcon::Exclamation))
+            combo_->setFocus(); // to correct the name
         return;
     }
     // No print job is open between prints, so there is no document to end here.
     if (!printers_.setDefaultPrinter(*chosen)) {
         // The page would go to the old default: say so, and leave Enter on the name.
-        ui::ShowMessage(this,
-                        SwitchRefusedMessage(chosen->deviceName, printers_.defaultPrinterName()),
-                        kSwitchRefusedTitle, ui::MessageIcon::Exclamation);
-        combo_->setFocus();
+        if (ui::ShowMessage(
+                this, SwitchRefusedMessage(chosen->deviceName, printers_.defaultPrinterName()),
+                kSwitchRefusedTitle, ui::MessageIcon::Exclamation))
+            combo_->setFocus();
         return;
     }
     // The notice promises that Enter now prints.
@@ -201,18 +204,23 @@ void PrinterDialog::choosePrinter() {
 
 void PrinterDialog::print() {
     const PrintOutcome outcome = printPage_ ? printPage_() : PrintOutcome::PrinterFailed;
+    bool stillOpen = true; // false when the sheet went away under a message, taking this dialog
     switch (outcome) {
     case PrintOutcome::Printed:
         break;
     case PrintOutcome::DataError:
-        ui::ShowMessage(this, kPrintFailed, kPrintFailedTitle, ui::MessageIcon::Question);
+        stillOpen =
+            ui::ShowMessage(this, kPrintFailed, kPrintFailedTitle, ui::MessageIcon::Question);
         break;
     case PrintOutcome::PrinterFailed:
-        ui::ShowMessage(this, PrinterFailedMessage(printers_.defaultPrinterName()),
-                        kPrinterFailedTitle, ui::MessageIcon::Exclamation);
+        stillOpen = ui::ShowMessage(this, PrinterFailedMessage(printers_.defaultPrinterName()),
+                                    kPrinterFailedTitle, ui::MessageIcon::Exclamation);
         break;
     }
-    accept();
+    if (stillOpen)
+        accept();
 }
 
 } // namespace varnok::reports
+
+#include "printer_dialog.moc"

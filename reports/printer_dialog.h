@@ -26,6 +26,7 @@ enum class PrintOutcome {
 };
 
 class PrinterDialog final : public QDialog {
+    Q_OBJECT
 public:
     /// Prints the page on the default printer.
     using PrintPage = std::function<PrintOutcome()>;

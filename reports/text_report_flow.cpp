@@ -2,6 +2,7 @@
 
 #include "editor_launcher.h"
 #include "message_box.h"
+#include "modal.h"
 #include "qt_colour.h"
 #include "report_lines.h"
 #include "report_services.h"
@@ -21,12 +22,14 @@ QString StoppedMessage(SheetKind kind) {
                : QStringLiteral("出力中止！入力データを確認して下さい。");
 }
 
-void ShowWriteFailure(QWidget* parent, const QString& path, const QString& reason) {
-    ui::ShowMessage(parent, WriteFailureMessage(path, reason), kWriteFailureTitle,
-                    ui::MessageIcon::Exclamation);
+/// False when the sheet went away while the message was open.
+bool ShowWriteFailure(QWidget* parent, const QString& path, const QString& reason) {
+    return ui::ShowMessage(parent, WriteFailureMessage(path, reason), kWriteFailureTitle,
+                           ui::MessageIcon::Exclamation);
 }
 
-/// Builds and writes the report; false when no file could be written.
+/// Builds and writes the report; false when no file could be written (or the
+/// sheet went away meanwhile: there is nobody left to open the editor for).
 bool WriteReport(QWidget* parent, const ProgramState& state, const SheetAccess& sheet,
                  SheetKind kind, const QString& path) {
     const Report report = BuildReport(state, sheet, kind, ReportTarget::TextFile);
@@ -43,7 +46,8 @@ bool WriteReport(QWidget* parent, const ProgramState& state, const SheetAccess& 
     }
     // A report stopped early keeps its lines; the editor shows them.
     if (!report.complete)
-        ui::ShowMessage(parent, StoppedMessage(kind), kStoppedTitle, ui::MessageIcon::Question);
+        return ui::ShowMessage(parent, StoppedMessage(kind), kStoppedTitle,
+                               ui::MessageIcon::Question);
     return true;
 }
 
@@ -64,18 +68,18 @@ void RunTextReport(QWidget* sheetWindow, ProgramState& state, const SheetAccess&
         return;
     }
 
+    const std::optional<int> answer = ui::ExecOwned(new TextReportScreen(kind, sheetWindow));
+    if (!answer)
+        return; // the sheet went away with its screen: nothing is written for it
     bool fileReady = false;
-    {
-        TextReportScreen screen(kind, sheetWindow);
-        if (screen.exec() == QDialog::Accepted) {
-            fileReady = WriteReport(sheetWindow, state, sheet, kind, path);
-        } else if (const FileOutcome kept = EnsureReportFileExists(path); kept.ok) {
-            // Cancel leaves an earlier report as it is; a new member still
-            // gets an empty file for the editor to open.
-            fileReady = true;
-        } else {
-            ShowWriteFailure(sheetWindow, path, kept.reason);
-        }
+    if (*answer == QDialog::Accepted) {
+        fileReady = WriteReport(sheetWindow, state, sheet, kind, path);
+    } else if (const FileOutcome kept = EnsureReportFileExists(path); kept.ok) {
+        // Cancel leaves an earlier report as it is; a new member still
+        // gets an empty file for the editor to open.
+        fileReady = true;
+    } else {
+        ShowWriteFailure(sheetWindow, path, kept.reason);
     }
     if (!fileReady)
         return;

@@ -2,6 +2,7 @@
 
 #include "fonts.h"
 #include "qt_colour.h"
+#include "widget_style.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -10,9 +11,9 @@ namespace varnok::reports {
 
 namespace {
 
-// The screen is laid out in twips, 15 to the pixel.
+// The screen is laid out in twips.
 constexpr int Px(int twips) {
-    return twips / 15;
+    return ui::TwipsToPixels(twips);
 }
 
 constexpr Rgb kGround{128, 128, 128};            // dark grey
@@ -30,17 +31,6 @@ QString ObjectNameFor(SheetKind kind) {
         return QStringLiteral("s_txt3");
     }
     return {};
-}
-
-// A style sheet, not the palette: most styles paint push buttons in their own
-// colours and ignore the palette's button colour.
-QString ButtonStyle(Rgb colour) {
-    const QColor c = ui::ToQColor(colour);
-    return QStringLiteral("QPushButton { background-color: %1; color: black; border: 2px outset %2;"
-                          " border-radius: 2px; }"
-                          "QPushButton:pressed { border-style: inset; }"
-                          "QPushButton:focus { border: 2px solid black; }")
-        .arg(c.name(), c.lighter(130).name());
 }
 
 } // namespace
@@ -70,18 +60,18 @@ TextReportScreen::TextReportScreen(SheetKind kind, QWidget* parent)
     notice_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     notice_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     notice_->setStyleSheet(QStringLiteral("QPlainTextEdit { background-color: %1; color: black; }")
-                               .arg(ui::ToQColor(kNotice).name()));
+                               .arg(ui::CssColour(kNotice)));
 
     start_ = new QPushButton(QStringLiteral("出力開始  [クリック]"), this);
     start_->setObjectName(QStringLiteral("Command1"));
     start_->setGeometry(Px(120), Px(1080), Px(1935), Px(450));
-    start_->setStyleSheet(ButtonStyle(kStartButton));
+    start_->setStyleSheet(ui::ButtonStyleSheet(kStartButton));
     start_->setDefault(true);
 
     cancel_ = new QPushButton(QStringLiteral("中止[Esc]"), this);
     cancel_->setObjectName(QStringLiteral("Command2"));
     cancel_->setGeometry(Px(2160), Px(1080), Px(1335), Px(450));
-    cancel_->setStyleSheet(ButtonStyle(kCancelButton));
+    cancel_->setStyleSheet(ui::ButtonStyleSheet(kCancelButton));
 
     setTabOrder(notice_, cancel_);
     setTabOrder(cancel_, start_);

@@ -1,5 +1,6 @@
 #include "design_sheet.h"
 
+#include "calculate_inputs.h"
 #include "input_rules.h"
 #include "message_box.h"
 #include "prepare_sheet.h"
@@ -8,8 +9,10 @@
 #include "sheet_builder.h"
 #include "sheet_layout.h"
 #include "sheet_texts.h"
+#include "window_placement.h"
 
 #include <QCloseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -17,8 +20,10 @@ namespace varnok::sheets {
 
 namespace {
 
-void Message(QWidget* parent, std::string_view prompt, std::string_view title) {
-    ui::ShowMessage(parent, ui::FromUtf8(prompt), ui::FromUtf8(title), ui::MessageIcon::Question);
+/// False when `parent` went away while the message was open.
+bool Message(QWidget* parent, std::string_view prompt, std::string_view title,
+             ui::MessageIcon icon = ui::MessageIcon::Question) {
+    return ui::ShowMessage(parent, ui::FromUtf8(prompt), ui::FromUtf8(title), icon);
 }
 
 } // namespace
@@ -29,7 +34,8 @@ DesignSheet::DesignSheet(ProgramState& state, SheetKind kind, reports::ReportSer
     , state_(state)
     , kind_(kind)
     , services_(services)
-    , access_(*this) {
+    , access_(*this)
+    , gate_(kind) {
     BuildSheet(*this, LayoutFor(kind));
     rules_ = new InputRules(state_, access_, *this, kind_);
     wireButtons();
@@ -46,8 +52,7 @@ void DesignSheet::wireButtons() {
     onClick("Command6", [this] { stepSection(true); });
     onClick("Command7", [this] { stepSection(false); });
     onClick("Command5", [this] { exitToLauncher(); });
-    onClick("Command9",
-            [this] { reports::RunTextReport(this, state_, access_, kind_, services_); });
+    onClick("Command9", [this] { textReport(); });
     onClick("Command3", [this] { print("G"); });
     onClick("Command4", [this] { print("M"); });
     // clicked, not toggled: only the user's click runs the check again.
@@ -57,6 +62,7 @@ void DesignSheet::wireButtons() {
 
 void DesignSheet::openSheet() {
     exiting_ = false;
+    ui::PlaceCentredOnScreen(this); // the instructions message centres on it
     show();
     raise();
     activateWindow();
@@ -67,19 +73,28 @@ void DesignSheet::openSheet() {
     rules_->setMuted(false);
     if (kind_ == SheetKind::kei3_b1) {
         rules_->fieldEntered(1);
-        Message(this, texts::kInstructions, texts::kInstructionsTitle);
+        if (!Message(this, texts::kInstructions, texts::kInstructionsTitle))
+            return;
         access_.setBackColour("Text1", colour::kFocus);
-    } else {
-        rules_->fieldEntered(1); // shows the instructions first
+    } else if (!rules_->fieldEntered(1)) { // shows the instructions first
+        return;
     }
+    // Typing the member name replaces the initial text once the window is active.
+    rules_->selectOnArrival(1);
 }
 
 void DesignSheet::calculate() {
-    // A missing span is told before anything is read or rewritten.
-    if (ReadNumber(access_.text("Text2")) == 0) {
-        Message(this, texts::kMissingSpan, texts::kMissingSpanTitle);
-        access_.setFocus("Text2");
+    // A refused input is told before anything is read or rewritten; the last
+    // calculation stays the one a report may describe.
+    switch (CheckCalculateInputs(access_.text("Text2"), access_.text("Text3"))) {
+    case CalculateRefusal::MissingSpan:
+        refuse(texts::kMissingSpan, texts::kMissingInputTitle, false, 2);
         return;
+    case CalculateRefusal::NegativeBucklingLength:
+        refuse(texts::kNegativeBuckling, texts::kCheckInputTitle, true, 3);
+        return;
+    case CalculateRefusal::None:
+        break;
     }
     // Hiding the focused button hands the focus on along the tab order (on the
     // cantilever sheet round to Text1): a move of the toolkit's, not the user's.
@@ -90,6 +105,15 @@ void DesignSheet::calculate() {
     access_.setFocus("Command6");
     ComputeSheetLoads(state_, access_, kind_);
     RunFullCheck(state_, access_, kind_);
+    gate_.recordCalculation(access_); // the fields now show what was calculated
+}
+
+bool DesignSheet::refuse(std::string_view prompt, std::string_view title, bool exclamation, int n) {
+    if (!Message(this, prompt, title,
+                 exclamation ? ui::MessageIcon::Exclamation : ui::MessageIcon::Question))
+        return false;
+    rules_->returnToField(n);
+    return true;
 }
 
 void DesignSheet::stepSection(bool up) {
@@ -104,7 +128,31 @@ void DesignSheet::rerunCheck() {
     RunFullCheck(state_, access_, kind_);
 }
 
+bool DesignSheet::reportMayStart() {
+    switch (gate_.check(access_)) {
+    case ReportRefusal::NotCalculated:
+        Message(this, texts::kNotCalculated, texts::kNotCalculatedTitle,
+                ui::MessageIcon::Exclamation);
+        return false;
+    case ReportRefusal::NoMemberName:
+        refuse(texts::kMissingName, texts::kMissingInputTitle, false, 1);
+        return false;
+    case ReportRefusal::None:
+        break;
+    }
+    // The name on screen, whether or not the user passed Text2 after editing it.
+    state_.memberName = access_.text("Text1");
+    return true;
+}
+
+void DesignSheet::textReport() {
+    if (reportMayStart())
+        reports::RunTextReport(this, state_, access_, kind_, services_);
+}
+
 void DesignSheet::print(std::string_view face) {
+    if (!reportMayStart())
+        return;
     access_.setText("Text40", face);
     reports::RunPrinterDialog(this, state_, access_, kind_, services_);
 }

@@ -4,6 +4,7 @@
 // sheet's layout, with its input rules and its buttons wired to the engine.
 
 #include "beam_check.h"
+#include "report_gate.h"
 #include "report_services.h"
 #include "widget_sheet_access.h"
 
@@ -46,6 +47,13 @@ private:
     void stepSection(bool up);
     void rerunCheck();
     void print(std::string_view face);
+    void textReport();
+    /// Refuses a report with its message, or takes the member name from Text1
+    /// for it; true when the report may start.
+    bool reportMayStart();
+    /// Tells a refused input and hands Textn back to the user; false when the
+    /// sheet went away while the message was open.
+    bool refuse(std::string_view prompt, std::string_view title, bool exclamation, int n);
     void exitToLauncher();
 
     ProgramState& state_;
@@ -53,6 +61,7 @@ private:
     reports::ReportServices services_;
     WidgetSheetAccess access_;
     InputRules* rules_ = nullptr; // owned as a child object
+    ReportGate gate_;
     bool exiting_ = false;
 };
 

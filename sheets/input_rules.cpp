@@ -57,9 +57,15 @@ InputRules::InputRules(ProgramState& state, WidgetSheetAccess& sheet, QWidget& w
 
 bool InputRules::eventFilter(QObject* watched, QEvent* event) {
     const auto it = fieldOf_.find(watched);
-    if (it == fieldOf_.end() || muted_ || inMessage_)
+    if (it == fieldOf_.end())
         return false;
     const int n = it->second;
+    if (event->type() == QEvent::FocusIn && n == selectOnArrival_) {
+        selectOnArrival_ = 0;
+        selectAll(n);
+    }
+    if (muted_ || inMessage_)
+        return false;
     switch (event->type()) {
     case QEvent::KeyPress:
         if (IsEnter(static_cast<QKeyEvent&>(*event))) {
@@ -67,14 +73,15 @@ bool InputRules::eventFilter(QObject* watched, QEvent* event) {
             return true; // nothing is inserted
         }
         break;
+    // A rule whose message outlived the window stops the event: its field is gone.
     case QEvent::FocusIn:
         if (IsMoveWithinSheet(static_cast<QFocusEvent&>(*event).reason()))
-            fieldEntered(n);
+            return !fieldEntered(n);
         break;
     case QEvent::FocusOut:
         if (IsLastInChain(chain_, n) && window_.isVisible() &&
             IsMoveWithinSheet(static_cast<QFocusEvent&>(*event).reason()))
-            lastFieldLeft(n);
+            return !lastFieldLeft(n);
         break;
     default:
         break;
@@ -105,35 +112,54 @@ void InputRules::enterPressed(int n) {
     sheet_.setFocus(next); // its focus rule turns it green
 }
 
-void InputRules::fieldEntered(int n) {
+bool InputRules::fieldEntered(int n) {
+    return enter(n, true);
+}
+
+void InputRules::returnToField(int n) {
+    muted_ = true;
+    sheet_.setFocus(FieldName(n));
+    muted_ = false;
+    enter(n, false);
+    selectOnArrival(n);
+}
+
+bool InputRules::enter(int n, bool byTheUser) {
     if (const int previous = PreviousInChain(chain_, n))
         sheet_.setBackColour(FieldName(previous), colour::kIdle);
     if (n == 2)
         state_.memberName = sheet_.text("Text1");
-    if (n == 3) {
+    if (n == 3 && byTheUser) {
         const double lb = ProposedBucklingLength(kind_, ReadNumber(sheet_.text("Text2")),
                                                  state_.loadCase.caseNumber);
         sheet_.setText("Text3", FormatMask(lb, texts::kProposalMask));
     }
-    if (n == 1 && chain_.instructionsOnText1)
-        showMessage(texts::kInstructions, texts::kInstructionsTitle);
+    if (n == 1 && chain_.instructionsOnText1 && byTheUser &&
+        !showMessage(texts::kInstructions, texts::kInstructionsTitle))
+        return false;
     sheet_.setBackColour(FieldName(n), colour::kFocus);
     selectAll(n);
     if (n == 3)
         sheet_.setVisible("Text23", true);
+    return true;
 }
 
-void InputRules::lastFieldLeft(int n) {
+bool InputRules::lastFieldLeft(int n) {
     sheet_.setBackColour(FieldName(n), colour::kIdle);
     sheet_.setVisible("Command1", true);
-    showMessage(texts::kCalculatePrompt, texts::kCalculateTitle);
+    if (!showMessage(texts::kCalculatePrompt, texts::kCalculateTitle))
+        return false;
     sheet_.setFocus("Command1");
+    return true;
 }
 
-void InputRules::showMessage(std::string_view prompt, std::string_view title) {
+bool InputRules::showMessage(std::string_view prompt, std::string_view title) {
     inMessage_ = true;
-    ui::ShowMessage(&window_, ui::FromUtf8(prompt), ui::FromUtf8(title), ui::MessageIcon::Question);
+    if (!ui::ShowMessage(&window_, ui::FromUtf8(prompt), ui::FromUtf8(title),
+                         ui::MessageIcon::Question))
+        return false; // the window, and these rules with it, went away
     inMessage_ = false;
+    return true;
 }
 
 void InputRules::selectAll(int n) {

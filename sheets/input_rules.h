@@ -23,12 +23,23 @@ namespace varnok::sheets {
 class WidgetSheetAccess;
 
 class InputRules final : public QObject {
+    Q_OBJECT
 public:
     /// Watches the chain fields of `window` (found through `sheet`).
     InputRules(ProgramState& state, WidgetSheetAccess& sheet, QWidget& window, SheetKind kind);
 
-    /// Runs the focus-gained rule of Textn, as when the user moves there.
-    void fieldEntered(int n);
+    /// Runs the focus-gained rule of Textn, as when the user moves there. False
+    /// when the window went away during the rule's message (and these rules with it).
+    bool fieldEntered(int n);
+    /// Gives Textn the focus so that the user can correct what a message
+    /// refused: green, its whole text selected, the field before it white, as on
+    /// entering it along the chain, but without the instructions message or a new
+    /// buckling-length proposal, so the refused value stays on show.
+    void returnToField(int n);
+    /// Selects the whole text of Textn again when it next gains the focus, for
+    /// whatever reason: the window may get the activation (and lose a selection
+    /// made before) only after a message box of the set-up has closed.
+    void selectOnArrival(int n) { selectOnArrival_ = n; }
     /// While muted, the chain's focus and key events are left to the fields.
     void setMuted(bool muted) { muted_ = muted; }
 
@@ -36,9 +47,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool enter(int n, bool byTheUser);
     void enterPressed(int n);
-    void lastFieldLeft(int n);
-    void showMessage(std::string_view prompt, std::string_view title);
+    bool lastFieldLeft(int n); // false when the window went away
+
+    bool showMessage(std::string_view prompt, std::string_view title);
     void selectAll(int n);
 
     ProgramState& state_;
@@ -49,6 +62,7 @@ private:
     std::map<const QObject*, int> fieldOf_;
     bool muted_ = false;
     bool inMessage_ = false;
+    int selectOnArrival_ = 0; // a Text number, 0 for none
 };
 
 } // namespace varnok::sheets

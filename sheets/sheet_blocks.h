@@ -111,7 +111,7 @@ inline constexpr std::array kMomentLead{
 /// "変更" over the two step buttons, white on `back` (blue; the grey of the grey sheet).
 constexpr ControlSpec StepHeading(Rgb back) {
     return Label("Label34", "変更", 370, 0, 64, 16)
-        .font(kSmallPixels, true)
+        .font(kHeadingPixels + 1, true)
         .aligned(Align::Centre)
         .colours(kWhite, back);
 }

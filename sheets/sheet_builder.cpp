@@ -6,6 +6,7 @@
 #include "widget_colours.h"
 
 #include <QFrame>
+#include <QGraphicsDropShadowEffect>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -165,6 +166,16 @@ void Paint(QWidget& w, const ControlSpec& control, const SheetLayout& layout) {
         PaintBack(w, *back);
     if (control.fore)
         PaintFore(w, *control.fore);
+    if (control.shadowed) {
+        // The shadow follows what the control paints: the glyphs only, on a
+        // ground that is the sheet's own colour.
+        w.setAutoFillBackground(false);
+        auto* shadow = new QGraphicsDropShadowEffect(&w);
+        shadow->setOffset(1, 1);
+        shadow->setBlurRadius(0);
+        shadow->setColor(QColor(64, 64, 64));
+        w.setGraphicsEffect(shadow);
+    }
 }
 
 } // namespace

@@ -39,10 +39,11 @@ struct Rect {
     int h = 0;
 };
 
-inline constexpr int kRowHeight = 22;   // px, one text line of the form
-inline constexpr int kTextPixels = 14;  // px, the form's face
-inline constexpr int kSmallPixels = 11; // px, exponents and headings
-inline constexpr int kLargePixels = 20; // px, titles and verdicts
+inline constexpr int kRowHeight = 22;     // px, one text line of the form
+inline constexpr int kTextPixels = 14;    // px, the form's face
+inline constexpr int kSmallPixels = 11;   // px, exponents
+inline constexpr int kHeadingPixels = 13; // px, bold: headings over fields ("kN/㎡" readable)
+inline constexpr int kLargePixels = 20;   // px, titles and verdicts
 
 struct ControlSpec {
     std::string_view name;
@@ -57,6 +58,8 @@ struct ControlSpec {
     Align align = Align::Default;
     bool visible = true;
     bool checked = false; // an option button selected from the start
+    bool shadowed =
+        false; // light text on the same light ground as the sheet: a dark shadow keeps it readable
 
     constexpr ControlSpec colours(std::optional<Rgb> f, std::optional<Rgb> b) const {
         ControlSpec c = *this;
@@ -85,6 +88,11 @@ struct ControlSpec {
         c.checked = true;
         return c;
     }
+    constexpr ControlSpec withShadow() const {
+        ControlSpec c = *this;
+        c.shadowed = true;
+        return c;
+    }
     constexpr ControlSpec in(std::string_view frame) const {
         ControlSpec c = *this;
         c.parent = frame;
@@ -108,7 +116,7 @@ constexpr ControlSpec Label(std::string_view name, std::string_view text, int x,
 /// A heading over a field: small face, centred.
 constexpr ControlSpec Heading(std::string_view name, std::string_view text, int x, int y, int w) {
     return Make(ControlKind::Label, name, text, x, y, w, 16)
-        .font(kSmallPixels)
+        .font(kHeadingPixels, true)
         .aligned(Align::Centre);
 }
 constexpr ControlSpec Exponent(std::string_view name, std::string_view text, int x, int y) {

@@ -54,7 +54,7 @@ constexpr std::array kMomentRows{
 };
 
 constexpr std::array kSectionOwnRows{
-    StepHeading(colour::kUniformGrey),
+    StepHeading(colour::kUniformGrey).withShadow(), // white on the grey ground
     Display("Text18", 124, 12, 232)
         .font(16, true)
         .aligned(Align::Left)

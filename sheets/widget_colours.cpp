@@ -1,6 +1,7 @@
 #include "widget_colours.h"
 
 #include "qt_colour.h"
+#include "widget_style.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -26,24 +27,11 @@ std::optional<Rgb> Remembered(const QWidget& widget, const char* property) {
                static_cast<std::uint8_t>(c.blue())};
 }
 
-QString Css(Rgb c) {
-    return QStringLiteral("rgb(%1,%2,%3)").arg(c.r).arg(c.g).arg(c.b);
-}
-
 // A push button's palette is ignored by most styles; a style sheet always shows.
-// The focus frame is drawn by the sheet too, because a styled button loses the
-// style's own focus rectangle.
 void RestyleButton(QAbstractButton& button) {
-    const Rgb back = BackOf(button).value_or(Rgb{225, 225, 225});
-    const Rgb fore = ForeOf(button).value_or(Rgb{0, 0, 0});
-    const Rgb pressed{static_cast<std::uint8_t>(back.r * 3 / 4),
-                      static_cast<std::uint8_t>(back.g * 3 / 4),
-                      static_cast<std::uint8_t>(back.b * 3 / 4)};
-    button.setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2;"
-                                        " border: 1px solid rgb(80,80,80); border-radius: 3px; }"
-                                        " QPushButton:focus { border: 2px solid black; }"
-                                        " QPushButton:pressed { background-color: %3; }")
-                             .arg(Css(back), Css(fore), Css(pressed)));
+    button.setStyleSheet(ui::ButtonStyleSheet(BackOf(button).value_or(Rgb{225, 225, 225}),
+                                              ForeOf(button).value_or(Rgb{0, 0, 0}),
+                                              {.borderPixels = 2, .radiusPixels = 3}));
 }
 
 bool IsPushButton(const QWidget& widget) {

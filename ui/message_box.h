@@ -12,7 +12,9 @@ enum class MessageIcon { Question, Exclamation };
 /// The title a message box carries when none is given ("the program's default title").
 inline const QString kProgramTitle = QStringLiteral("VARNOK_3");
 
-/// Shows a modal message box and returns when the user has pressed OK.
-void ShowMessage(QWidget* parent, const QString& prompt, const QString& title, MessageIcon icon);
+/// Shows a modal message box over `parent` and returns when the user has
+/// pressed OK. Returns false when `parent` went away while the box was open
+/// (the caller must then touch nothing of it); true otherwise.
+bool ShowMessage(QWidget* parent, const QString& prompt, const QString& title, MessageIcon icon);
 
 } // namespace varnok::ui

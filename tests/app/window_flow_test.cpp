@@ -5,14 +5,20 @@
 #include "editor_launcher.h"
 #include "launcher_window.h"
 #include "printer_system.h"
+#include "program.h"
 #include "ui_test.h"
 #include "window_flow.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <fstream>
+#include <string>
 
 namespace varnok::app {
 namespace {
@@ -83,6 +89,56 @@ TEST_F(WindowFlowTest, LauncherAndSheetsTakeTurns) {
     EXPECT_EQ(state.loadCase.caseNumber, 6);
 }
 
+TEST_F(WindowFlowTest, TheMemberNameTypedFirstOnEachSheetReplacesItsInitialText) {
+    flow.start();
+    processEvents();
+    for (const char* diagram : {"Command2", "Command5", "Command6"}) {
+        SCOPED_TRACE(diagram);
+        QTest::mouseClick(button<QPushButton>(flow.launcher(), diagram), Qt::LeftButton);
+        for (int i = 0; i < 20 && flow.sheet() == nullptr; ++i)
+            processEvents();
+        ASSERT_NE(flow.sheet(), nullptr);
+        QApplication::setActiveWindow(flow.sheet()); // as a desktop gives it back
+        processEvents();
+        auto* name = button<QLineEdit>(flow.sheet(), "Text1");
+        EXPECT_EQ(QApplication::focusWidget(), name);
+        QTest::keyClicks(name, "B1");
+        EXPECT_EQ(name->text(), "B1");
+        QTest::mouseClick(button<QPushButton>(flow.sheet(), "Command5"), Qt::LeftButton);
+        for (int i = 0; i < 20 && flow.launcher() == nullptr; ++i)
+            processEvents();
+        ASSERT_NE(flow.launcher(), nullptr);
+    }
+}
+
+// A sheet's instructions open with the sheet itself, before a window manager
+// has placed it: the sheet is placed first so the message centres on it, and
+// the message is wide enough for its title ("各欄データの入力方法").
+TEST_F(WindowFlowTest, TheSheetsFirstMessageStandsCentredOnItWithItsWholeTitle) {
+    flow.start();
+    processEvents();
+    QRect box, sheet;
+    int titleWidth = 0;
+    onMessage([&](const testing::RecordedMessage&) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || !box.isNull())
+            return;
+        box = modal->geometry();
+        sheet = modal->parentWidget()->window()->geometry();
+        QFont bold = modal->font();
+        bold.setBold(true);
+        titleWidth = QFontMetrics(bold).horizontalAdvance(modal->windowTitle());
+    });
+    QTest::mouseClick(button<QPushButton>(flow.launcher(), "Command2"), Qt::LeftButton);
+    for (int i = 0; i < 20 && flow.sheet() == nullptr; ++i)
+        processEvents();
+    ASSERT_FALSE(box.isNull());
+    const QRect screen = QApplication::primaryScreen()->availableGeometry();
+    EXPECT_LE((sheet.center() - screen.center()).manhattanLength(), 4);
+    EXPECT_LE((box.center() - sheet.center()).manhattanLength(), 4);
+    EXPECT_GE(box.width(), titleWidth + 100);
+}
+
 TEST_F(WindowFlowTest, EscOnTheLauncherEndsTheProgram) {
     QSignalSpy finished(&flow, &WindowFlow::finished);
     flow.start();
@@ -123,6 +179,45 @@ TEST_F(WindowFlowTest, TheCalculatorOpensOverTheLauncherAndReturnsToIt) {
     EXPECT_EQ(opened, 2);
     ASSERT_NE(flow.launcher(), nullptr);
     EXPECT_TRUE(flow.launcher()->isVisible());
+}
+
+TEST_F(WindowFlowTest, LauncherClosingUnderTheCalculatorTakesTheCalculatorWithIt) {
+    QSignalSpy finished(&flow, &WindowFlow::finished);
+    flow.start();
+    processEvents();
+    QPointer<QWidget> calculator;
+    onDialog([&calculator, this](QWidget* dialog) {
+        if (calculator.isNull()) {
+            calculator = dialog;
+            flow.launcher()->close(); // deletes itself, as at the end of a session
+        }
+        return true;
+    });
+    QTest::mouseClick(button<QPushButton>(flow.launcher(), "Command11"), Qt::LeftButton);
+    processEvents();
+    EXPECT_TRUE(calculator.isNull());
+    EXPECT_EQ(flow.launcher(), nullptr);
+    EXPECT_EQ(finished.count(), 1);
+}
+
+// libcups drags in gnutls, Kerberos and Avahi; loading them at start-up made the
+// launcher slow to appear, so it is loaded only when the printers are asked for.
+TEST_F(WindowFlowTest, StartingTheProgramLoadsNoPrintingLibrary) {
+    Program program;
+    program.start();
+    processEvents();
+    std::ifstream maps("/proc/self/maps");
+    ASSERT_TRUE(maps.is_open());
+    for (std::string line; std::getline(maps, line);)
+        EXPECT_EQ(line.find("libcups"), std::string::npos) << line;
+    EXPECT_NE(reports::MakeSystemPrinterSystem(), nullptr);
+    // Asking for the printers loads it; without a scheduler the list is empty.
+    (void)reports::MakeSystemPrinterSystem()->printers();
+    maps = std::ifstream("/proc/self/maps");
+    bool loaded = false;
+    for (std::string line; std::getline(maps, line);)
+        loaded = loaded || line.find("libcups") != std::string::npos;
+    EXPECT_TRUE(loaded);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Form1, the D-value window: set-up, the Enter chain, the calculation as the
 // user drives it, the column-ratio message, closing and reopening.
 #include "dvalue_form.h"
+#include "text_fit.h"
 #include "ui_test.h"
 
 #include <QApplication>
@@ -191,6 +192,35 @@ TEST_F(DValueFormTest, ColumnRatioThatReadsAsZeroAsksForIt) {
     clickCalculate();
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(results(), QStringList({"2.0000", "0.5000", "0.5000"}));
+}
+
+TEST_F(DValueFormTest, TextIsWholeAndTheHintClearOfTheSketch) {
+    EXPECT_EQ(testing::ClippedTextControls(form), QStringList());
+    auto* hint = form.findChild<QLabel*>(QStringLiteral("Label9"));
+    ASSERT_NE(hint, nullptr);
+    const QRect textArea =
+        hint->fontMetrics().boundingRect(hint->contentsRect(), Qt::TextWordWrap, hint->text());
+    const QRect shown = textArea.translated(hint->pos());
+    for (const char* other : {"Line1", "Line2", "Label2", "Text1", "Text5", "Label5"}) {
+        auto* w = form.findChild<QWidget*>(QString::fromLatin1(other));
+        ASSERT_NE(w, nullptr) << other;
+        EXPECT_FALSE(shown.intersects(w->geometry())) << other;
+    }
+}
+
+TEST_F(DValueFormTest, MessageIsCentredOnTheForm) {
+    QRect box;
+    onMessage([&](const testing::RecordedMessage&) {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            box = modal->geometry();
+    });
+    form.move(300, 200);
+    processEvents();
+    clickCalculate(); // the column ratio still "0"
+    ASSERT_EQ(messages().size(), 1u);
+    ASSERT_TRUE(box.isValid());
+    const QPoint offset = box.center() - form.geometry().center();
+    EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << "," << offset.y();
 }
 
 TEST_F(DValueFormTest, ZeroDenominatorShowsNonFiniteResultsAndStaysUsable) {

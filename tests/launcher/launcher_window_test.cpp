@@ -2,9 +2,11 @@
 // the keys, and the catalogue it fills when it loads.
 
 #include "launcher_window.h"
+#include "text_fit.h"
 #include "ui_test.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -67,6 +69,31 @@ TEST_F(LauncherTest, ControlsCarryTheirNamesAndTexts) {
     EXPECT_EQ(button("Command7")->text(), QString::fromUtf8("終了(Esc)"));
     EXPECT_EQ(button("Command11")->text(), QString::fromUtf8("Ｄ値計算"));
     EXPECT_EQ(control<QLabel>("Image1")->pixmap().size(), QSize(32, 32));
+}
+
+TEST_F(LauncherTest, ProductNameKeepsClearOfTheVersionAndNoTextIsCut) {
+    showActive();
+    EXPECT_EQ(testing::ClippedTextControls(*window_), QStringList());
+    auto* name = control<QLabel>("Label10");
+    auto* version = control<QLabel>("Label11");
+    // Down the column of the version label: the last row with ink of the name
+    // (its "_" hangs lowest) and the first of the version need a clear gap, or
+    // the underscore reads as part of "Ver.2.01XP".
+    const QImage shot = window_->grab().toImage();
+    const QColor ground(0, 0, 192);
+    auto inked = [&](int y) {
+        for (int x = version->geometry().left(); x <= version->geometry().right(); ++x)
+            if (shot.pixelColor(x, y) != ground)
+                return true;
+        return false;
+    };
+    int nameBottom = name->geometry().bottom();
+    while (nameBottom > name->geometry().top() && !inked(nameBottom))
+        --nameBottom;
+    int versionTop = version->geometry().top();
+    while (versionTop < version->geometry().bottom() && !inked(versionTop))
+        ++versionTop;
+    EXPECT_GE(versionTop - nameBottom - 1, 4) << nameBottom << " " << versionTop;
 }
 
 TEST_F(LauncherTest, PictureButtonsShowWholeDiagramsInTwoRowsOfThree) {

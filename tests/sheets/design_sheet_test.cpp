@@ -137,25 +137,52 @@ TEST_F(DesignSheetTest, UniformSheetCalculatesBothRowsIntoText10AndTheMomentInto
     EXPECT_EQ(state.beamCheck.w, 8.2);
 }
 
-TEST_F(DesignSheetTest, MissingSpanIsToldAndNothingIsComputed) {
-    for (const char* span : {"", "0", "abc"}) {
-        SCOPED_TRACE(span);
-        open(LoadCaseButton::OnePoint);
-        fill({{2, span}, {4, "2.12345"}, {6, "1.5"}});
+TEST_F(DesignSheetTest, RefusedCalculateTellsWhyHandsTheFieldBackAndComputesNothing) {
+    const char* missingSpan = "スパンからデータを入力して下さい。";
+    const char* negativeLb = "座屈長さには0以上の値を入力して下さい。";
+    struct Case {
+        LoadCaseButton sheetCase;
+        const char* span;
+        const char* buckling;
+        const char* text;
+        int field; // handed back green, its whole text selected and kept
+    };
+    const Case cases[] = {
+        {LoadCaseButton::OnePoint, "", "2", missingSpan, 2},
+        {LoadCaseButton::OnePoint, "0", "2", missingSpan, 2},
+        {LoadCaseButton::OnePoint, "abc", "2", missingSpan, 2},
+        {LoadCaseButton::OnePoint, "-6", "-2", missingSpan, 2},
+        {LoadCaseButton::OnePoint, "6", "-2", negativeLb, 3},
+        {LoadCaseButton::UniformOnly, "6", "-2", negativeLb, 3},
+        {LoadCaseButton::Cantilever, "6", "-2", negativeLb, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.span) + " / " + c.buckling);
+        open(c.sheetCase);
+        fill({{2, c.span}, {3, c.buckling}, {4, "2.12345"}, {6, "1.5"}});
         button("Command1")->setVisible(true);
+        state.beamCheck.currentSection = 0; // left by the sheet before
         clearMessages();
         click("Command1");
         ASSERT_EQ(messages().size(), 1u);
-        EXPECT_EQ(messages()[0].text, QString::fromUtf8("スパンからデータを入力して下さい。"));
-        EXPECT_EQ(messages()[0].title, QString::fromUtf8("未入力のデータがあります。"));
-        EXPECT_EQ(messages()[0].icon, QMessageBox::Question);
-        EXPECT_EQ(focused(), field(2));
-        EXPECT_EQ(text(4), "2.12345");
+        EXPECT_EQ(messages()[0].text, QString::fromUtf8(c.text));
+        const bool span = c.field == 2;
+        EXPECT_EQ(messages()[0].title, QString::fromUtf8(span ? "未入力のデータがあります。"
+                                                              : "入力データを確認して下さい。"));
+        EXPECT_EQ(messages()[0].icon, span ? QMessageBox::Question : QMessageBox::Warning);
+        EXPECT_EQ(focused(), field(c.field));
+        EXPECT_EQ(back(c.field), kGreenFocus);
+        EXPECT_EQ(text(3), c.buckling); // no new proposal over a refused value
+        EXPECT_EQ(field(c.field)->selectedText(), field(c.field)->text());
+        EXPECT_EQ(text(4), "2.12345"); // nothing read or rewritten
         EXPECT_EQ(text(6), "1.5");
-        EXPECT_EQ(text(17), "");
         EXPECT_EQ(state.beamCheck.currentSection, 0);
         sheet.reset();
     }
+    open(LoadCaseButton::OnePoint); // a buckling length of 0 is computed
+    fill({{2, "6"}, {3, "0"}, {4, "1"}, {5, "1"}});
+    click("Command1");
+    EXPECT_NE(state.beamCheck.currentSection, 0);
 }
 
 TEST_F(DesignSheetTest, ComingBackToTheSheetKeepsTheTypedAddedLoads) {
@@ -199,6 +226,8 @@ TEST_F(DesignSheetTest, ResultsWithoutAFiniteValueShowTheCoresDisplayAndTheSheet
 
 TEST_F(DesignSheetTest, PrintButtonsSetTheTypefaceFlagAndTheExitPathsSignal) {
     open(LoadCaseButton::OnePoint);
+    fill({{2, "6"}, {3, "2"}, {4, "1"}, {5, "1"}});
+    click("Command1"); // a page describes a calculation
     int dialogs = 0;
     onDialog([&dialogs](QWidget* dialog) { // the printer dialog: cancelled
         ++dialogs;

@@ -3,9 +3,11 @@
 #include "design_sheet.h"
 #include "load_case.h"
 #include "memory_sheet.h"
+#include "text_fit.h"
 #include "ui_test.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <set>
@@ -87,6 +89,28 @@ TEST_F(SheetLayoutTest, BoxesStayInsideTheWindowAndDoNotOverlap) {
                 EXPECT_FALSE(boxes[i]->geometry().intersects(boxes[j]->geometry()))
                     << boxes[i]->objectName().toStdString() << " / "
                     << boxes[j]->objectName().toStdString();
+    }
+}
+
+TEST_F(SheetLayoutTest, NoTextIsCutAndHeadingsAreLegible) {
+    for (const Case& c : kCases) {
+        ProgramState state;
+        sheets::DesignSheet sheet(state, c.kind, {});
+        SCOPED_TRACE(sheet.objectName().toStdString());
+        EXPECT_EQ(ClippedTextControls(sheet), QStringList());
+        for (const char* name : {"Label6", "Label21"}) {
+            auto* heading = sheet.findChild<QLabel*>(QString::fromLatin1(name));
+            ASSERT_NE(heading, nullptr) << name;
+            EXPECT_EQ(heading->text(), QString::fromUtf8("kN/㎡"));
+            // At 11 px the "k" and "N" stood about 7 px high: too small to read.
+            EXPECT_GE(heading->fontMetrics().capHeight(), 9) << name;
+        }
+        if (c.kind == SheetKind::kei3_b2) {
+            // White on the light grey ground reads only with a dark edge to it.
+            auto* step = sheet.findChild<QLabel*>(QStringLiteral("Label34"));
+            ASSERT_NE(step, nullptr);
+            EXPECT_NE(step->graphicsEffect(), nullptr);
+        }
     }
 }
 

@@ -16,12 +16,13 @@ namespace varnok::testing {
 class SheetTest : public UiTest {
 protected:
     ProgramState state;
+    reports::ReportServices services; // the program's own editor and printers unless set
     std::unique_ptr<sheets::DesignSheet> sheet;
 
     void open(LoadCaseButton button) {
         FillCatalogue(state.catalogue);
         const SheetKind kind = ChooseLoadCase(state.loadCase, button);
-        sheet = std::make_unique<sheets::DesignSheet>(state, kind, reports::ReportServices{});
+        sheet = std::make_unique<sheets::DesignSheet>(state, kind, services);
         sheet->openSheet();
         activate();
     }

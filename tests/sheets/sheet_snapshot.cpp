@@ -16,7 +16,7 @@ namespace {
 
 void AnswerMessageBoxes() {
     auto* timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, [] {
+    QObject::connect(timer, &QTimer::timeout, timer, [] {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible())
                 box->accept();

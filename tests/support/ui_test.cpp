@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QPointer>
 #include <QWidget>
 
 namespace varnok::testing {
@@ -15,7 +16,7 @@ constexpr int kStrayLimitTicks = 500; // 5 s in a dialog nobody answers fails th
 void UiTest::SetUp() {
     messages_.clear();
     poller_.setInterval(kPollMs);
-    QObject::connect(&poller_, &QTimer::timeout, [this] { poll(); });
+    QObject::connect(&poller_, &QTimer::timeout, &poller_, [this] { poll(); });
     poller_.start();
 }
 
@@ -53,8 +54,11 @@ void UiTest::poll() {
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         RecordedMessage m{box->windowTitle(), box->text(), box->icon()};
         messages_.push_back(m);
+        const QPointer<QMessageBox> alive = box;
         if (messageHook_)
             messageHook_(m);
+        if (alive.isNull()) // the hook took the box's window away, and the box with it
+            return;
         if (QAbstractButton* ok = box->button(QMessageBox::Ok))
             ok->click();
         else

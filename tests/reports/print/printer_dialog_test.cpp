@@ -4,10 +4,14 @@
 #include "message_box.h"
 #include "printer_dialog.h"
 #include "report_services.h"
+#include "text_fit.h"
 #include "ui_test.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -137,6 +141,25 @@ TEST_P(PrinterDialogTest, NoPrinterAtAllWarnsOnOk) {
     EXPECT_EQ(messages()[0].text, QStringLiteral("該当するプリンタがありません"));
 }
 
+TEST_P(PrinterDialogTest, UnderscoresOfQueueNamesShowInTheFieldAndTheList) {
+    printers.list.push_back(
+        {QStringLiteral("VARNOK_FILE"), QStringLiteral("CUPS-PDF"), QStringLiteral("cups-pdf:/")});
+    printers.current = QStringLiteral("VARNOK_FILE");
+    auto dialog = open();
+    EXPECT_EQ(testing::ClippedTextControls(*dialog), QStringList());
+    QComboBox* box = combo(dialog.get());
+    const QFontMetrics metrics = box->fontMetrics();
+    // A row as tall as the line alone puts "_" on its last pixel, where it vanishes.
+    EXPECT_GE(box->lineEdit()->height(), metrics.height() + metrics.descent());
+    box->showPopup();
+    processEvents();
+    for (int row = 0; row < box->count(); ++row)
+        EXPECT_GE(box->view()->visualRect(box->model()->index(row, 0)).height(),
+                  metrics.height() + metrics.descent())
+            << row;
+    box->hidePopup();
+}
+
 TEST_P(PrinterDialogTest, EscapeClosesWithoutPrinting) {
     auto dialog = open();
     // From the printer name being typed: the editable box must not swallow Esc.
@@ -220,6 +243,31 @@ TEST_P(PrinterDialogTest, FailuresBlameTheDataOnlyForDataErrors) {
         EXPECT_EQ(messages()[0].title, c.title);
         EXPECT_EQ(messages()[0].icon, c.icon);
         EXPECT_FALSE(dialog->isVisible());
+    }
+}
+
+// The sheet can go away while one of the dialog's messages is open (the session
+// ends); the dialog goes with it and must touch nothing of itself afterwards.
+TEST_P(PrinterDialogTest, OwnerGoingAwayUnderAMessageTakesTheDialogWithIt) {
+    printers.refuseSwitch = true;
+    printOutcome = PrintOutcome::PrinterFailed;
+    for (const char* button : {"Command3", "Command1"}) {
+        SCOPED_TRACE(button);
+        auto owner = std::make_unique<QWidget>();
+        QPointer<PrinterDialog> dialog =
+            new PrinterDialog(owner.get(), GetParam(), printers, [this] {
+                ++prints;
+                return printOutcome;
+            });
+        dialog->show();
+        processEvents();
+        onMessage([&](const testing::RecordedMessage&) { owner.reset(); });
+        if (std::string_view(button) == "Command1")
+            this->button(dialog, "Command1")->setVisible(true);
+        QTest::mouseClick(this->button(dialog, button), Qt::LeftButton);
+        processEvents();
+        EXPECT_TRUE(dialog.isNull());
+        onMessage(nullptr);
     }
 }
 

@@ -197,11 +197,11 @@ TEST(PrintedPage, UniformLoadPageHasItsOwnPropertyMarksLastLineAndLoadSpacing) {
     // Spelled out once: the four property lines of the page.
     const ReportLines page =
         Build(testing::UniformBothRowsLongPass(), ReportTarget::PrintedPage).lines;
-    EXPECT_EQ(page[30], (ReportLine{25, "断面性能　･ ib＝2.60 cm"}));
-    EXPECT_EQ(page[31], (ReportLine{25, "　　　　　･ η＝6.49"}));
-    EXPECT_EQ(page[32], (ReportLine{25, "　　　　　･ Zx＝184.0 cm3"}));
-    EXPECT_EQ(page[33], (ReportLine{25, "　　　　　･ Ix＝1840 cm4"}));
-    EXPECT_EQ(page.back(), (ReportLine{23, "    474           3OO"}));
+    EXPECT_EQ(page[30], (ReportLine{25, "断面性能　･ ib＝2.38 cm"}));
+    EXPECT_EQ(page[31], (ReportLine{25, "　　　　　･ η＝5.78"}));
+    EXPECT_EQ(page[32], (ReportLine{25, "　　　　　･ Zx＝139.0 cm3"}));
+    EXPECT_EQ(page[33], (ReportLine{25, "　　　　　･ Ix＝1210 cm4"}));
+    EXPECT_EQ(page.back(), (ReportLine{23, "    312           3OO"}));
     EXPECT_EQ(page[17], (ReportLine{25, "ｗ ＝ 2.900 × 1.500 ＋ 0.350 "}));
     EXPECT_EQ(page[18], ReportLine{});
     EXPECT_EQ(page[19], ReportLine{});

@@ -1,5 +1,6 @@
 #pragma once
-// Calculated sheets set up by hand, one for each expected report file in golden/.
+// Sheets as a user leaves them: inputs typed, then calculated by the engine; one
+// for each expected report file in golden/, whose bytes are typed by hand.
 
 #include "beam_check.h"
 #include "memory_sheet.h"
