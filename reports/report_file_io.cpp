@@ -240,7 +240,7 @@ FileError WriteAllAndClose(int fd, std::string_view bytes) {
 
 } // namespace
 
-FileError ReplaceFile(const fs::path& path, std::string_view bytes) {
+FileError ReplaceFileContents(const fs::path& path, std::string_view bytes) {
     if (const FileError target = CheckTarget(path); target != FileError::None)
         return target;
     RemoveStaleTemporaries(path);

@@ -223,7 +223,7 @@ FileOutcome EnsureFolderExists(const QString& folder) {
 
 FileOutcome WriteReportFile(const QString& path, const QByteArray& bytes) {
     return OutcomeOf(
-        ReplaceFile(FsPath(path), std::string_view(bytes.constData(), std::size_t(bytes.size()))));
+        ReplaceFileContents(FsPath(path), std::string_view(bytes.constData(), std::size_t(bytes.size()))));
 }
 
 FileOutcome EnsureReportFileExists(const QString& path) {

@@ -37,8 +37,8 @@ mkdir -p "$stage"
 cp "$build/bin/varnok3.exe" "$stage/"
 cp "$root"/images/s_b[1-5].gif "$root/images/s_cb.gif" "$stage/"
 
-plugins=(platforms/qwindows.dll printsupport/windowsprintersupport.dll imageformats/qgif.dll
-  styles/qwindowsvistastyle.dll)
+# Qt 6 keeps the Windows print support inside Qt6PrintSupport.dll: no plugin.
+plugins=(platforms/qwindows.dll imageformats/qgif.dll styles/qwindowsvistastyle.dll)
 for plugin in "${plugins[@]}"; do
   mkdir -p "$stage/$(dirname "$plugin")"
   cp "$qt/plugins/$plugin" "$stage/$plugin"
