@@ -8,7 +8,7 @@ namespace varnok::app {
 
 Program::Program()
     : printers_(reports::MakeSystemPrinterSystem())
-    , flow_(state_, {&editor_, printers_.get(), {}}) {
+    , flow_(state_, {&editor_, printers_.get()}) {
     connect(&flow_, &WindowFlow::finished, this, &Program::finished);
 }
 

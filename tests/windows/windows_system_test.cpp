@@ -161,8 +161,9 @@ TEST_F(WindowsSpooler, ListsEveryPrinterWithDriverAndPort) {
 TEST_F(WindowsSpooler, OkInTheDialogWritesTheProfileAndTellsEveryWindow) {
     ASSERT_TRUE(isWindowsNT()) << "Wine answers GetVersion as an NT-family Windows";
     BroadcastListener listener;
-    ASSERT_TRUE(listener.ready());
-    PrinterDialog dialog(nullptr, SheetKind::kei3_b1, *system_, [] { return true; });
+    ASSERT_TRUE(listener.ready()) << "CreateWindowExW: " << GetLastError();
+    PrinterDialog dialog(nullptr, SheetKind::kei3_b1, *system_,
+                         [] { return PrintOutcome::Printed; });
     dialog.show();
     processEvents();
     auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("Combo1"));
@@ -187,7 +188,8 @@ TEST_F(WindowsSpooler, OkInTheDialogWritesTheProfileAndTellsEveryWindow) {
 
 TEST_F(WindowsSpooler, ANameNotInTheListLeavesTheProfileAsItWas) {
     const QByteArray before = ProfileDevice();
-    PrinterDialog dialog(nullptr, SheetKind::kei3_cg, *system_, [] { return true; });
+    PrinterDialog dialog(nullptr, SheetKind::kei3_cg, *system_,
+                         [] { return PrintOutcome::Printed; });
     dialog.show();
     processEvents();
     dialog.findChild<QComboBox*>(QStringLiteral("Combo1"))->setEditText(Q("VARNOK 試験用"));
