@@ -27,6 +27,11 @@ scratch=$(mktemp -d)
 unzip -q "$zip_file" -d "$scratch"
 export HOME="$scratch/home" WINEPREFIX="$scratch/prefix" WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=ja_JP.UTF-8 DISPLAY=$display
+# A Japanese Windows (code page 932) needs a real ja_JP.UTF-8 locale under Wine.
+if ! locale -a 2>/dev/null | grep -qiE '^ja_JP\.utf-?8$'; then
+  mkdir -p "$scratch/locale"
+  localedef -i ja_JP -f UTF-8 "$scratch/locale/ja_JP.UTF-8" >/dev/null 2>&1 && export LOCPATH="$scratch/locale"
+fi
 mkdir -p "$HOME"
 
 Xvfb $display -screen 0 1400x1000x24 -nolisten tcp >/dev/null 2>&1 &
