@@ -1,9 +1,17 @@
 // VARNOK_3: H-section secondary beams by allowable-stress design, and column D-values.
+#include "batch_command.h"
 #include "program.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    // A beam list on the command line (or dropped on the program) runs the calc book.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (varnok::batch::IsBatchCommandLine(arguments))
+        return varnok::batch::RunBatchProgram(argc, argv);
+
     QApplication application(argc, argv);
     varnok::app::ConfigureApplication();
     varnok::app::Program program;

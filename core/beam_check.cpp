@@ -4,6 +4,7 @@
 #include "beam_check.h"
 
 #include "display_mask.h"
+#include "load_totals.h"
 #include "read_number.h"
 
 #include <array>
@@ -16,51 +17,57 @@ namespace {
 
 constexpr std::string_view kInputMask = "##0.000";
 
-constexpr std::array<std::string_view, 13> kTextNames{"",       "Text1",  "Text2", "Text3", "Text4",
-                                                      "Text5",  "Text6",  "Text7", "Text8", "Text9",
-                                                      "Text10", "Text11", "Text12"};
-
 // Reads field Textn into entry n and shows it again with three decimals.
-void readField(FieldValues& fields, SheetAccess& sheet, int n) {
-    const std::string_view name = kTextNames[static_cast<std::size_t>(n)];
-    fields.set(n, ReadNumber(sheet.text(name)));
-    sheet.setText(name, FormatMask(fields.get(n), kInputMask));
+void readField(FieldValues& fields, LoadTexts& texts, int n) {
+    std::string& text = texts[static_cast<std::size_t>(n)];
+    fields.set(n, ReadNumber(text));
+    text = FormatMask(fields.get(n), kInputMask);
 }
 
-void showTotal(FieldValues& fields, SheetAccess& sheet, int n, double value) {
+void showTotal(FieldValues& fields, LoadTexts& texts, int n, double value) {
     fields.set(n, value);
-    sheet.setText(kTextNames[static_cast<std::size_t>(n)], FormatMask(value, kInputMask));
+    texts[static_cast<std::size_t>(n)] = FormatMask(value, kInputMask);
 }
 
-std::string_view momentField(SheetKind kind) {
-    return kind == SheetKind::kei3_b2 ? "Text11" : "Text17";
+std::string fieldName(int n) {
+    return "Text" + std::to_string(n);
 }
 
 } // namespace
 
-void ComputeSheetLoads(ProgramState& state, SheetAccess& sheet, SheetKind kind) {
+void ComputeLoads(ProgramState& state, LoadTexts& texts, SheetKind kind) {
+    using namespace slot;
     FieldValues& f = state.fieldValues;
     BeamCheck& check = state.beamCheck;
     if (kind == SheetKind::kei3_b2) {
-        for (int n = 2; n <= 9; ++n)
-            readField(f, sheet, n);
-        showTotal(f, sheet, 10,
-                  ((f.get(5) * f.get(4) + f.get(6)) + f.get(8) * f.get(7)) + f.get(9));
-        check.L = f.get(2);
-        check.Lb = f.get(3);
-        check.w = f.get(10);
+        for (int n = kSpan; n <= kAddedW2; ++n)
+            readField(f, texts, n);
+        showTotal(f, texts, kWUniform, TwoRowLineLoadOf(f));
+        check.L = f.get(kSpan);
+        check.Lb = f.get(kBucklingLength);
+        check.w = f.get(kWUniform);
         return; // no point load on this sheet: P keeps what it was
     }
-    for (int n = 2; n <= 6; ++n)
-        readField(f, sheet, n);
-    showTotal(f, sheet, 7, f.get(5) * f.get(4) + f.get(6));
-    for (int n = 8; n <= 11; ++n)
-        readField(f, sheet, n);
-    showTotal(f, sheet, 12, f.get(9) * f.get(8) * f.get(10) + f.get(11));
-    check.L = f.get(2);
-    check.Lb = f.get(3);
-    check.w = f.get(7);
-    check.P = f.get(12);
+    for (int n = kSpan; n <= kAddedW; ++n)
+        readField(f, texts, n);
+    showTotal(f, texts, kW, LineLoadOf(f));
+    for (int n = kAreaLoadP; n <= kAddedP; ++n)
+        readField(f, texts, n);
+    showTotal(f, texts, kP, f.get(kWidthP) * f.get(kAreaLoadP) * f.get(kLengthP) + f.get(kAddedP));
+    check.L = f.get(kSpan);
+    check.Lb = f.get(kBucklingLength);
+    check.w = f.get(kW);
+    check.P = f.get(kP);
+}
+
+void ComputeSheetLoads(ProgramState& state, SheetAccess& sheet, SheetKind kind) {
+    const int last = kind == SheetKind::kei3_b2 ? slot::kWUniform : slot::kP;
+    LoadTexts texts;
+    for (int n = slot::kSpan; n <= last; ++n)
+        texts[static_cast<std::size_t>(n)] = sheet.text(fieldName(n));
+    ComputeLoads(state, texts, kind);
+    for (int n = slot::kSpan; n <= last; ++n)
+        sheet.setText(fieldName(n), texts[static_cast<std::size_t>(n)]);
 }
 
 void DesignMoment(BeamCheck& c, const LoadCase& loadCase, SheetKind kind) {
@@ -102,58 +109,25 @@ void AllowableBendingStress(BeamCheck& c, const SectionCatalogue& catalogue) {
     c.fb = c.fbLong;
 }
 
-void ApplyLoadDuration(BeamCheck& c, const SheetAccess& sheet) {
-    if (sheet.isSelected("Option2"))
+void ApplyLoadDuration(BeamCheck& c, bool shortTerm) {
+    if (shortTerm)
         c.fb = c.fbShort;
 }
 
-void ShowBendingResults(const BeamCheck& c, const SectionCatalogue& catalogue, SheetAccess& sheet,
-                        SheetKind kind) {
-    const SectionRow* row = catalogue.row(c.currentSection);
-    sheet.setText(momentField(kind), FormatMask(c.M, "##0.000"));
-    sheet.setText("Text24", FormatMask(c.fb, "####"));
-    sheet.setText("Text25", FormatMask(c.M, "##0.000"));
-    if (row != nullptr)
-        sheet.setText("Text26", FormatMask(row->Zx, "######.0"));
-    sheet.setText("Text27", FormatMask(c.fb, "####"));
-    if (kind != SheetKind::kei3_cg)
-        return;
-    sheet.setText("Text41", "141");
-    sheet.setText("Text43", FormatMask(c.M, "##0.000"));
-    if (row != nullptr) {
-        sheet.setText("Text42", FormatMask(row->Ze, "######.0"));
-        sheet.setText("Text44", FormatMask(row->Ze, "######.0"));
-    }
-}
-
 void BendingRatio(BeamCheck& c, FieldValues& f, const SectionCatalogue& catalogue) {
-    f.set(25, c.M);
+    using namespace slot;
+    f.set(kMoment, c.M);
     if (const SectionRow* row = catalogue.row(c.currentSection))
-        f.set(26, row->Zx);
-    f.set(27, c.fb);
+        f.set(kZx, row->Zx);
+    f.set(kFb, c.fb);
     // M keeps its sign in its field; an uplift moment is checked on its size.
-    f.set(28, std::fabs(f.get(25)) * 1000 / f.get(26) / f.get(27));
-    c.stressRatio = f.get(28);
+    f.set(kStressRatio, std::fabs(f.get(kMoment)) * 1000 / f.get(kZx) / f.get(kFb));
+    c.stressRatio = f.get(kStressRatio);
 }
 
-void BendingVerdict(BeamCheck& c, SheetAccess& sheet, SheetKind kind) {
-    sheet.setText("Text28", FormatMask(c.stressRatio, "#0.###"));
-    const bool shortTerm = sheet.isSelected("Option2");
-    sheet.setText("Text29", shortTerm ? "1.5" : "1.0");
+void BendingVerdict(BeamCheck& c, bool shortTerm) {
     // Taken on the unrounded ratio; a ratio that cannot be evaluated does not pass.
     c.bendingPasses = c.stressRatio <= (shortTerm ? 1.5 : 1.0);
-    if (c.bendingPasses) {
-        sheet.setForeColour("Label63", colour::kVerdictOk);
-        sheet.setCaption("Label62", "≦");
-        sheet.setCaption("Label63", "ＯＫ");
-        sheet.setBackColour("Command6", kind == SheetKind::kei3_b2 ? colour::kStepPassUniform
-                                                                   : colour::kStepPass);
-    } else {
-        sheet.setForeColour("Label63", colour::kVerdictNg);
-        sheet.setCaption("Label62", "＞");
-        sheet.setCaption("Label63", "ＮＧ");
-        sheet.setBackColour("Command6", colour::kVerdictNg);
-    }
 }
 
 } // namespace varnok

@@ -4,11 +4,14 @@
 // section moduli cm³, Ix cm⁴, deflections cm.
 
 #include "catalogue.h"
+#include "check_result.h"
 #include "field_values.h"
 #include "load_case.h"
 #include "sheet_access.h"
 
+#include <array>
 #include <cstdint>
+#include <string>
 
 namespace varnok {
 
@@ -55,11 +58,17 @@ struct ProgramState {
     FieldValues fieldValues;
     std::string memberName; // UTF-8
     BeamCheck beamCheck;
+    CheckResult result; // of the last check run
 };
 
-/// Reads the sheet's input fields in order into FieldValues, rewrites each with
-/// "##0.000", forms w (and P, except on the uniform-load sheet) and hands L, Lb,
-/// w and P over to BeamCheck unrounded.
+/// The texts of a sheet's fields Text1 to Text12 (index n is Textn, UTF-8).
+using LoadTexts = std::array<std::string, 13>;
+
+/// Reads the input fields' texts in order into FieldValues, rewrites each
+/// with "##0.000", forms w (and P, except on the uniform-load sheet) into its
+/// total field and hands L, Lb, w and P over to BeamCheck unrounded.
+void ComputeLoads(ProgramState& state, LoadTexts& texts, SheetKind kind);
+/// The same on the sheet's own fields.
 void ComputeSheetLoads(ProgramState& state, SheetAccess& sheet, SheetKind kind);
 
 /// M from L, w, P (and the load case's moment coefficient on the simple-beam sheet).
@@ -71,48 +80,52 @@ void DesignMoment(BeamCheck& check, const LoadCase& loadCase, SheetKind kind);
 /// A negative Lb gives not-a-number, so the check cannot pass.
 void AllowableBendingStress(BeamCheck& check, const SectionCatalogue& catalogue);
 
-/// fb in use = short term when Option2 is selected.
-void ApplyLoadDuration(BeamCheck& check, const SheetAccess& sheet);
-
-/// M, fb, Zx (and the cantilever's weld-section line) into the result fields.
-void ShowBendingResults(const BeamCheck& check, const SectionCatalogue& catalogue,
-                        SheetAccess& sheet, SheetKind kind);
+/// fb in use = short term for a short-term check.
+void ApplyLoadDuration(BeamCheck& check, bool shortTerm);
 
 /// FieldValues 25..28 and the stress ratio |M| / (Zx·fb), never negative.
 void BendingRatio(BeamCheck& check, FieldValues& fields, const SectionCatalogue& catalogue);
 
-/// Text28, Text29, Label62, Label63 and the colour of the "↑" button Command6.
-void BendingVerdict(BeamCheck& check, SheetAccess& sheet, SheetKind kind);
+/// The bending verdict on the unrounded ratio: at most 1.0 long term, 1.5 short term.
+void BendingVerdict(BeamCheck& check, bool shortTerm);
 
 /// Ratio half of the cantilever's weld-section check: FieldValues 41..43 and 16,
 /// the ratio being |M| / (Ze·141).
 void WeldSectionRatio(BeamCheck& check, FieldValues& fields, const SectionCatalogue& catalogue);
 
-/// Verdict half: Text16, Text15, Label86, Label82.
-void WeldSectionVerdict(BeamCheck& check, SheetAccess& sheet);
+/// Verdict half, on the same limits as the bending verdict.
+void WeldSectionVerdict(BeamCheck& check, bool shortTerm);
 
 /// δ from w, P, L, L² and EI (and the load case's deflection coefficient on the
 /// simple-beam sheet).
 void ComputeDeflection(BeamCheck& check, const LoadCase& loadCase, SheetKind kind);
 
-/// L/|δ|, Text32 (δ with its sign), Text33, FieldValues 33 (read back from
-/// Text33), Label78, Label80. A deflection of zero, or one so small that L/|δ|
-/// shows "∞", passes.
-void DeflectionVerdict(BeamCheck& check, FieldValues& fields, SheetAccess& sheet);
+/// L/|δ| and FieldValues 33, the whole number its field shows ("#####"), which
+/// the verdict takes: at least 300 passes. A deflection of zero, or one so small
+/// that L/|δ| shows "∞", passes.
+void DeflectionVerdict(BeamCheck& check, FieldValues& fields);
 
-/// Series from Option3/4/5, required modulus for |M|, first adequate row (or
-/// the series' or-larger row).
-void SelectSection(BeamCheck& check, const SectionCatalogue& catalogue, const SheetAccess& sheet,
-                   SheetKind kind);
+/// Series (when given), required modulus for |M|, first adequate row (or the
+/// series' or-larger row).
+void SelectSection(BeamCheck& check, const SectionCatalogue& catalogue,
+                   std::optional<SectionSeries> series, SheetKind kind);
 
 /// One row up / down within the current row's series (row 0 becomes 1).
 void StepSectionUp(BeamCheck& check);
 void StepSectionDown(BeamCheck& check);
 
-/// The whole check on the values in BeamCheck: moment, selection and every result.
-void RunFullCheck(ProgramState& state, SheetAccess& sheet, SheetKind kind);
-
+/// The whole check on the values in BeamCheck: moment, selection and every
+/// result, recorded in `state.result`.
+void RunFullCheck(ProgramState& state, const CheckOptions& options, SheetKind kind);
 /// The check for the section in use, without a new moment or selection.
+void RunSectionRecheck(ProgramState& state, const CheckOptions& options, SheetKind kind);
+
+/// The record of the check as `state` holds it after a run's steps.
+CheckResult RecordResult(const ProgramState& state, const CheckOptions& options, SheetKind kind);
+
+/// The same runs for the open sheet: its option buttons choose, and the
+/// result is presented in its fields.
+void RunFullCheck(ProgramState& state, SheetAccess& sheet, SheetKind kind);
 void RunSectionRecheck(ProgramState& state, SheetAccess& sheet, SheetKind kind);
 
 } // namespace varnok

@@ -105,14 +105,16 @@ void FillCatalogue(SectionCatalogue& catalogue) {
 }
 
 void ShowSection(const SectionCatalogue& catalogue, int currentSection, SheetAccess& sheet) {
-    const SectionRow* row = catalogue.row(currentSection);
-    if (row == nullptr)
-        return;
-    sheet.setText("Text18", row->designation);
-    sheet.setText("Text19", FormatMask(row->ib, "###.00"));
-    sheet.setText("Text20", FormatMask(row->eta, "###.00"));
-    sheet.setText("Text21", FormatMask(row->Zx, "######.0"));
-    sheet.setText("Text22", FormatMask(row->Ix, "#######"));
+    if (const SectionRow* row = catalogue.row(currentSection))
+        ShowSection(*row, sheet);
+}
+
+void ShowSection(const SectionRow& row, SheetAccess& sheet) {
+    sheet.setText("Text18", row.designation);
+    sheet.setText("Text19", FormatMask(row.ib, "###.00"));
+    sheet.setText("Text20", FormatMask(row.eta, "###.00"));
+    sheet.setText("Text21", FormatMask(row.Zx, "######.0"));
+    sheet.setText("Text22", FormatMask(row.Ix, "#######"));
 }
 
 } // namespace varnok

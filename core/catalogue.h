@@ -35,6 +35,7 @@ struct SectionRow {
     double Ix = 0;               // cm⁴
     double Ze = 0;               // cm³
     double BucklingConstant = 0; // 89000 × ib ÷ eta
+    friend bool operator==(const SectionRow&, const SectionRow&) = default;
 };
 
 /// The program-wide catalogue as FillCatalogue leaves it.
@@ -80,5 +81,7 @@ constexpr SeriesRange RangeOf(SectionSeries series) {
 /// Text20 (η "###.00"), Text21 (Zx "######.0") and Text22 (Ix "#######").
 /// Nothing is written for a row outside 1..60.
 void ShowSection(const SectionCatalogue& catalogue, int currentSection, SheetAccess& sheet);
+/// The same for a row at hand.
+void ShowSection(const SectionRow& row, SheetAccess& sheet);
 
 } // namespace varnok

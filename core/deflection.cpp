@@ -3,8 +3,6 @@
 // the constants, so with w in kN/m, P in kN, L in m and Ix in cm⁴ δ is in cm.
 #include "beam_check.h"
 
-#include "display_mask.h"
-
 #include <cmath>
 
 namespace varnok {
@@ -37,19 +35,15 @@ void ComputeDeflection(BeamCheck& c, const LoadCase& loadCase, SheetKind kind) {
     }
 }
 
-void DeflectionVerdict(BeamCheck& c, FieldValues& f, SheetAccess& sheet) {
+void DeflectionVerdict(BeamCheck& c, FieldValues& f) {
     // Uplift deflects the other way; the limit is on the size of δ.
     c.spanOverDeflection = c.L * 100 / std::fabs(c.deflection); // m to cm
-    sheet.setText("Text32", FormatMask(c.deflection, "##0.000"));
-    sheet.setText("Text33", FormatMask(c.spanOverDeflection, "#####"));
-    // The verdict takes the whole number the field shows, not the unrounded ratio.
+    // The verdict takes the whole number the field shows, not the unrounded ratio;
     // "∞" (a deflection too small to divide by) reads back as infinity and passes.
-    f.set(33, ReadShown(sheet.text("Text33")));
+    f.set(slot::kSpanOverDeflection,
+          ShownThrough(c.spanOverDeflection, result_mask::kSpanOverDeflection).value);
     // A beam that does not deflect at all (no load) meets any limit.
-    c.deflectionPasses = c.deflection == 0 || f.get(33) >= kSpanLimit;
-    sheet.setForeColour("Label80", c.deflectionPasses ? colour::kVerdictOk : colour::kVerdictNg);
-    sheet.setCaption("Label78", c.deflectionPasses ? "≦" : "＞");
-    sheet.setCaption("Label80", c.deflectionPasses ? "ＯＫ" : "ＮＧ");
+    c.deflectionPasses = c.deflection == 0 || f.get(slot::kSpanOverDeflection) >= kSpanLimit;
 }
 
 } // namespace varnok

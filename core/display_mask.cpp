@@ -11,7 +11,7 @@ namespace varnok {
 
 namespace {
 
-constexpr bool isPlaceholder(char c) {
+constexpr bool IsPlaceholder(char c) {
     return c == '#' || c == '0';
 }
 
@@ -30,7 +30,7 @@ struct Digits {
 // and round there. Rounding the exact value and rounding its 15-digit decimal
 // form can only disagree next to a tie, so any value near one takes the exact
 // way below.
-bool toDigitsQuick(double value, int decimals, Digits& d) {
+bool ToDigitsQuick(double value, int decimals, Digits& d) {
     static constexpr double kScale[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
     if (decimals > 6)
         return false;
@@ -56,12 +56,12 @@ bool toDigitsQuick(double value, int decimals, Digits& d) {
     return true;
 }
 
-Digits toDigits(double value, int decimals, bool allowQuick) {
+Digits ToDigits(double value, int decimals, bool allowQuick) {
     Digits d;
     d.fraction.fill('0');
     if (value == 0)
         return d;
-    if (allowQuick && toDigitsQuick(value, decimals, d))
+    if (allowQuick && ToDigitsQuick(value, decimals, d))
         return d;
     d.negative = value < 0;
 
@@ -135,7 +135,7 @@ std::string formatMask(double value, std::string_view mask, bool allowQuick) {
     int integerPlaces = 0;
     std::size_t firstPlaceholder = std::string_view::npos;
     for (std::size_t i = 0; i < integerEnd; ++i) {
-        if (isPlaceholder(mask[i])) {
+        if (IsPlaceholder(mask[i])) {
             if (integerPlaces++ == 0)
                 firstPlaceholder = i;
         }
@@ -145,7 +145,7 @@ std::string formatMask(double value, std::string_view mask, bool allowQuick) {
     std::size_t firstDecimal = std::string_view::npos;
     if (point != std::string_view::npos) {
         for (std::size_t i = point + 1; i < mask.size(); ++i) {
-            if (isPlaceholder(mask[i]) && decimals < kMaxDecimals) {
+            if (IsPlaceholder(mask[i]) && decimals < kMaxDecimals) {
                 if (decimals == 0)
                     firstDecimal = i;
                 if (mask[i] == '0')
@@ -178,15 +178,15 @@ std::string formatMask(double value, std::string_view mask, bool allowQuick) {
             if (i == mask.size())
                 break;
             const bool numberPart =
-                (i < integerEnd && isPlaceholder(mask[i])) || i == point ||
-                (point != std::string_view::npos && i > point && isPlaceholder(mask[i]));
+                (i < integerEnd && IsPlaceholder(mask[i])) || i == point ||
+                (point != std::string_view::npos && i > point && IsPlaceholder(mask[i]));
             if (!numberPart)
                 out += mask[i];
         }
         return out;
     }
 
-    const Digits d = toDigits(value, decimals, allowQuick);
+    const Digits d = ToDigits(value, decimals, allowQuick);
     const int integerDigits = static_cast<int>(d.integer.size());
     int lastShown = lastZeroDecimal; // last decimal shown: a "0" or a significant digit
     for (int i = decimals - 1; i > lastShown; --i) {
@@ -209,7 +209,7 @@ std::string formatMask(double value, std::string_view mask, bool allowQuick) {
             break;
         const char c = mask[i];
         if (i < integerEnd) {
-            if (!isPlaceholder(c)) {
+            if (!IsPlaceholder(c)) {
                 out += c;
                 continue;
             }
@@ -221,7 +221,7 @@ std::string formatMask(double value, std::string_view mask, bool allowQuick) {
         } else if (i == point) {
             if (lastShown >= 0)
                 out += '.';
-        } else if (isPlaceholder(c) && decimalIndex < decimals) {
+        } else if (IsPlaceholder(c) && decimalIndex < decimals) {
             if (decimalIndex <= lastShown)
                 out += d.fraction[static_cast<std::size_t>(decimalIndex)];
             ++decimalIndex;

@@ -11,13 +11,13 @@ namespace varnok {
 
 namespace {
 
-constexpr bool isIgnored(char c) {
+constexpr bool IsIgnored(char c) {
     return c == ' ' || c == '\t' || c == '\n';
 }
-constexpr bool isDigit(char c) {
+constexpr bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
-constexpr bool isExponentMark(char c) {
+constexpr bool IsExponentMark(char c) {
     return c == 'E' || c == 'e' || c == 'D' || c == 'd';
 }
 
@@ -53,7 +53,7 @@ double ReadNumber(std::string_view text) {
 
     Part part = Part::Start;
     for (char c : text) {
-        if (isIgnored(c))
+        if (IsIgnored(c))
             continue;
         bool taken = true;
         switch (part) {
@@ -61,7 +61,7 @@ double ReadNumber(std::string_view text) {
             if (c == '+' || c == '-') {
                 negative = (c == '-');
                 part = Part::Integer;
-            } else if (isDigit(c)) {
+            } else if (IsDigit(c)) {
                 number += c;
                 mantissaDigits = true;
                 part = Part::Integer;
@@ -74,13 +74,13 @@ double ReadNumber(std::string_view text) {
             break;
         case Part::Integer:
         case Part::Fraction:
-            if (isDigit(c)) {
+            if (IsDigit(c)) {
                 number += c;
                 mantissaDigits = true;
             } else if (c == '.' && part == Part::Integer) {
                 number += '.';
                 part = Part::Fraction;
-            } else if (isExponentMark(c) && mantissaDigits) {
+            } else if (IsExponentMark(c) && mantissaDigits) {
                 exponentStart = number.size();
                 number += 'e';
                 part = Part::ExponentMark;
@@ -98,7 +98,7 @@ double ReadNumber(std::string_view text) {
             [[fallthrough]];
         case Part::ExponentSign:
         case Part::ExponentDigits:
-            if (isDigit(c)) {
+            if (IsDigit(c)) {
                 number += c;
                 exponentDigits = true;
                 exponent = std::min(exponent * 10 + (c - '0'), 1'000'000'000LL);

@@ -15,36 +15,62 @@ constexpr double kCantileverModulusFactor = 7.087; // close to 1000/141.1: requi
 constexpr double kYoungFactor = 2.05; // E = 2.05 × 10⁵ N/mm²
 
 // Steps 3 to 11 of a run: everything after the moment and the selection.
-void checkCurrentSection(ProgramState& state, SheetAccess& sheet, SheetKind kind) {
+void checkCurrentSection(ProgramState& state, const CheckOptions& options, SheetKind kind) {
     BeamCheck& c = state.beamCheck;
     const SectionCatalogue& catalogue = state.catalogue;
-    ShowSection(catalogue, c.currentSection, sheet);
     AllowableBendingStress(c, catalogue);
-    ApplyLoadDuration(c, sheet);
-    ShowBendingResults(c, catalogue, sheet, kind);
+    ApplyLoadDuration(c, options.shortTerm);
     BendingRatio(c, state.fieldValues, catalogue);
     if (kind == SheetKind::kei3_cg)
         WeldSectionRatio(c, state.fieldValues, catalogue);
-    BendingVerdict(c, sheet, kind);
+    BendingVerdict(c, options.shortTerm);
     if (kind == SheetKind::kei3_cg)
-        WeldSectionVerdict(c, sheet);
+        WeldSectionVerdict(c, options.shortTerm);
     if (const SectionRow* row = catalogue.row(c.currentSection))
         c.EI = kYoungFactor * row->Ix;
     c.L2 = c.L * c.L;
     ComputeDeflection(c, state.loadCase, kind);
-    DeflectionVerdict(c, state.fieldValues, sheet);
+    DeflectionVerdict(c, state.fieldValues);
 }
 
 } // namespace
 
-void SelectSection(BeamCheck& c, const SectionCatalogue& catalogue, const SheetAccess& sheet,
-                   SheetKind kind) {
-    if (sheet.isSelected("Option3"))
-        c.seriesRange = RangeOf(SectionSeries::Narrow);
-    else if (sheet.isSelected("Option4"))
-        c.seriesRange = RangeOf(SectionSeries::Medium);
-    else if (sheet.isSelected("Option5"))
-        c.seriesRange = RangeOf(SectionSeries::Wide);
+CheckResult RecordResult(const ProgramState& state, const CheckOptions& options, SheetKind kind) {
+    using namespace result_mask;
+    const BeamCheck& c = state.beamCheck;
+    CheckResult r;
+    r.kind = kind;
+    r.shortTerm = options.shortTerm;
+    r.sectionRow = c.currentSection;
+    if (const SectionRow* row = state.catalogue.row(c.currentSection)) {
+        r.section = *row;
+        r.Zx = ShownThrough(row->Zx, kModulus);
+        r.Ze = ShownThrough(row->Ze, kModulus);
+    }
+    r.M = c.M;
+    r.moment = ShownThrough(c.M, kMoment);
+    r.fb = c.fb;
+    r.fbShown = ShownThrough(c.fb, kStress);
+    r.stressRatio = c.stressRatio;
+    r.stressRatioShown = ShownThrough(c.stressRatio, kRatio);
+    r.bendingPasses = c.bendingPasses;
+    r.deflection = c.deflection;
+    r.deflectionShown = ShownThrough(c.deflection, kMoment);
+    r.spanOverDeflection = c.spanOverDeflection;
+    r.spanOverDeflectionShown = ShownThrough(c.spanOverDeflection, kSpanOverDeflection);
+    r.deflectionPasses = c.deflectionPasses;
+    if (kind == SheetKind::kei3_cg) {
+        r.weldRatio = c.weldRatio;
+        r.weldRatioShown = ShownThrough(c.weldRatio, kRatio);
+        r.weldPasses = c.weldPasses;
+    }
+    return r;
+}
+
+void SelectSection(BeamCheck& c, const SectionCatalogue& catalogue,
+                   std::optional<SectionSeries> series, SheetKind kind) {
+    if (series)
+        c.seriesRange = RangeOf(*series);
 
     const bool cantilever = kind == SheetKind::kei3_cg;
     // Uplift bends the section the other way: it is chosen for |M|.
@@ -76,14 +102,26 @@ void StepSectionDown(BeamCheck& c) {
         c.currentSection = static_cast<std::int16_t>(std::max(row - 1, bottom));
 }
 
-void RunFullCheck(ProgramState& state, SheetAccess& sheet, SheetKind kind) {
+void RunFullCheck(ProgramState& state, const CheckOptions& options, SheetKind kind) {
     DesignMoment(state.beamCheck, state.loadCase, kind);
-    SelectSection(state.beamCheck, state.catalogue, sheet, kind);
-    checkCurrentSection(state, sheet, kind);
+    SelectSection(state.beamCheck, state.catalogue, options.series, kind);
+    checkCurrentSection(state, options, kind);
+    state.result = RecordResult(state, options, kind);
+}
+
+void RunSectionRecheck(ProgramState& state, const CheckOptions& options, SheetKind kind) {
+    checkCurrentSection(state, options, kind);
+    state.result = RecordResult(state, options, kind);
+}
+
+void RunFullCheck(ProgramState& state, SheetAccess& sheet, SheetKind kind) {
+    RunFullCheck(state, OptionsOn(sheet), kind);
+    PresentResult(state.result, sheet);
 }
 
 void RunSectionRecheck(ProgramState& state, SheetAccess& sheet, SheetKind kind) {
-    checkCurrentSection(state, sheet, kind);
+    RunSectionRecheck(state, OptionsOn(sheet), kind);
+    PresentResult(state.result, sheet);
 }
 
 } // namespace varnok

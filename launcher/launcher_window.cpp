@@ -81,7 +81,7 @@ LauncherWindow::LauncherWindow(ProgramState& state, QWidget* parent)
     buildHeader();
     buildBody();
 
-    findChild<QPushButton*>(QStringLiteral("Command11"))->setFocus();
+    dValueButton_->setFocus();
 }
 
 void LauncherWindow::buildHeader() {
@@ -174,8 +174,9 @@ void LauncherWindow::buildBody() {
     body->addLayout(grid);
 
     auto* side = new QVBoxLayout;
-    auto* exit = MakeColouredButton(this, "Command7", kExitText, colours::kExit);
-    auto* dValue = MakeColouredButton(this, "Command11", kDValueText, colours::kDValue);
+    auto* exit = exitButton_ = MakeColouredButton(this, "Command7", kExitText, colours::kExit);
+    auto* dValue = dValueButton_ =
+        MakeColouredButton(this, "Command11", kDValueText, colours::kDValue);
     side->addWidget(exit);
     side->addStretch();
     side->addWidget(dValue);
@@ -201,11 +202,11 @@ void LauncherWindow::keyPressEvent(QKeyEvent* event) {
     // takes Enter itself, so Enter here means "no other button has the focus".
     switch (event->key()) {
     case Qt::Key_Escape:
-        findChild<QPushButton*>(QStringLiteral("Command7"))->click();
+        exitButton_->click();
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        findChild<QPushButton*>(QStringLiteral("Command11"))->click();
+        dValueButton_->click();
         return;
     default:
         QWidget::keyPressEvent(event);

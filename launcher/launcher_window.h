@@ -11,6 +11,7 @@
 
 class QCloseEvent;
 class QKeyEvent;
+class QPushButton;
 
 namespace varnok::launcher {
 
@@ -39,6 +40,9 @@ private:
     void chooseCase(LoadCaseButton button);
 
     ProgramState& state_;
+    // The keys' targets, kept as built: no lookup by name that could miss.
+    QPushButton* exitButton_ = nullptr;   // Command7, Esc
+    QPushButton* dValueButton_ = nullptr; // Command11, Enter
     // Set once a sheet or the exit is asked for: closing the window after that
     // is the window flow's doing, not the user's close box.
     bool handedOver_ = false;

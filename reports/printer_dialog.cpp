@@ -3,6 +3,7 @@
 #include "fonts.h"
 #include "message_box.h"
 #include "qt_colour.h"
+#include "sheet_traits.h"
 #include "widget_style.h"
 
 #include <QComboBox>
@@ -94,15 +95,7 @@ protected:
 } // namespace
 
 QString PrinterDialogName(SheetKind kind) {
-    switch (kind) {
-    case SheetKind::kei3_b1:
-        return QStringLiteral("s_prt1");
-    case SheetKind::kei3_b2:
-        return QStringLiteral("s_prt2");
-    case SheetKind::kei3_cg:
-        return QStringLiteral("s_prt3");
-    }
-    return QStringLiteral("s_prt1");
+    return ui::FromUtf8(TraitsOf(kind).printerDialogName);
 }
 
 PrinterDialog::PrinterDialog(QWidget* parent, SheetKind kind, PrinterSystem& printers,

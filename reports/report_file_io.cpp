@@ -29,36 +29,6 @@ constexpr std::string_view kRandomAlphabet =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 constexpr int kNameAttempts = 100;
 
-FileError FromErrno(int error) {
-    switch (error) {
-    case 0:
-        return FileError::None;
-    case ENOSPC:
-#ifdef EDQUOT
-    case EDQUOT:
-#endif
-        return FileError::NoSpace;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        return FileError::NoPermission;
-    case ENAMETOOLONG:
-        return FileError::NameTooLong;
-    case EISDIR:
-#ifdef ELOOP
-    case ELOOP:
-#endif
-        return FileError::NotRegularFile;
-    case EFBIG:
-        return FileError::FileTooLarge;
-    case ENOENT:
-    case ENOTDIR:
-        return FileError::FolderMissing;
-    default:
-        return FileError::Other;
-    }
-}
-
 using NativeString = fs::path::string_type; // wide on Windows: no code page in between
 
 /// "B1.TXT.varnok-tmp-" for the report "B1.TXT".
@@ -173,7 +143,7 @@ FileError OpenFailure(const fs::path& path) {
         path.filename().native().size() > kMaxName || path.native().size() >= MAX_PATH;
     if ((errno == ENOENT || errno == EINVAL) && tooLong)
         return FileError::NameTooLong;
-    return FromErrno(errno);
+    return FileErrorFromErrno(errno);
 }
 
 #else
@@ -181,7 +151,7 @@ FileError OpenFailure(const fs::path& path) {
 FileError CheckTarget(const fs::path& path) {
     struct stat info {};
     if (lstat(path.c_str(), &info) != 0)
-        return errno == ENOENT ? FileError::None : FromErrno(errno);
+        return errno == ENOENT ? FileError::None : FileErrorFromErrno(errno);
     if (S_ISLNK(info.st_mode))
         return FileError::None; // the link itself is replaced
     if (!S_ISREG(info.st_mode))
@@ -218,11 +188,11 @@ void RemoveFile(const fs::path& path) {
 
 FileError Rename(const fs::path& from, const fs::path& to) {
     // rename() replaces a link at `to` itself, never its target.
-    return rename(from.c_str(), to.c_str()) == 0 ? FileError::None : FromErrno(errno);
+    return rename(from.c_str(), to.c_str()) == 0 ? FileError::None : FileErrorFromErrno(errno);
 }
 
 FileError OpenFailure(const fs::path&) {
-    return FromErrno(errno);
+    return FileErrorFromErrno(errno);
 }
 
 /// A rewritten report keeps the permissions the old one had.
@@ -251,10 +221,40 @@ FileError WriteAllAndClose(int fd, std::string_view bytes) {
         error = errno;
     if (CloseFile(fd) != 0 && error == 0 && errno != EINTR)
         error = errno;
-    return FromErrno(error);
+    return FileErrorFromErrno(error);
 }
 
 } // namespace
+
+FileError FileErrorFromErrno(int error) {
+    switch (error) {
+    case 0:
+        return FileError::None;
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return FileError::NoSpace;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return FileError::NoPermission;
+    case ENAMETOOLONG:
+        return FileError::NameTooLong;
+    case EISDIR:
+#ifdef ELOOP
+    case ELOOP:
+#endif
+        return FileError::NotRegularFile;
+    case EFBIG:
+        return FileError::FileTooLarge;
+    case ENOENT:
+    case ENOTDIR:
+        return FileError::FolderMissing;
+    default:
+        return FileError::Other;
+    }
+}
 
 FileError ReplaceFileContents(const fs::path& path, std::string_view bytes) {
     if (const FileError target = CheckTarget(path); target != FileError::None)

@@ -24,6 +24,10 @@ enum class FileError {
     Other,
 };
 
+/// What a system error number (errno) means for the user; Other for any the
+/// user cannot act on, None for 0.
+FileError FileErrorFromErrno(int error);
+
 /// Replaces the file at `path` with `bytes` in one step (not "ReplaceFile":
 /// windows.h makes that name a macro for its own function). On failure the old
 /// file (or link) stays as it was and no temporary file is left behind. The

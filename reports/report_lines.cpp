@@ -6,6 +6,7 @@
 #include "display_mask.h"
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -155,36 +156,60 @@ private:
 /// What every report reads, gathered once.
 struct Inputs {
     const ProgramState& state;
-    const SheetAccess& sheet;
+    const ReportFacts& facts;
     ReportTarget target;
 
     double field(int n) const { return state.fieldValues.get(n); }
-    bool shows(std::string_view control) const { return sheet.text(control) != kZeroText; }
-    // A value as the sheet shows it, rounded; "∞" and "不定" stay what they are.
-    double shownIn(std::string_view control) const { return ReadShown(sheet.text(control)); }
-    bool longTerm() const { return sheet.isSelected("Option1"); }
+    /// Whether field Textn shows something other than "0.000".
+    bool shows(int n) const { return facts.fields[static_cast<std::size_t>(n)] != kZeroText; }
+    bool longTerm() const { return facts.longTerm; }
     const BeamCheck& check() const { return state.beamCheck; }
 };
 
-void Heading(LineList& out, const Inputs& in) {
+/// The loading diagram under the member name: its loads and arrows, then the
+/// beam; either may be empty.
+struct Diagram {
+    int emptyBefore = 0; // the cantilever's drawing stands a line lower
+    std::span<const std::string_view> loads;
+    std::span<const std::string_view> beam;
+};
+
+/// What every report opens with: member name, diagram, span and buckling
+/// length, the load duration.
+void Preamble(LineList& out, const Inputs& in, const Diagram& diagram) {
     out.empty(2);
     out.text(kLeft, in.state.memberName);
+    out.empty(1 + diagram.emptyBefore);
+    for (std::string_view line : diagram.loads)
+        out.text(kLeft, std::string(line));
+    for (std::string_view line : diagram.beam)
+        out.text(kLeft, std::string(line));
+    out.empty(2);
+    out.text(kValues, FormatMask(in.field(slot::kSpan), mask::kSpan) +
+                          FormatMask(in.field(slot::kBucklingLength), mask::kBucklingLength));
+    out.empty(2);
+    out.text(kLeft, std::string(in.longTerm() ? mask::kLongTerm : mask::kShortTerm));
     out.empty();
 }
 
-void SpanLine(LineList& out, const Inputs& in) {
-    out.text(kValues,
-             FormatMask(in.field(2), mask::kSpan) + FormatMask(in.field(3), mask::kBucklingLength));
-}
+/// A formula of three lines at the left column: numerator, the line with the
+/// result, denominator.
+struct Formula {
+    std::string top;
+    std::string middle;
+    std::string bottom;
+};
 
-void DurationLine(LineList& out, const Inputs& in) {
-    out.text(kLeft, std::string(in.longTerm() ? mask::kLongTerm : mask::kShortTerm));
+void Lines(LineList& out, const Formula& formula) {
+    out.text(kLeft, formula.top);
+    out.text(kLeft, formula.middle);
+    out.text(kLeft, formula.bottom);
 }
 
 /// Load line of the simple beam and the cantilever: area load × width (× length)
 /// (+ added load, unless its field shows "0.000") = total.
 std::string LoadLine(const Inputs& in, std::string_view head, int firstField, int widths,
-                     std::string_view addedField, std::string_view totalMask) {
+                     int addedField, std::string_view totalMask) {
     int n = firstField;
     std::string line = FormatMask(in.field(n++), head);
     for (int i = 0; i < widths; ++i)
@@ -214,7 +239,7 @@ bool SectionBlock(LineList& out, const Inputs& in, const mask::SectionMasks& mas
     out.text(kSection, std::string(mask::kFbDenominator));
     out.empty();
     out.text(kLeft, std::string(mask::kRatioNumerator));
-    out.value(kLeft, in.shownIn("Text28"),
+    out.value(kLeft, in.facts.stressRatio,
               RatioMask(mask::kRatioBar, in.check().bendingPasses, in.longTerm()));
     out.text(kLeft, std::string(mask::kRatioDenominator));
     return true;
@@ -228,58 +253,60 @@ void DeflectionResult(LineList& out, const Inputs& in, std::string_view lastMask
     out.value(kResult, in.check().spanOverDeflection, lastMask);
 }
 
-bool SimpleBeam(LineList& out, const Inputs& in) {
-    const LoadCase& loadCase = in.state.loadCase;
-    Heading(out, in);
-    if (loadCase.caseNumber >= 2 && loadCase.caseNumber <= 5) {
-        for (std::string_view top : kPointLoadDiagramTops[loadCase.caseNumber - 2])
-            out.text(kLeft, std::string(top));
-        for (std::string_view beam : kBeamLines)
-            out.text(kLeft, std::string(beam));
-    }
+/// Everything after the load lines: moment, section and bending check,
+/// deflection; false as SectionBlock.
+bool Checks(LineList& out, const Inputs& in, const Formula& moment,
+            const mask::SectionMasks& sectionMasks, const Formula& deflection,
+            std::string_view spanOverDeflectionMask) {
     out.empty(2);
-    SpanLine(out, in);
+    Lines(out, moment);
     out.empty(2);
-    DurationLine(out, in);
-    out.empty();
-    out.text(kValues, LoadLine(in, mask::kAreaLoadW, 4, 1, "Text6", mask::kTotalW));
-    out.empty();
-    out.text(kValues, LoadLine(in, mask::kAreaLoadP, 8, 2, "Text11", mask::kTotalP));
-    out.empty(2);
-    out.value(kLeft, loadCase.momentCoefficient.numerator, mask::kMomentNumerator);
-    out.value(kLeft, in.shownIn("Text17"), mask::kMoment);
-    out.value(kLeft, loadCase.momentCoefficient.denominator, mask::kMomentDenominator);
-    out.empty(2);
-    if (!SectionBlock(out, in, mask::kSectionDiamond))
+    if (!SectionBlock(out, in, sectionMasks))
         return false;
     out.empty(2);
-    out.value(kLeft, loadCase.deflectionCoefficient.numerator, mask::kDeflectionNumerator);
-    out.text(kLeft, std::string(mask::kDeflectionBars));
-    out.value(kLeft, loadCase.deflectionCoefficient.denominator, mask::kDeflectionDenominator);
+    Lines(out, deflection);
     out.empty();
-    DeflectionResult(out, in, mask::kSpanOverDeflection);
+    DeflectionResult(out, in, spanOverDeflectionMask);
     return true;
+}
+
+/// The w and P lines of the simple beam and the cantilever.
+void PointLoadRows(LineList& out, const Inputs& in, std::string_view totalW,
+                   std::string_view totalP) {
+    out.text(kValues, LoadLine(in, mask::kAreaLoadW, slot::kAreaLoadW, 1, slot::kAddedW, totalW));
+    out.empty();
+    out.text(kValues, LoadLine(in, mask::kAreaLoadP, slot::kAreaLoadP, 2, slot::kAddedP, totalP));
+}
+
+bool SimpleBeam(LineList& out, const Inputs& in) {
+    const LoadCase& loadCase = in.state.loadCase;
+    const bool drawn = loadCase.caseNumber >= 2 && loadCase.caseNumber <= 5;
+    Preamble(out, in,
+             drawn ? Diagram{0, kPointLoadDiagramTops[loadCase.caseNumber - 2], kBeamLines}
+                   : Diagram{});
+    PointLoadRows(out, in, mask::kTotalW, mask::kTotalP);
+    return Checks(
+        out, in,
+        {FormatMask(loadCase.momentCoefficient.numerator, mask::kMomentNumerator),
+         FormatMask(in.facts.moment, mask::kMoment),
+         FormatMask(loadCase.momentCoefficient.denominator, mask::kMomentDenominator)},
+        mask::kSectionDiamond,
+        {FormatMask(loadCase.deflectionCoefficient.numerator, mask::kDeflectionNumerator),
+         std::string(mask::kDeflectionBars),
+         FormatMask(loadCase.deflectionCoefficient.denominator, mask::kDeflectionDenominator)},
+        mask::kSpanOverDeflection);
 }
 
 bool UniformLoad(LineList& out, const Inputs& in) {
     const bool page = in.target == ReportTarget::PrintedPage;
-    Heading(out, in);
-    for (std::string_view top : kUniformDiagramTop)
-        out.text(kLeft, std::string(top));
-    for (std::string_view beam : kBeamLines)
-        out.text(kLeft, std::string(beam));
-    out.empty(2);
-    SpanLine(out, in);
-    out.empty(2);
-    DurationLine(out, in);
-    out.empty();
+    Preamble(out, in, {0, kUniformDiagramTop, kBeamLines});
 
     // First row: area load × width (+ added load); the line keeps its trailing blank.
-    std::string first =
-        FormatMask(in.field(4), mask::kAreaLoadW) + FormatMask(in.field(5), mask::kTimes);
-    const bool firstAdded = in.shows("Text6");
+    std::string first = FormatMask(in.field(slot::kAreaLoadW), mask::kAreaLoadW) +
+                        FormatMask(in.field(slot::kWidthW), mask::kTimes);
+    const bool firstAdded = in.shows(slot::kAddedW);
     if (firstAdded)
-        first += FormatMask(in.field(6), mask::kPlus);
+        first += FormatMask(in.field(slot::kAddedW), mask::kPlus);
     out.text(kValues, std::move(first));
     // The page prints two empty lines after a first row that ends with its added
     // load, one otherwise; the file always has one.
@@ -287,57 +314,32 @@ bool UniformLoad(LineList& out, const Inputs& in) {
 
     // Second row, shown only when its area load is; its added load only with it.
     std::string second;
-    if (in.shows("Text7")) {
-        second += FormatMask(in.field(7), mask::kPlus) + FormatMask(in.field(8), mask::kTimes);
-        if (in.shows("Text9"))
-            second += FormatMask(in.field(9), mask::kPlus);
+    if (in.shows(slot::kAreaLoadW2)) {
+        second += FormatMask(in.field(slot::kAreaLoadW2), mask::kPlus) +
+                  FormatMask(in.field(slot::kWidthW2), mask::kTimes);
+        if (in.shows(slot::kAddedW2))
+            second += FormatMask(in.field(slot::kAddedW2), mask::kPlus);
     }
-    second += FormatMask(in.field(10), mask::kTotalW);
+    second += FormatMask(in.field(slot::kWUniform), mask::kTotalW);
     out.text(kSecondRow, std::move(second));
-    out.empty(2);
-
-    out.text(kLeft, "       1");
-    out.value(kLeft, in.shownIn("Text11"), mask::kMomentUniform);
-    out.text(kLeft, "       8");
-    out.empty(2);
-    if (!SectionBlock(out, in, page ? mask::kSectionDot : mask::kSectionDiamond))
-        return false;
-    out.empty(2);
-    out.text(kLeft, std::string(mask::kDeflectionNumeratorUniform));
-    out.text(kLeft, std::string(mask::kDeflectionBarsUniform));
-    out.text(kLeft, std::string(mask::kDeflectionDenominatorUniform));
-    out.empty();
-    DeflectionResult(out, in,
-                     page ? mask::kSpanOverDeflection : mask::kSpanOverDeflectionUniformFile);
-    return true;
+    return Checks(
+        out, in, {"       1", FormatMask(in.facts.moment, mask::kMomentUniform), "       8"},
+        page ? mask::kSectionDot : mask::kSectionDiamond,
+        {std::string(mask::kDeflectionNumeratorUniform), std::string(mask::kDeflectionBarsUniform),
+         std::string(mask::kDeflectionDenominatorUniform)},
+        page ? mask::kSpanOverDeflection : mask::kSpanOverDeflectionUniformFile);
 }
 
 bool Cantilever(LineList& out, const Inputs& in) {
-    Heading(out, in);
-    out.empty();
-    for (std::string_view line : kCantileverDiagram)
-        out.text(kLeft, std::string(line));
-    out.empty(2);
-    SpanLine(out, in);
-    out.empty(2);
-    DurationLine(out, in);
-    out.empty();
-    out.text(kValues, LoadLine(in, mask::kAreaLoadW, 4, 1, "Text6", mask::kTotalWCantilever));
-    out.empty();
-    out.text(kValues, LoadLine(in, mask::kAreaLoadP, 8, 2, "Text11", mask::kTotalPCantilever));
-    out.empty(2);
-    out.text(kLeft, "       1");
-    out.value(kLeft, in.shownIn("Text17"), mask::kMomentCantilever);
-    out.text(kLeft, "       2");
-    out.empty(2);
-    if (!SectionBlock(out, in, mask::kSectionDiamond))
+    Preamble(out, in, {1, kCantileverDiagram, {}});
+    PointLoadRows(out, in, mask::kTotalWCantilever, mask::kTotalPCantilever);
+    if (!Checks(
+            out, in, {"       1", FormatMask(in.facts.moment, mask::kMomentCantilever), "       2"},
+            mask::kSectionDiamond,
+            {std::string(mask::kDeflectionNumeratorCantilever), std::string(mask::kDeflectionBars),
+             std::string(mask::kDeflectionDenominatorCantilever)},
+            mask::kSpanOverDeflectionCantilever))
         return false;
-    out.empty(2);
-    out.text(kLeft, std::string(mask::kDeflectionNumeratorCantilever));
-    out.text(kLeft, std::string(mask::kDeflectionBars));
-    out.text(kLeft, std::string(mask::kDeflectionDenominatorCantilever));
-    out.empty();
-    DeflectionResult(out, in, mask::kSpanOverDeflectionCantilever);
     out.empty(3);
 
     // SectionBlock has vouched for the row.
@@ -346,7 +348,7 @@ bool Cantilever(LineList& out, const Inputs& in) {
                         std::string(mask::kWeldAllowable));
     out.empty();
     out.text(kLeft, std::string(mask::kWeldNumerator));
-    out.value(kLeft, in.shownIn("Text16"),
+    out.value(kLeft, in.facts.weldRatio,
               RatioMask(mask::kWeldBar, in.check().weldPasses, in.longTerm()));
     out.text(kLeft, std::string(mask::kWeldDenominator));
     return true;
@@ -354,9 +356,36 @@ bool Cantilever(LineList& out, const Inputs& in) {
 
 } // namespace
 
+ReportFacts FactsOn(const SheetAccess& sheet, SheetKind kind) {
+    ReportFacts facts;
+    for (int n : {slot::kAddedW, slot::kAreaLoadW2, slot::kAddedW2, slot::kAddedP})
+        facts.fields[static_cast<std::size_t>(n)] = sheet.text("Text" + std::to_string(n));
+    facts.longTerm = sheet.isSelected("Option1");
+    // Values as the sheet shows them, rounded; "∞" and "不定" stay what they are.
+    facts.moment = ReadShown(sheet.text(kind == SheetKind::kei3_b2 ? "Text11" : "Text17"));
+    facts.stressRatio = ReadShown(sheet.text("Text28"));
+    facts.weldRatio = ReadShown(sheet.text("Text16"));
+    return facts;
+}
+
+ReportFacts FactsOf(const CheckResult& result, const LoadTexts& fields) {
+    ReportFacts facts;
+    facts.fields = fields;
+    facts.longTerm = !result.shortTerm;
+    facts.moment = result.moment.value;
+    facts.stressRatio = result.stressRatioShown.value;
+    facts.weldRatio = result.weldRatioShown.value;
+    return facts;
+}
+
 Report BuildReport(const ProgramState& state, const SheetAccess& sheet, SheetKind kind,
                    ReportTarget target) {
-    const Inputs in{state, sheet, target};
+    return BuildReport(state, FactsOn(sheet, kind), kind, target);
+}
+
+Report BuildReport(const ProgramState& state, const ReportFacts& facts, SheetKind kind,
+                   ReportTarget target) {
+    const Inputs in{state, facts, target};
     LineList out;
     if (target == ReportTarget::PrintedPage)
         out.empty();

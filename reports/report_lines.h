@@ -33,6 +33,27 @@ struct Report {
     bool complete = true;
 };
 
+/// What a report takes besides the program state: texts of input fields it
+/// compares with "0.000", the results it reads back from their fields (so it
+/// prints them rounded as shown), and the load duration.
+struct ReportFacts {
+    LoadTexts fields;       // Text6, Text7, Text9 and Text11 as they stand
+    bool longTerm = true;   // Option1 "長期" selected
+    double moment = 0;      // kN·m, read back from Text17 (Text11 on the uniform-load sheet)
+    double stressRatio = 0; // read back from Text28
+    double weldRatio = 0;   // read back from Text16 (cantilever)
+};
+
+/// The facts as the open sheet's fields and option buttons hold them.
+ReportFacts FactsOn(const SheetAccess& sheet, SheetKind kind);
+/// The facts of a check run whose input texts are `fields` (as the calculation
+/// rewrote them): what its sheet would hold after that calculation.
+ReportFacts FactsOf(const CheckResult& result, const LoadTexts& fields);
+
+/// The report after the last calculation, from the program state and the facts.
+Report BuildReport(const ProgramState& state, const ReportFacts& facts, SheetKind kind,
+                   ReportTarget target);
+
 /// The report of the open sheet after its last calculation. Reads the program
 /// state and, through `sheet`, the texts of the fields the reports name (Text6,
 /// Text7, Text9, Text11, Text16, Text17, Text28) and whether Option1 is selected.

@@ -95,8 +95,13 @@ std::filesystem::path FsPath(const QString& path) {
 #endif
 }
 
-/// Why a write failed, in Japanese; the cause as the system reported it.
-QString ReasonFor(FileError error) {
+FileOutcome OutcomeOf(FileError error) {
+    return {error == FileError::None, FileErrorReason(error)};
+}
+
+} // namespace
+
+QString FileErrorReason(FileError error) {
     switch (error) {
     case FileError::None:
         return {};
@@ -119,12 +124,6 @@ QString ReasonFor(FileError error) {
     }
     return QStringLiteral("ファイルを保存できませんでした。");
 }
-
-FileOutcome OutcomeOf(FileError error) {
-    return {error == FileError::None, ReasonFor(error)};
-}
-
-} // namespace
 
 QString ReportFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);

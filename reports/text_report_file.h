@@ -2,6 +2,7 @@
 // The text report as a file: where it goes, which member names can name it,
 // its Shift-JIS bytes, and writing it without losing an older report.
 
+#include "report_file_io.h"
 #include "report_lines.h"
 
 #include <QByteArray>
@@ -59,6 +60,9 @@ struct EncodedReport {
     bool ok() const { return unencodable.isEmpty(); }
 };
 EncodedReport EncodeReport(const ReportLines& lines);
+
+/// Why a write failed, in Japanese, as the system reported the cause.
+QString FileErrorReason(FileError error);
 
 /// The outcome of a file operation; `reason` says in Japanese why it failed.
 struct FileOutcome {

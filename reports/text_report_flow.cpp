@@ -6,6 +6,7 @@
 #include "qt_colour.h"
 #include "report_lines.h"
 #include "report_services.h"
+#include "sheet_traits.h"
 #include "system_editor_launcher.h"
 #include "text_report_file.h"
 #include "text_report_screen.h"
@@ -17,9 +18,7 @@ namespace {
 const QString kStoppedTitle = QStringLiteral("エラーが発生しました。");
 
 QString StoppedMessage(SheetKind kind) {
-    return kind == SheetKind::kei3_cg
-               ? QStringLiteral("出力処理を中止します。入力データを確認して下さい。")
-               : QStringLiteral("出力中止！入力データを確認して下さい。");
+    return ui::FromUtf8(TraitsOf(kind).reportStopped);
 }
 
 /// False when the sheet went away while the message was open.

@@ -2,6 +2,7 @@
 
 #include "fonts.h"
 #include "qt_colour.h"
+#include "sheet_traits.h"
 #include "widget_style.h"
 
 #include <QPlainTextEdit>
@@ -21,23 +22,11 @@ constexpr Rgb kNotice{128, 255, 128};            // light green
 constexpr Rgb kStartButton = colour::kCalculate; // orange
 constexpr Rgb kCancelButton{0, 255, 0};          // green
 
-QString ObjectNameFor(SheetKind kind) {
-    switch (kind) {
-    case SheetKind::kei3_b1:
-        return QStringLiteral("s_txt1");
-    case SheetKind::kei3_b2:
-        return QStringLiteral("s_txt2");
-    case SheetKind::kei3_cg:
-        return QStringLiteral("s_txt3");
-    }
-    return {};
-}
-
 } // namespace
 
 TextReportScreen::TextReportScreen(SheetKind kind, QWidget* parent)
     : QDialog(parent) {
-    setObjectName(ObjectNameFor(kind));
+    setObjectName(ui::FromUtf8(TraitsOf(kind).reportScreenName));
     setWindowTitle(QStringLiteral(" テキストファイルに出力"));
     setModal(true);
     setFixedSize(Px(3630), Px(1635));

@@ -1,31 +1,13 @@
 #include "chain_rules.h"
 
+#include "load_totals.h"
+
 #include <algorithm>
-#include <array>
 
 namespace varnok::sheets {
 
-namespace {
-
-constexpr std::array kPointLoadChain{1, 2, 3, 4, 5, 6, 8, 9, 10, 11};
-constexpr std::array kUniformChain{1, 2, 3, 4, 5, 6, 7, 8, 9};
-
-constexpr ChainRules kSimpleBeam{kPointLoadChain, 11, false};
-constexpr ChainRules kUniform{kUniformChain, 10, true};
-constexpr ChainRules kCantilever{kPointLoadChain, 11, true};
-
-} // namespace
-
 const ChainRules& ChainFor(SheetKind kind) {
-    switch (kind) {
-    case SheetKind::kei3_b2:
-        return kUniform;
-    case SheetKind::kei3_cg:
-        return kCantilever;
-    case SheetKind::kei3_b1:
-        break;
-    }
-    return kSimpleBeam;
+    return TraitsOf(kind).chain;
 }
 
 std::optional<std::size_t> ChainIndex(const ChainRules& chain, int n) {
@@ -50,21 +32,20 @@ bool IsLastInChain(const ChainRules& chain, int n) {
 }
 
 std::optional<TotalStep> TotalOnEnter(SheetKind kind, int field, const FieldValues& e) {
-    if (kind == SheetKind::kei3_b2) {
+    if (TraitsOf(kind).loadRows == LoadRows::TwoLineRows) {
         if (field == 9)
-            return TotalStep{10,
-                             ((e.get(5) * e.get(4) + e.get(6)) + e.get(8) * e.get(7)) + e.get(9)};
+            return TotalStep{10, TwoRowLineLoadOf(e)};
         return std::nullopt;
     }
     if (field == 6)
-        return TotalStep{7, e.get(5) * e.get(4) + e.get(6)};
+        return TotalStep{7, LineLoadOf(e)};
     if (field == 11)
-        return TotalStep{12, e.get(9) * e.get(8) * e.get(10) + e.get(11)};
+        return TotalStep{12, PointLoadOf(e)};
     return std::nullopt;
 }
 
 double ProposedBucklingLength(SheetKind kind, double span, int caseNumber) {
-    if (kind == SheetKind::kei3_cg || caseNumber < 1)
+    if (TraitsOf(kind).bucklingLengthIsSpan || caseNumber < 1)
         return span;
     return span / caseNumber;
 }

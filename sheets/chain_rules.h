@@ -4,7 +4,7 @@
 // the buckling length proposed on entering Text3.
 
 #include "field_values.h"
-#include "sheet_access.h"
+#include "sheet_traits.h"
 
 #include <optional>
 #include <span>
@@ -12,16 +12,7 @@
 
 namespace varnok::sheets {
 
-struct ChainRules {
-    std::span<const int>
-        fields; // Text numbers in chain order; the calculate button follows the last
-    /// Painted white by Enter in the last field: the last field itself, or on the
-    /// uniform-load sheet its total Text10 (the last field whitens when it loses the focus).
-    int whitenedOnLastEnter = 0;
-    /// The instructions message shows whenever Text1 gains the focus (else once, at set-up).
-    bool instructionsOnText1 = false;
-};
-
+/// The chain of the sheet kind (its row of the sheet traits).
 const ChainRules& ChainFor(SheetKind kind);
 
 /// Position of field n in the chain, or none.

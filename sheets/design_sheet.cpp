@@ -1,6 +1,7 @@
 #include "design_sheet.h"
 
 #include "calculate_inputs.h"
+#include "chain_rules.h"
 #include "input_rules.h"
 #include "message_box.h"
 #include "prepare_sheet.h"
@@ -36,6 +37,7 @@ DesignSheet::DesignSheet(ProgramState& state, SheetKind kind, reports::ReportSer
     , services_(services)
     , access_(*this)
     , gate_(kind) {
+    setObjectName(ui::FromUtf8(TraitsOf(kind).windowName));
     BuildSheet(*this, LayoutFor(kind));
     rules_ = new InputRules(state_, access_, *this, kind_);
     wireButtons();
@@ -45,7 +47,7 @@ DesignSheet::~DesignSheet() = default;
 
 void DesignSheet::wireButtons() {
     auto onClick = [this](std::string_view name, auto handler) {
-        if (auto* button = qobject_cast<QAbstractButton*>(access_.control(name)))
+        if (auto* button = access_.wired<QAbstractButton>(name))
             connect(button, &QAbstractButton::clicked, this, handler);
     };
     onClick("Command1", [this] { calculate(); });
@@ -71,7 +73,7 @@ void DesignSheet::openSheet() {
     rules_->setMuted(true);
     PrepareSheet(access_, state_.loadCase, kind_);
     rules_->setMuted(false);
-    if (kind_ == SheetKind::kei3_b1) {
+    if (!ChainFor(kind_).instructionsOnText1) { // the instructions come once, here
         rules_->fieldEntered(1);
         if (!Message(this, texts::kInstructions, texts::kInstructionsTitle))
             return;

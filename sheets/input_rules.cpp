@@ -48,7 +48,7 @@ InputRules::InputRules(ProgramState& state, WidgetSheetAccess& sheet, QWidget& w
     , kind_(kind)
     , chain_(ChainFor(kind)) {
     for (int n : chain_.fields) {
-        if (QWidget* field = sheet_.control(FieldName(n))) {
+        if (QWidget* field = sheet_.wired<QLineEdit>(FieldName(n))) {
             fieldOf_.emplace(field, n);
             field->installEventFilter(this);
         }
@@ -163,7 +163,7 @@ bool InputRules::showMessage(std::string_view prompt, std::string_view title) {
 }
 
 void InputRules::selectAll(int n) {
-    auto* edit = qobject_cast<QLineEdit*>(sheet_.control(FieldName(n)));
+    auto* edit = sheet_.wired<QLineEdit>(FieldName(n));
     if (edit == nullptr)
         return;
     edit->selectAll();

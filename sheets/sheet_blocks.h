@@ -32,7 +32,7 @@ constexpr int Op(int i) {
 } // the operator after column i
 inline constexpr int kOpW = 20;
 
-constexpr ControlSpec Operator(std::string_view name, std::string_view text, int x, int y) {
+constexpr ControlRow Operator(std::string_view name, std::string_view text, int x, int y) {
     return Label(name, text, x, y, kOpW).aligned(Align::Centre);
 }
 
@@ -109,7 +109,7 @@ inline constexpr std::array kMomentLead{
 };
 
 /// "変更" over the two step buttons, white on `back` (blue; the grey of the grey sheet).
-constexpr ControlSpec StepHeading(Rgb back) {
+constexpr ControlRow StepHeading(Rgb back) {
     return Label("Label34", "変更", 370, 0, 64, 16)
         .font(kHeadingPixels + 1, true)
         .aligned(Align::Centre)
@@ -226,7 +226,7 @@ inline constexpr std::array kDeflectionLeadCantilever{
 };
 
 /// "＋ c/d · P·L³ / E·I": the point-load term, with the sheet's coefficient texts.
-constexpr std::array<ControlSpec, 9> PointDeflectionTerm(std::string_view c, std::string_view d) {
+constexpr std::array<ControlRow, 9> PointDeflectionTerm(std::string_view c, std::string_view d) {
     return {
         Operator("Label69", "＋", 150, 13),
         Fixed("Text30", c, 172, 2, 60),

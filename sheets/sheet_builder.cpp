@@ -21,7 +21,7 @@ namespace {
 
 constexpr Rgb kBarColour{0, 0, 0};
 
-QFont Face(const ControlSpec& control) {
+QFont Face(const ControlRow& control) {
     QFont f(ui::kGothicFace);
     int px = control.pixels;
     if (px == 0)
@@ -31,7 +31,7 @@ QFont Face(const ControlSpec& control) {
     return f;
 }
 
-Qt::Alignment AlignmentOf(const ControlSpec& control) {
+Qt::Alignment AlignmentOf(const ControlRow& control) {
     Align a = control.align;
     if (a == Align::Default) {
         switch (control.kind) {
@@ -68,7 +68,7 @@ QString Shown(std::string_view text) {
     return t;
 }
 
-QLineEdit* MakeEdit(const ControlSpec& control, QWidget* parent, bool locked,
+QLineEdit* MakeEdit(const ControlRow& control, QWidget* parent, bool locked,
                     Qt::FocusPolicy focus) {
     auto* edit = new QLineEdit(ui::FromUtf8(control.text), parent);
     edit->setReadOnly(locked);
@@ -78,7 +78,7 @@ QLineEdit* MakeEdit(const ControlSpec& control, QWidget* parent, bool locked,
     return edit;
 }
 
-QWidget* Create(const ControlSpec& control, QWidget& window,
+QWidget* Create(const ControlRow& control, QWidget& window,
                 const std::map<std::string_view, QWidget*>& frames) {
     QWidget* parent = &window;
     if (!control.parent.empty()) {
@@ -139,7 +139,7 @@ QWidget* Create(const ControlSpec& control, QWidget& window,
     return nullptr;
 }
 
-void Paint(QWidget& w, const ControlSpec& control, const SheetLayout& layout) {
+void Paint(QWidget& w, const ControlRow& control, const SheetLayout& layout) {
     std::optional<Rgb> back = control.back;
     if (!back) {
         switch (control.kind) {
@@ -181,7 +181,6 @@ void Paint(QWidget& w, const ControlSpec& control, const SheetLayout& layout) {
 } // namespace
 
 void BuildSheet(QWidget& window, const SheetLayout& layout) {
-    window.setObjectName(ui::FromUtf8(layout.objectName));
     window.setWindowTitle(ui::FromUtf8(layout.caption));
     QFont face(ui::kGothicFace);
     face.setPixelSize(kTextPixels);
@@ -191,7 +190,7 @@ void BuildSheet(QWidget& window, const SheetLayout& layout) {
 
     std::map<std::string_view, QWidget*> frames;
     for (const Block& block : layout.blocks) {
-        for (const ControlSpec& control : block.rows) {
+        for (const ControlRow& control : block.rows) {
             QWidget* w = Create(control, window, frames);
             if (w == nullptr)
                 continue;

@@ -1,21 +1,18 @@
 #include "sheet_layout.h"
 
+#include <array>
+
 namespace varnok::sheets {
 
 extern const SheetLayout kLayoutB1;
 extern const SheetLayout kLayoutB2;
 extern const SheetLayout kLayoutCg;
 
+// In the order of SheetKind, like the sheet traits.
+const std::array<const SheetLayout*, 3> kLayouts{&kLayoutB1, &kLayoutB2, &kLayoutCg};
+
 const SheetLayout& LayoutFor(SheetKind kind) {
-    switch (kind) {
-    case SheetKind::kei3_b2:
-        return kLayoutB2;
-    case SheetKind::kei3_cg:
-        return kLayoutCg;
-    case SheetKind::kei3_b1:
-        break;
-    }
-    return kLayoutB1;
+    return *kLayouts[static_cast<std::size_t>(kind)];
 }
 
 } // namespace varnok::sheets

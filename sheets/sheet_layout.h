@@ -11,6 +11,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <type_traits>
 
 namespace varnok::sheets {
 
@@ -45,7 +46,7 @@ inline constexpr int kSmallPixels = 11;   // px, exponents
 inline constexpr int kHeadingPixels = 13; // px, bold: headings over fields ("kN/㎡" readable)
 inline constexpr int kLargePixels = 20;   // px, titles and verdicts
 
-struct ControlSpec {
+struct ControlRow {
     std::string_view name;
     ControlKind kind = ControlKind::Label;
     std::string_view text;
@@ -61,112 +62,93 @@ struct ControlSpec {
     bool shadowed =
         false; // light text on the same light ground as the sheet: a dark shadow keeps it readable
 
-    constexpr ControlSpec colours(std::optional<Rgb> f, std::optional<Rgb> b) const {
-        ControlSpec c = *this;
-        c.fore = f;
-        c.back = b;
+    /// A copy with one member changed; the modifiers below are made of it.
+    template <class T>
+    constexpr ControlRow with(T ControlRow::*member, std::type_identity_t<T> value) const {
+        ControlRow c = *this;
+        c.*member = value;
         return c;
     }
-    constexpr ControlSpec font(int px, bool isBold = false) const {
-        ControlSpec c = *this;
-        c.pixels = px;
-        c.bold = isBold;
-        return c;
+    constexpr ControlRow colours(std::optional<Rgb> f, std::optional<Rgb> b) const {
+        return with(&ControlRow::fore, f).with(&ControlRow::back, b);
     }
-    constexpr ControlSpec aligned(Align a) const {
-        ControlSpec c = *this;
-        c.align = a;
-        return c;
+    constexpr ControlRow font(int px, bool isBold = false) const {
+        return with(&ControlRow::pixels, px).with(&ControlRow::bold, isBold);
     }
-    constexpr ControlSpec hidden() const {
-        ControlSpec c = *this;
-        c.visible = false;
-        return c;
-    }
-    constexpr ControlSpec selected() const {
-        ControlSpec c = *this;
-        c.checked = true;
-        return c;
-    }
-    constexpr ControlSpec withShadow() const {
-        ControlSpec c = *this;
-        c.shadowed = true;
-        return c;
-    }
-    constexpr ControlSpec in(std::string_view frame) const {
-        ControlSpec c = *this;
-        c.parent = frame;
-        return c;
+    constexpr ControlRow aligned(Align a) const { return with(&ControlRow::align, a); }
+    constexpr ControlRow hidden() const { return with(&ControlRow::visible, false); }
+    constexpr ControlRow selected() const { return with(&ControlRow::checked, true); }
+    constexpr ControlRow withShadow() const { return with(&ControlRow::shadowed, true); }
+    constexpr ControlRow in(std::string_view frame) const {
+        return with(&ControlRow::parent, frame);
     }
 };
 
-constexpr ControlSpec Make(ControlKind kind, std::string_view name, std::string_view text, int x,
-                           int y, int w, int h) {
-    ControlSpec c;
+constexpr ControlRow Make(ControlKind kind, std::string_view name, std::string_view text, int x,
+                          int y, int w, int h) {
+    ControlRow c;
     c.name = name;
     c.kind = kind;
     c.text = text;
     c.rect = {x, y, w, h};
     return c;
 }
-constexpr ControlSpec Label(std::string_view name, std::string_view text, int x, int y, int w,
-                            int h = kRowHeight) {
+constexpr ControlRow Label(std::string_view name, std::string_view text, int x, int y, int w,
+                           int h = kRowHeight) {
     return Make(ControlKind::Label, name, text, x, y, w, h);
 }
 /// A heading over a field: small face, centred.
-constexpr ControlSpec Heading(std::string_view name, std::string_view text, int x, int y, int w) {
+constexpr ControlRow Heading(std::string_view name, std::string_view text, int x, int y, int w) {
     return Make(ControlKind::Label, name, text, x, y, w, 16)
         .font(kHeadingPixels, true)
         .aligned(Align::Centre);
 }
-constexpr ControlSpec Exponent(std::string_view name, std::string_view text, int x, int y) {
+constexpr ControlRow Exponent(std::string_view name, std::string_view text, int x, int y) {
     return Make(ControlKind::Exponent, name, text, x, y, 12, 14);
 }
-constexpr ControlSpec Field(std::string_view name, int x, int y, int w,
-                            std::string_view text = {}) {
+constexpr ControlRow Field(std::string_view name, int x, int y, int w, std::string_view text = {}) {
     return Make(ControlKind::Field, name, text, x, y, w, kRowHeight);
 }
-constexpr ControlSpec Total(std::string_view name, int x, int y, int w) {
+constexpr ControlRow Total(std::string_view name, int x, int y, int w) {
     return Make(ControlKind::Total, name, {}, x, y, w, kRowHeight);
 }
-constexpr ControlSpec Display(std::string_view name, int x, int y, int w,
-                              std::string_view text = {}) {
+constexpr ControlRow Display(std::string_view name, int x, int y, int w,
+                             std::string_view text = {}) {
     return Make(ControlKind::Display, name, text, x, y, w, kRowHeight);
 }
-constexpr ControlSpec Fixed(std::string_view name, std::string_view text, int x, int y, int w) {
+constexpr ControlRow Fixed(std::string_view name, std::string_view text, int x, int y, int w) {
     return Make(ControlKind::Fixed, name, text, x, y, w, 20);
 }
-constexpr ControlSpec Hint(std::string_view name, std::string_view text, int x, int y, int w,
-                           int h = kRowHeight) {
+constexpr ControlRow Hint(std::string_view name, std::string_view text, int x, int y, int w,
+                          int h = kRowHeight) {
     return Make(ControlKind::Hint, name, text, x, y, w, h);
 }
-constexpr ControlSpec Button(std::string_view name, std::string_view text, int x, int y, int w,
-                             int h, Rgb back) {
+constexpr ControlRow Button(std::string_view name, std::string_view text, int x, int y, int w,
+                            int h, Rgb back) {
     return Make(ControlKind::Button, name, text, x, y, w, h).colours(std::nullopt, back);
 }
-constexpr ControlSpec Option(std::string_view name, std::string_view text, int x, int y, int w,
-                             std::string_view frame) {
+constexpr ControlRow Option(std::string_view name, std::string_view text, int x, int y, int w,
+                            std::string_view frame) {
     return Make(ControlKind::Option, name, text, x, y, w, kRowHeight).in(frame);
 }
-constexpr ControlSpec Frame(std::string_view name, int x, int y, int w, int h) {
+constexpr ControlRow Frame(std::string_view name, int x, int y, int w, int h) {
     return Make(ControlKind::Frame, name, {}, x, y, w, h);
 }
 /// A fraction bar; `y` is the line itself.
-constexpr ControlSpec Bar(std::string_view name, int x, int y, int w) {
+constexpr ControlRow Bar(std::string_view name, int x, int y, int w) {
     return Make(ControlKind::Line, name, {}, x, y, w, 1);
 }
 
 /// Rows placed at an offset on the sheet.
 struct Block {
-    std::span<const ControlSpec> rows;
+    std::span<const ControlRow> rows;
     int dx = 0;
     int dy = 0;
 };
 
 /// Everything that describes one sheet's window.
 struct SheetLayout {
-    std::string_view objectName; // "kei3_b1" ...
-    std::string_view caption;    // the window's title
+    std::string_view caption; // the window's title
     int width = 0;
     int height = 0;
     std::optional<Rgb> ground; // the window's back colour; none keeps the platform's

@@ -68,8 +68,8 @@ constexpr std::array<std::string_view, 24> kTabOrder{
 } // namespace
 
 extern const SheetLayout kLayoutB1{
-    "kei3_b1",    " 単純梁の計画",      kWidth,  kFooterTop + 42,
-    std::nullopt, colour::kDisplayGrey, kBlocks, kTabOrder,
+    " 単純梁の計画",      kWidth,  kFooterTop + 42, std::nullopt,
+    colour::kDisplayGrey, kBlocks, kTabOrder,
 };
 
 } // namespace varnok::sheets

@@ -94,8 +94,8 @@ constexpr std::array<std::string_view, 22> kTabOrder{
 } // namespace
 
 extern const SheetLayout kLayoutB2{
-    "kei3_b2", " 単純梁の計画", kWidth, kFooterTop + 42, colour::kUniformGrey, colour::kUniformGrey,
-    kBlocks,   kTabOrder,
+    " 単純梁の計画",      kWidth,  kFooterTop + 42, colour::kUniformGrey,
+    colour::kUniformGrey, kBlocks, kTabOrder,
 };
 
 } // namespace varnok::sheets

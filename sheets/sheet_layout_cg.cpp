@@ -69,8 +69,8 @@ constexpr std::array<std::string_view, 24> kTabOrder{
 } // namespace
 
 extern const SheetLayout kLayoutCg{
-    "kei3_cg",    " 片持梁の計画",      kWidth,  kFooterTop + 42,
-    std::nullopt, colour::kDisplayGrey, kBlocks, kTabOrder,
+    " 片持梁の計画",      kWidth,  kFooterTop + 42, std::nullopt,
+    colour::kDisplayGrey, kBlocks, kTabOrder,
 };
 
 } // namespace varnok::sheets

@@ -39,6 +39,16 @@ bool IsPushButton(const QWidget& widget) {
            qobject_cast<const QRadioButton*>(&widget) == nullptr;
 }
 
+/// Keeps the colour on the widget for BackOf/ForeOf; true when the widget is a
+/// push button, which only its style sheet repaints (done here).
+bool RememberColour(QWidget& widget, const char* property, Rgb colour) {
+    widget.setProperty(property, ui::ToQColor(colour));
+    if (!IsPushButton(widget))
+        return false;
+    RestyleButton(static_cast<QAbstractButton&>(widget));
+    return true;
+}
+
 bool IsTextBox(const QWidget& widget) {
     return qobject_cast<const QLineEdit*>(&widget) != nullptr ||
            qobject_cast<const QPlainTextEdit*>(&widget) != nullptr;
@@ -47,11 +57,8 @@ bool IsTextBox(const QWidget& widget) {
 } // namespace
 
 void PaintBack(QWidget& widget, Rgb colour) {
-    widget.setProperty(kBackProperty, ui::ToQColor(colour));
-    if (IsPushButton(widget)) {
-        RestyleButton(static_cast<QAbstractButton&>(widget));
+    if (RememberColour(widget, kBackProperty, colour))
         return;
-    }
     QPalette p = widget.palette();
     if (IsTextBox(widget)) {
         p.setColor(QPalette::Base, ui::ToQColor(colour));
@@ -63,11 +70,8 @@ void PaintBack(QWidget& widget, Rgb colour) {
 }
 
 void PaintFore(QWidget& widget, Rgb colour) {
-    widget.setProperty(kForeProperty, ui::ToQColor(colour));
-    if (IsPushButton(widget)) {
-        RestyleButton(static_cast<QAbstractButton&>(widget));
+    if (RememberColour(widget, kForeProperty, colour))
         return;
-    }
     QPalette p = widget.palette();
     p.setColor(IsTextBox(widget) ? QPalette::Text : QPalette::WindowText, ui::ToQColor(colour));
     widget.setPalette(p);

@@ -17,8 +17,19 @@ QWidget* WidgetSheetAccess::control(std::string_view name) const {
                          ? &window_
                          : window_.findChild<QWidget*>(ui::FromUtf8(name));
         it = found_.emplace(std::string(name), w).first;
+        if (w == nullptr)
+            misses_.emplace(name);
     }
     return it->second.data();
+}
+
+void WidgetSheetAccess::missWired(std::string_view name, const char* type) const {
+    const std::string miss = std::string(name) + " (" + type + ")";
+    Q_ASSERT_X(
+        false, "WidgetSheetAccess::wired",
+        qPrintable(
+            QStringLiteral("no control %1 on %2").arg(ui::FromUtf8(miss), window_.objectName())));
+    misses_.insert(miss);
 }
 
 std::string WidgetSheetAccess::text(std::string_view name) const {

@@ -17,7 +17,7 @@ protected:
 
     int selectFor(double M, SheetKind kind = SheetKind::kei3_b1) {
         check.M = M;
-        SelectSection(check, state.catalogue, sheet, kind);
+        SelectSection(check, state.catalogue, OptionsOn(sheet).series, kind);
         return check.currentSection;
     }
 
@@ -53,7 +53,7 @@ TEST_F(Runs, WithoutASeriesOptionTheLastRangeStays) {
     selectFor(10);
     MemorySheet bare;
     check.M = 10;
-    SelectSection(check, state.catalogue, bare, SheetKind::kei3_b1);
+    SelectSection(check, state.catalogue, OptionsOn(bare).series, SheetKind::kei3_b1);
     EXPECT_EQ(check.currentSection, 21);
 }
 

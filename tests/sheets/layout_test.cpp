@@ -43,13 +43,19 @@ constexpr Case kCases[] = {{LoadCaseButton::TwoPoints, SheetKind::kei3_b1},
                            {LoadCaseButton::UniformOnly, SheetKind::kei3_b2},
                            {LoadCaseButton::Cantilever, SheetKind::kei3_cg}};
 
+/// The program state as the launcher leaves it for the sheet of `button`.
+ProgramState ReadyState(LoadCaseButton button) {
+    ProgramState state;
+    FillCatalogue(state.catalogue);
+    ChooseLoadCase(state.loadCase, button);
+    return state;
+}
+
 using SheetLayoutTest = UiTest;
 
 TEST_F(SheetLayoutTest, EveryControlTheEngineAddressesExistsOnItsSheet) {
     for (const Case& c : kCases) {
-        ProgramState state;
-        FillCatalogue(state.catalogue);
-        ChooseLoadCase(state.loadCase, c.button);
+        ProgramState state = ReadyState(c.button);
         sheets::DesignSheet sheet(state, c.kind, {});
         sheet.access().setText("Text2", "6");
         sheet.access().setText("Text4", "3");
@@ -64,6 +70,30 @@ TEST_F(SheetLayoutTest, EveryControlTheEngineAddressesExistsOnItsSheet) {
         EXPECT_NE(sheet.access().control("Text40"), nullptr);
         EXPECT_NE(sheet.access().control("Picture1"), nullptr);
     }
+}
+
+TEST_F(SheetLayoutTest, EveryControlTheWiringAsksForExistsWithItsType) {
+    for (const Case& c : kCases) {
+        ProgramState state = ReadyState(c.button);
+        sheets::DesignSheet sheet(state, c.kind, {});
+        sheet.openSheet(); // the set-up and the first field's rules
+        EXPECT_EQ(sheet.access().misses().size(), 0u)
+            << sheet.objectName().toStdString() << " " << *sheet.access().misses().begin();
+    }
+}
+
+TEST_F(SheetLayoutTest, AMisspeltOrMistypedWiredNameIsKeptAmongTheMisses) {
+#ifndef QT_NO_DEBUG
+    GTEST_SKIP() << "a debug build asserts on the miss instead";
+#endif
+    ProgramState state = ReadyState(LoadCaseButton::OnePoint);
+    sheets::DesignSheet sheet(state, SheetKind::kei3_b1, {});
+    EXPECT_EQ(sheet.access().wired<QLineEdit>("Txet2"), nullptr);
+    EXPECT_EQ(sheet.access().wired<QLineEdit>("Command1"), nullptr); // a button, not a field
+    EXPECT_NE(sheet.access().wired<QLineEdit>("Text2"), nullptr);
+    const std::set<std::string, std::less<>> expected{"Command1 (QLineEdit)", "Txet2",
+                                                      "Txet2 (QLineEdit)"};
+    EXPECT_EQ(sheet.access().misses(), expected);
 }
 
 TEST_F(SheetLayoutTest, BoxesStayInsideTheWindowAndDoNotOverlap) {

@@ -1,0 +1,294 @@
+#include "batch_command.h"
+
+#include "fonts.h"
+#include "summary_window.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace varnok::batch {
+
+namespace {
+
+bool ErrorStreamIsTerminal() {
+#ifdef _WIN32
+    return _isatty(_fileno(stderr)) != 0;
+#else
+    return isatty(fileno(stderr)) != 0;
+#endif
+}
+
+bool IsCsv(const QString& argument) {
+    return !argument.startsWith(u'-') && argument.endsWith(u".csv", Qt::CaseInsensitive);
+}
+
+std::optional<reports::Typeface> FaceNamed(const QString& name) {
+    const QString n = name.toLower();
+    if (n == u"gothic" || n == u"g" || n == u"ゴシック")
+        return reports::Typeface::Gothic;
+    if (n == u"mincho" || n == u"m" || n == u"明朝")
+        return reports::Typeface::Mincho;
+    return std::nullopt;
+}
+
+std::optional<ListEncoding> EncodingNamed(const QString& name) {
+    const QString n = name.toLower().remove(u'-').remove(u'_');
+    if (n == u"shiftjis" || n == u"sjis" || n == u"cp932" || n == u"windows31j")
+        return ListEncoding::ShiftJis;
+    if (n == u"utf8")
+        return ListEncoding::Utf8;
+    if (n == u"utf8bom")
+        return ListEncoding::Utf8WithBom;
+    return std::nullopt;
+}
+
+void Print(std::FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+/// A progress line on a terminal, once the run has taken about a second.
+class ProgressLine {
+public:
+    ProgressLine()
+        : terminal_(ErrorStreamIsTerminal()) {
+        clock_.start();
+    }
+    ~ProgressLine() { clear(); }
+
+    void show(JobStage stage, int done, int total) {
+        if (!terminal_ || clock_.elapsed() < 1000 || clock_.elapsed() - last_ < 100)
+            return;
+        last_ = clock_.elapsed();
+        const QString what = stage == JobStage::Checking ? QStringLiteral("チェック中")
+                                                         : QStringLiteral("計算書を作成中");
+        const QString count = total > 0 ? QStringLiteral("%1 / %2 ページ").arg(done).arg(total)
+                                        : QStringLiteral("%1 本").arg(done);
+        Print(stderr, QStringLiteral("\r%1 %2   ").arg(what, count));
+        shown_ = true;
+    }
+    void clear() {
+        if (shown_)
+            Print(stderr, QStringLiteral("\r%1\r").arg(QString(40, u' ')));
+        shown_ = false;
+    }
+
+private:
+    bool terminal_;
+    QElapsedTimer clock_;
+    qint64 last_ = 0;
+    bool shown_ = false;
+};
+
+int RunInTerminal(const JobOptions& options) {
+    ProgressLine progress;
+    JobCallbacks callbacks;
+    callbacks.problem = [&](const RowProblem& p) {
+        progress.clear();
+        Print(stderr, ProblemLine(options.list, p) + u'\n');
+    };
+    callbacks.progress = [&](JobStage stage, int done, int total) {
+        progress.show(stage, done, total);
+    };
+    const JobSummary summary = RunJob(options, callbacks);
+    progress.clear();
+    if (summary.failure)
+        Print(stderr, QStringLiteral("varnok3: %1\n").arg(*summary.failure));
+    Print(summary.failure ? stderr : stdout, SummaryText(summary));
+    return summary.exitStatus();
+}
+
+} // namespace
+
+bool IsBatchCommandLine(const QStringList& arguments) {
+    if (arguments.contains(u"--batch") || arguments.contains(u"--help") ||
+        arguments.contains(u"-h"))
+        return true;
+    return arguments.size() == 1 && IsCsv(arguments.front());
+}
+
+CommandLine ParseCommandLine(const QStringList& arguments) {
+    CommandLine line;
+    if (arguments.contains(u"--help") || arguments.contains(u"-h")) {
+        line.mode = CommandLine::Mode::Help;
+        return line;
+    }
+    if (arguments.size() == 1 && IsCsv(arguments.front())) {
+        line.mode = CommandLine::Mode::Window;
+        line.options.list = arguments.front();
+        return line;
+    }
+    auto fail = [&](const QString& error) {
+        line.mode = CommandLine::Mode::Error;
+        line.error = error;
+        return line;
+    };
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        const bool takesValue =
+            a == u"--batch" || a == u"--out" || a == u"--face" || a == u"--encoding";
+        if (takesValue && i + 1 >= arguments.size())
+            return fail(QStringLiteral("%1 の後に値がありません。").arg(a));
+        if (a == u"--batch") {
+            line.options.list = arguments[++i];
+        } else if (a == u"--out") {
+            line.options.outputFolder = arguments[++i];
+        } else if (a == u"--face") {
+            const auto face = FaceNamed(arguments[++i]);
+            if (!face)
+                return fail(QStringLiteral("書体「%1」は使えません（gothic か mincho）。")
+                                .arg(arguments[i]));
+            line.options.face = *face;
+        } else if (a == u"--encoding") {
+            const auto encoding = EncodingNamed(arguments[++i]);
+            if (!encoding)
+                return fail(QStringLiteral("文字コード「%1」は使えません"
+                                           "（shift_jis、utf-8、utf-8-bom）。")
+                                .arg(arguments[i]));
+            line.options.tableEncoding = encoding;
+        } else if (a == u"--no-reports") {
+            line.options.reports = false;
+        } else if (a == u"--no-pdf") {
+            line.options.book = false;
+        } else if (a == u"--check-only") {
+            line.options.write = false;
+        } else {
+            return fail(QStringLiteral("「%1」は分からないオプションです。").arg(a));
+        }
+    }
+    if (line.options.list.isEmpty())
+        return fail(QStringLiteral("梁リストの CSV ファイルを --batch の後に指定して下さい。"));
+    line.mode = CommandLine::Mode::Run;
+    return line;
+}
+
+QString HelpText() {
+    return QStringLiteral(
+        "使い方: varnok3 --batch 梁リスト.csv [オプション]\n"
+        "        varnok3 梁リスト.csv   （集計ウィンドウを表示して実行）\n"
+        "\n"
+        "梁リスト（CSV、UTF-8 または Shift-JIS）の梁を、設計シートで計算したときと同じに\n"
+        "すべてチェックし、出力フォルダに結果一覧（CSV）、梁ごとのテキストレポート\n"
+        "（部材名.TXT）、計算書（PDF、A4）を書きます。途中で失敗したときは何も書き換えません。\n"
+        "\n"
+        "  --batch 梁リスト.csv  チェックする梁リスト\n"
+        "  --out フォルダ        出力フォルダ（既定: 梁リストと同じ場所の「リスト名_計算書」）\n"
+        "  --face gothic|mincho  計算書の書体（既定: gothic）\n"
+        "  --encoding 文字コード 結果一覧の文字コード: shift_jis, utf-8, utf-8-bom\n"
+        "                        （既定: 梁リストと同じ）\n"
+        "  --no-reports          テキストレポートを書かない\n"
+        "  --no-pdf              計算書（PDF）を書かない\n"
+        "  --check-only          チェックだけして何も書かない\n"
+        "  --help                この説明\n"
+        "\n"
+        "終了コード: 0 すべての梁がＯＫ、1 ＮＧの梁がある、2 梁リストに誤りがある、\n"
+        "            3 出力を書けなかった\n"
+        "\n"
+        "Usage: varnok3 --batch LIST.csv [options]\n"
+        "       varnok3 LIST.csv   (runs the list and shows a summary window)\n"
+        "\n"
+        "Checks every beam of a CSV beam list (UTF-8 or Shift-JIS) exactly as its design\n"
+        "sheet would, and writes into the output folder a results table (CSV), one text\n"
+        "report per beam (MEMBER.TXT) and an A4 PDF calc book. A failure changes nothing.\n"
+        "\n"
+        "  --batch LIST.csv      the beam list to check\n"
+        "  --out DIR             output folder (default: \"<list name>_計算書\" beside the list)\n"
+        "  --face gothic|mincho  typeface of the calc book (default: gothic)\n"
+        "  --encoding NAME       encoding of the results table: shift_jis, utf-8, utf-8-bom\n"
+        "                        (default: that of the list)\n"
+        "  --no-reports          write no text reports\n"
+        "  --no-pdf              write no calc book\n"
+        "  --check-only          check only, write nothing\n"
+        "  --help                this text\n"
+        "\n"
+        "Exit status: 0 every beam passes, 1 a beam fails a check, 2 the list has errors,\n"
+        "             3 the output could not be written\n");
+}
+
+QString ProblemLine(const QString& list, const RowProblem& p) {
+    const QString column = p.column > 0 ? QStringLiteral("%1:").arg(p.column) : QString();
+    return QStringLiteral("%1:%2:%3 %4: %5")
+        .arg(QDir::toNativeSeparators(list))
+        .arg(p.line)
+        .arg(column, QString::fromStdString(p.columnName), QString::fromStdString(p.reason));
+}
+
+QString SummaryText(const JobSummary& s) {
+    QString text = QStringLiteral("梁 %1 本: ＯＫ %2、ＮＧ %3、入力エラー %4\n")
+                       .arg(s.beams)
+                       .arg(s.passed)
+                       .arg(s.failed)
+                       .arg(s.bad);
+    if (s.wrote)
+        // Absolute: the summary window is opened from a desktop, with no folder to be relative to.
+        text += QStringLiteral("出力先: %1\n")
+                    .arg(QDir::toNativeSeparators(QFileInfo(s.outputFolder).absoluteFilePath()));
+    else
+        text += QStringLiteral("何も書き込んでいません。\n");
+    return text;
+}
+
+namespace {
+
+/// The command line again as the application has it: on Windows the paths
+/// come from the wide command line, whatever the code page.
+CommandLine Reparsed() {
+    return ParseCommandLine(QCoreApplication::arguments().mid(1));
+}
+
+} // namespace
+
+int RunBatchProgram(int argc, char** argv) {
+#ifdef _WIN32
+    SetConsoleOutputCP(CP_UTF8);
+#endif
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine line = ParseCommandLine(arguments);
+    switch (line.mode) {
+    case CommandLine::Mode::Help:
+        Print(stdout, HelpText());
+        return 0;
+    case CommandLine::Mode::Error:
+        Print(stderr, QStringLiteral("varnok3: %1\n詳しくは varnok3 --help\n").arg(line.error));
+        return 2;
+    case CommandLine::Mode::Window: {
+        QApplication application(argc, argv);
+        ui::InstallFontSubstitutions();
+        ui::UseProgramDefaultFont();
+        return RunSummaryWindow(Reparsed().options);
+    }
+    case CommandLine::Mode::Run:
+        break;
+    }
+    if (!line.options.write || !line.options.book) {
+        // No page to draw: the core application is enough and starts quicker.
+        QCoreApplication application(argc, argv);
+        return RunInTerminal(Reparsed().options);
+    }
+#ifndef _WIN32
+    // The book is drawn without a window; a terminal may have no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+    QGuiApplication application(argc, argv);
+    ui::InstallFontSubstitutions();
+    return RunInTerminal(Reparsed().options);
+}
+
+} // namespace varnok::batch

@@ -1,0 +1,221 @@
+#include "batch_job.h"
+
+#include "beam_run.h"
+#include "calc_book.h"
+#include "output_folder.h"
+#include "results_table.h"
+#include "text_report_file.h"
+
+#include <cerrno>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace varnok::batch {
+
+namespace {
+
+QString Stem(const QString& list) {
+    return QFileInfo(list).completeBaseName();
+}
+
+/// Why the list could not be read, in Japanese.
+QString ReadFailureReason(int error) {
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("読み取る権限がありません。");
+    case EISDIR:
+        return QStringLiteral("ファイルではありません。");
+    default:
+        return QStringLiteral("読み込めませんでした。");
+    }
+}
+
+std::optional<QByteArray> ReadList(const QString& path, QString& failure) {
+    QFile file(path);
+    if (!QFileInfo(path).isFile()) {
+        failure =
+            QStringLiteral("梁リスト「%1」が見つかりません。").arg(QDir::toNativeSeparators(path));
+        return std::nullopt;
+    }
+    errno = 0;
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        failure = QStringLiteral("梁リスト「%1」を読めません（%2）。")
+                      .arg(QDir::toNativeSeparators(path), ReadFailureReason(errno));
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+/// The beam's text report, as the sheet's report button writes it, into the stage.
+void StageReport(OutputStage& stage, const BeamRun& run, const std::string& memberName) {
+    const reports::EncodedReport report =
+        reports::EncodeReport(run.report(reports::ReportTarget::TextFile).lines);
+    // The sheet's report file name: the member name and ".TXT".
+    const QString file =
+        QFileInfo(reports::ReportFilePath(QStringLiteral("."), QString::fromStdString(memberName)))
+            .fileName();
+    if (report.ok())
+        stage.add(file, report.bytes);
+    else
+        stage.fail(WriteErrorMessage(
+            file, QStringLiteral("Shift-JISに変換できない文字「%1」").arg(report.unencodable)));
+}
+
+/// The calc book into the stage: the summary of `rows`, then the page of each
+/// checked beam, the list read again from its start (the pages are drawn one
+/// at a time and never held).
+void StageBook(OutputStage& stage, const JobOptions& options, BeamList& list, BeamRun& run,
+               const std::vector<TableRow>& rows, const JobSummary& summary,
+               const JobCallbacks& callbacks) {
+    const QString name = BookFileName(options.list);
+    CalcBookSource source;
+    source.title = QFileInfo(options.list).fileName();
+    source.counts = {summary.beams, summary.passed, summary.failed, summary.bad};
+    source.rows = &rows;
+    source.beamPages = summary.passed + summary.failed;
+    ListRow row;
+    source.nextPage = [&](reports::ReportLines& lines) {
+        while (list.next(row)) {
+            if (row.beam) {
+                run.check(*row.beam);
+                lines = run.report(reports::ReportTarget::PrintedPage).lines;
+                return;
+            }
+        }
+        lines.clear();
+    };
+    source.progress = [&](int done, int total) {
+        if (callbacks.progress)
+            callbacks.progress(JobStage::Book, done, total);
+    };
+    errno = 0;
+    QFile pdf(stage.stagingPath(name));
+    const bool drawn = pdf.open(QIODevice::WriteOnly | QIODevice::NewOnly) &&
+                       WriteCalcBook(pdf, options.face, source) > 0 && pdf.flush();
+    const int cause = errno;
+    pdf.close();
+    if (!drawn || pdf.error() != QFileDevice::NoError)
+        stage.fail(name, drawn ? errno : cause);
+    else
+        stage.staged(name);
+}
+
+} // namespace
+
+QString DefaultOutputFolder(const QString& list) {
+    const QFileInfo info(list);
+    return info.dir().filePath(Stem(list) + QStringLiteral("_計算書"));
+}
+
+QString TableFileName(const QString& list) {
+    return Stem(list) + QStringLiteral("_結果一覧.csv");
+}
+
+QString BookFileName(const QString& list) {
+    return Stem(list) + QStringLiteral("_計算書.pdf");
+}
+
+int JobSummary::exitStatus() const {
+    if (outputFailed)
+        return 3;
+    if (failure || bad > 0)
+        return 2;
+    return failed > 0 ? 1 : 0;
+}
+
+JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
+    JobSummary summary;
+    summary.outputFolder =
+        options.outputFolder.isEmpty() ? DefaultOutputFolder(options.list) : options.outputFolder;
+    QString failure;
+    std::optional<QByteArray> bytes = ReadList(options.list, failure);
+    if (!bytes) {
+        summary.failure = failure;
+        return summary;
+    }
+    BeamList list = BeamList::Open(std::string_view(bytes->constData(), bytes->size()));
+    bytes.reset(); // the list keeps its own decoded text
+    if (list.error()) {
+        summary.failure = QString::fromStdString(*list.error());
+        return summary;
+    }
+
+    std::optional<OutputStage> stage;
+    if (options.write) {
+        stage.emplace(summary.outputFolder);
+        if (!stage->ok()) {
+            summary.failure = stage->error();
+            summary.outputFailed = true;
+            return summary;
+        }
+    }
+
+    // First pass: every row checked, its report written, its table line kept.
+    const ListEncoding encoding = options.tableEncoding.value_or(list.encoding());
+    std::vector<TableRow> rows;
+    std::string table = TableHeader();
+    BeamRun run;
+    ListRow row;
+    while (list.next(row)) {
+        ++summary.beams;
+        if (!row.beam) {
+            ++summary.bad;
+            if (callbacks.problem) {
+                for (const RowProblem& p : row.problems)
+                    callbacks.problem(p);
+            }
+            rows.push_back(BadRow(row));
+        } else {
+            run.check(*row.beam);
+            rows.push_back(CheckedRow(*row.beam, run.result()));
+            ++(rows.back().result.passes ? summary.passed : summary.failed);
+            if (stage && stage->ok() && options.reports)
+                StageReport(*stage, run, row.beam->memberName);
+        }
+        table += TableLine(rows.back());
+        // After a failed write the rest is still checked (the counts stay
+        // true), but nothing more is written.
+        if (callbacks.progress && summary.beams % 64 == 0)
+            callbacks.progress(JobStage::Checking, summary.beams, 0);
+    }
+    if (summary.beams == 0) {
+        summary.failure = QStringLiteral("梁のデータ行がありません（見出し行だけです）。");
+        return summary;
+    }
+    if (summary.passed + summary.failed == 0) {
+        summary.failure =
+            QStringLiteral("チェックできる梁がありません（すべての行に入力エラーがあります）。");
+        return summary;
+    }
+    if (!stage)
+        return summary;
+
+    QByteArray tableBytes;
+    if (stage->ok() && !EncodeTable(table, encoding, tableBytes))
+        stage->fail(
+            QStringLiteral("結果一覧をShift-JISで書けません（Shift-JISにない文字があります）。"
+                           "--encoding utf-8 を指定して下さい。"));
+    if (stage->ok())
+        stage->add(TableFileName(options.list), tableBytes);
+    table.clear();
+
+    if (stage->ok() && options.book) {
+        list.rewind();
+        StageBook(*stage, options, list, run, rows, summary, callbacks);
+    }
+    if (!stage->commit()) {
+        summary.failure = stage->error();
+        summary.outputFailed = true;
+        return summary;
+    }
+    summary.wrote = true;
+    return summary;
+}
+
+} // namespace varnok::batch

@@ -1,0 +1,55 @@
+#pragma once
+// A whole beam list in one run: read it, check every beam, and write the
+// results table, a text report per beam and the calc book, all or nothing.
+
+#include "beam_list.h"
+#include "printed_page.h"
+
+#include <QString>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace varnok::batch {
+
+struct JobOptions {
+    QString list;         // the beam list (CSV)
+    QString outputFolder; // empty: next to the list, see DefaultOutputFolder
+    reports::Typeface face = reports::Typeface::Gothic;
+    std::optional<ListEncoding> tableEncoding; // none: the list's own
+    bool reports = true;                       // one text report per beam
+    bool book = true;                          // the PDF calc book
+    bool write = true;                         // false: check only, write nothing
+};
+
+/// "<folder of the list>/<list name>_計算書".
+QString DefaultOutputFolder(const QString& list);
+/// The file names of the table and the book inside the output folder.
+QString TableFileName(const QString& list);
+QString BookFileName(const QString& list);
+
+enum class JobStage { Checking, Book };
+
+struct JobCallbacks {
+    std::function<void(const RowProblem&)> problem;              // each bad row's reasons
+    std::function<void(JobStage, int done, int total)> progress; // total 0 while unknown
+};
+
+struct JobSummary {
+    std::optional<QString> failure; // the list could not be read, or the output not written
+    int beams = 0;
+    int passed = 0;
+    int failed = 0;
+    int bad = 0;
+    QString outputFolder;
+    bool wrote = false;        // the output folder holds this run's files
+    bool outputFailed = false; // they could not be written
+
+    /// 0 every beam passes, 1 a beam fails a check, 2 the list has errors,
+    /// 3 the output could not be written.
+    int exitStatus() const;
+};
+
+JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks = {});
+
+} // namespace varnok::batch

@@ -1,0 +1,400 @@
+#include "beam_list.h"
+
+#include "calculate_inputs.h"
+#include "read_number.h"
+#include "sheet_traits.h"
+#include "text_report_file.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <cmath>
+
+namespace varnok::batch {
+
+namespace {
+
+// clang-format off
+const std::vector<ColumnSpec> kColumns{
+    {Column::MemberName, "部材名", "name", "", true, 0, 0},
+    {Column::Arrangement, "荷重形式", "case", "", true, 0, 0},
+    {Column::Span, "スパン", "L", "m", true, 2, 2},
+    {Column::BucklingLength, "座屈長さ", "Lb", "m", false, 3, 3},
+    {Column::WAreaLoad, "w単位荷重", "w_load", "kN/m2", false, 4, 4},
+    {Column::WWidth, "w負担幅", "w_width", "m", false, 5, 5},
+    {Column::WAdded, "w追加荷重", "w_add", "kN/m", false, 6, 6},
+    {Column::PAreaLoad, "P単位荷重", "p_load", "kN/m2", false, 8, 0},
+    {Column::PWidth, "P負担幅", "p_width", "m", false, 9, 0},
+    {Column::PLength, "P負担長さ", "p_length", "m", false, 10, 0},
+    {Column::PAdded, "P追加荷重", "p_add", "kN", false, 11, 0},
+    {Column::W2AreaLoad, "w2単位荷重", "w2_load", "kN/m2", false, 0, 7},
+    {Column::W2Width, "w2負担幅", "w2_width", "m", false, 0, 8},
+    {Column::W2Added, "w2追加荷重", "w2_add", "kN/m", false, 0, 9},
+    {Column::Series, "系列", "series", "", false, 0, 0},
+    {Column::Duration, "長期短期", "term", "", false, 0, 0},
+    {Column::Section, "指定断面", "section", "", false, 0, 0},
+    {Column::Note, "備考", "note", "", false, 0, 0},
+};
+// clang-format on
+
+struct NamedValue {
+    std::string_view spellings; // "|"-separated, already normalised
+    int value;
+};
+
+// clang-format off
+constexpr std::array<NamedValue, 6> kArrangements{{
+    {"1点集中荷重|1点|1p|1", static_cast<int>(LoadCaseButton::OnePoint)},
+    {"2点集中荷重|2点|2p|2", static_cast<int>(LoadCaseButton::TwoPoints)},
+    {"3点集中荷重|3点|3p|3", static_cast<int>(LoadCaseButton::ThreePoints)},
+    {"4点集中荷重|4点|4p|4", static_cast<int>(LoadCaseButton::FourPoints)},
+    {"等分布荷重|等分布|u", static_cast<int>(LoadCaseButton::UniformOnly)},
+    {"片持梁の計算|片持梁|片持|c|cg", static_cast<int>(LoadCaseButton::Cantilever)},
+}};
+constexpr std::array<NamedValue, 3> kSeries{{
+    {"細幅|narrow|n", static_cast<int>(SectionSeries::Narrow)},
+    {"中幅|medium|m", static_cast<int>(SectionSeries::Medium)},
+    {"広幅|wide|w", static_cast<int>(SectionSeries::Wide)},
+}};
+constexpr std::array<NamedValue, 2> kDurations{{
+    {"長期|long|l", 0},
+    {"短期|short|s", 1},
+}};
+// clang-format on
+
+QString FromUtf8(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+/// A header without the unit a spreadsheet user may have added: "スパン(m)".
+std::string HeaderKey(std::string_view header) {
+    std::string key = Normalised(header);
+    if (!key.empty() && key.back() == ')') {
+        if (const auto open = key.rfind('('); open != std::string::npos && open > 0)
+            key.erase(open);
+    }
+    return key;
+}
+
+std::optional<int> Lookup(std::string_view cell, const auto& table) {
+    const std::string key = Normalised(cell);
+    for (const NamedValue& entry : table) {
+        std::string_view rest = entry.spellings;
+        while (!rest.empty()) {
+            const auto bar = rest.find('|');
+            if (rest.substr(0, bar) == key)
+                return entry.value;
+            rest = bar == std::string_view::npos ? std::string_view{} : rest.substr(bar + 1);
+        }
+    }
+    return std::nullopt;
+}
+
+std::string NameReason(const reports::NameCheck& check) {
+    const std::string chars = check.characters.toStdString();
+    switch (check.problem) {
+    case reports::NameProblem::None:
+        break;
+    case reports::NameProblem::PathSeparator:
+    case reports::NameProblem::ForbiddenCharacter:
+        return "ファイル名に使えない文字（" + chars + "）を含んでいます";
+    case reports::NameProblem::DotName:
+        return "「.」や「..」はファイル名にできません";
+    case reports::NameProblem::ControlCharacter:
+        return "改行やタブなどの制御文字を含んでいます";
+    case reports::NameProblem::ReservedName:
+        return "Windowsが予約している名前（" + chars + "）のためファイル名にできません";
+    case reports::NameProblem::NotShiftJis:
+        return "Shift-JISで書けない文字（" + chars + "）を含んでいます";
+    }
+    return {};
+}
+
+bool IsNumberColumn(Column column) {
+    return column >= Column::Span && column <= Column::W2Added;
+}
+
+// The fields a freshly opened sheet shows "0" in (its added loads): a blank
+// cell leaves them so.
+bool OpensAtZero(int field, SheetKind kind) {
+    const std::span<const int> zero = TraitsOf(kind).zeroOnSetUp;
+    return std::find(zero.begin(), zero.end(), field) != zero.end();
+}
+
+} // namespace
+
+const std::vector<ColumnSpec>& ColumnSpecs() {
+    return kColumns;
+}
+
+const ColumnSpec& SpecOf(Column column) {
+    return kColumns[static_cast<std::size_t>(column)];
+}
+
+std::string_view ArrangementName(LoadCaseButton arrangement) {
+    return LoadCaseFor(arrangement).caption;
+}
+
+std::string_view SeriesName(SectionSeries series) {
+    switch (series) {
+    case SectionSeries::Narrow:
+        return "細幅";
+    case SectionSeries::Medium:
+        return "中幅";
+    case SectionSeries::Wide:
+        return "広幅";
+    }
+    return {};
+}
+
+std::optional<double> WholeNumber(std::string_view cell) {
+    std::string s;
+    for (char c : cell) {
+        if (c != ' ' && c != '\t' && c != '\n' && c != '\r')
+            s += c;
+    }
+    std::size_t i = 0;
+    auto digits = [&] {
+        const std::size_t start = i;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9')
+            ++i;
+        return i - start;
+    };
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        ++i;
+    std::size_t mantissa = digits();
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return std::nullopt;
+    if (i < s.size() && std::string_view("EeDd").find(s[i]) != std::string_view::npos) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+            ++i;
+        if (digits() == 0)
+            return std::nullopt;
+    }
+    if (i != s.size())
+        return std::nullopt;
+    return ReadNumber(cell);
+}
+
+int FindSection(std::string_view designation, SectionSeries series, bool* elsewhere) {
+    const std::string key = Normalised(designation);
+    const SeriesRange range = RangeOf(series);
+    int found = 0;
+    bool other = false;
+    for (int r = 1; r <= kCatalogueRows; ++r) {
+        const CatalogueEntry& entry = kCatalogueTable[static_cast<std::size_t>(r - 1)];
+        if (Normalised(entry.designation) != key && Normalised(entry.reportDesignation) != key)
+            continue;
+        if (r >= range.first && r <= range.last) {
+            found = r;
+            break;
+        }
+        other = true;
+    }
+    if (elsewhere != nullptr)
+        *elsewhere = found == 0 && other;
+    return found;
+}
+
+BeamList BeamList::Open(std::string_view bytes) {
+    BeamList list;
+    std::optional<std::string> text = DecodeList(bytes, list.encoding_);
+    if (!text) {
+        list.error_ = "文字コードを判別できません（UTF-8 でも Shift-JIS でもありません）。";
+        return list;
+    }
+    list.records_ = CsvRecords(std::move(*text));
+    CsvRecord header;
+    bool found = false;
+    while (list.records_.next(header)) {
+        if (!header.blank()) {
+            found = true;
+            break;
+        }
+    }
+    if (!found) {
+        list.error_ = "ファイルが空です。";
+        return list;
+    }
+    std::vector<std::string> unknown;
+    int known = 0;
+    for (const std::string& cell : header.cells) {
+        list.headers_.push_back(cell);
+        std::optional<Column> column;
+        const std::string key = HeaderKey(cell);
+        for (const ColumnSpec& spec : kColumns) {
+            if (key == Normalised(spec.header) || key == Normalised(spec.alias))
+                column = spec.column;
+        }
+        if (!column) {
+            if (!IsBlank(cell))
+                unknown.push_back(cell);
+            continue;
+        }
+        ++known;
+        std::optional<std::size_t>& position = list.cellOf_[static_cast<std::size_t>(*column)];
+        if (position) {
+            list.error_ = "列「" + cell + "」が二つあります。";
+            return list;
+        }
+        position = list.headers_.size() - 1;
+    }
+    if (known == 0) {
+        list.error_ = "見出し行がありません（" + std::to_string(header.line) +
+                      "行目に「部材名」「荷重形式」「スパン」などの列名が必要です）。";
+        return list;
+    }
+    if (!unknown.empty()) {
+        std::string names;
+        for (const std::string& u : unknown)
+            names += "「" + u + "」";
+        list.error_ =
+            "見出しの列名" + names + "が分かりません（使える列名は README の一覧を参照）。";
+        return list;
+    }
+    for (const ColumnSpec& spec : kColumns) {
+        if (spec.required && !list.cellOf_[static_cast<std::size_t>(spec.column)]) {
+            list.error_ = "必須の列「" + std::string(spec.header) + "」がありません。";
+            return list;
+        }
+    }
+    list.body_ = list.records_.mark();
+    return list;
+}
+
+void BeamList::rewind() {
+    records_.seek(body_);
+    seenNames_.clear();
+}
+
+bool BeamList::next(ListRow& row) {
+    CsvRecord record;
+    while (records_.next(record)) {
+        if (record.blank())
+            continue;
+        row = interpret(record);
+        return true;
+    }
+    return false;
+}
+
+ListRow BeamList::interpret(const CsvRecord& record) {
+    ListRow row;
+    row.line = record.line;
+    auto cell = [&](Column c) -> std::string_view {
+        const auto i = cellOf_[static_cast<std::size_t>(c)];
+        return i && *i < record.cells.size() ? std::string_view(record.cells[*i])
+                                             : std::string_view{};
+    };
+    auto problem = [&](Column c, std::string reason) {
+        const auto i = cellOf_[static_cast<std::size_t>(c)];
+        row.problems.push_back({record.line, i ? static_cast<int>(*i) + 1 : 0,
+                                i ? headers_[*i] : std::string(SpecOf(c).header),
+                                std::move(reason)});
+    };
+
+    BeamRow beam;
+    beam.line = record.line;
+    beam.memberName = std::string(cell(Column::MemberName));
+    row.memberName = beam.memberName;
+    if (beam.memberName.empty()) {
+        problem(Column::MemberName, "部材名がありません（レポートのファイル名になります）");
+    } else if (const reports::NameCheck check = reports::CheckMemberName(
+                   FromUtf8(beam.memberName), reports::FileNameRules::Windows);
+               !check.ok()) {
+        problem(Column::MemberName, NameReason(check));
+    } else {
+        // Windows compares file names without regard to case.
+        const std::string key = FromUtf8(beam.memberName).toUpper().toStdString();
+        if (const auto [at, added] = seenNames_.try_emplace(key, record.line); !added)
+            problem(Column::MemberName, "部材名が" + std::to_string(at->second) +
+                                            "行目と同じです（レポートが上書きされます）");
+    }
+
+    const std::string_view arrangement = cell(Column::Arrangement);
+    const std::optional<int> button = Lookup(arrangement, kArrangements);
+    if (!button) {
+        problem(Column::Arrangement,
+                arrangement.empty()
+                    ? std::string("荷重形式がありません")
+                    : "荷重形式「" + std::string(arrangement) +
+                          "」が分かりません（１点集中荷重〜４点集中荷重、等分布荷重、片持梁）");
+    } else {
+        beam.arrangement = static_cast<LoadCaseButton>(*button);
+        beam.kind = LoadCaseFor(beam.arrangement).sheet;
+    }
+
+    for (const ColumnSpec& spec : kColumns) {
+        if (!IsNumberColumn(spec.column))
+            continue;
+        const std::string_view text = cell(spec.column);
+        const int field = !button                           ? 0
+                          : beam.kind == SheetKind::kei3_b2 ? spec.uniformField
+                                                            : spec.pointField;
+        if (IsBlank(text)) {
+            if (spec.column == Column::Span)
+                problem(spec.column, "スパンがありません");
+            else if (field != 0 && OpensAtZero(field, beam.kind))
+                beam.fieldTexts[static_cast<std::size_t>(field)] = "0";
+            continue;
+        }
+        const std::optional<double> value = WholeNumber(text);
+        if (!value) {
+            problem(spec.column, "「" + std::string(text) + "」は数値ではありません");
+            continue;
+        }
+        if (!std::isfinite(*value)) {
+            problem(spec.column, "「" + std::string(text) + "」は大きすぎます");
+            continue;
+        }
+        // The sheets' own refusals of a span and a buckling length.
+        const CalculateRefusal refusal =
+            spec.column == Column::Span             ? CheckCalculateInputs(text, "0")
+            : spec.column == Column::BucklingLength ? CheckCalculateInputs("1", text)
+                                                    : CalculateRefusal::None;
+        if (refusal == CalculateRefusal::MissingSpan)
+            problem(spec.column, "スパンは 0 より大きい数で入力して下さい");
+        else if (refusal == CalculateRefusal::NegativeBucklingLength)
+            problem(spec.column, "座屈長さは 0 以上の数で入力して下さい");
+        if (button && field == 0) {
+            if (*value != 0)
+                problem(spec.column, "荷重形式「" + std::string(ArrangementName(beam.arrangement)) +
+                                         "」では使わない列です");
+            continue;
+        }
+        beam.fieldTexts[static_cast<std::size_t>(field)] = std::string(text);
+    }
+
+    if (const std::string_view s = cell(Column::Series); !IsBlank(s)) {
+        if (const auto series = Lookup(s, kSeries))
+            beam.series = static_cast<SectionSeries>(*series);
+        else
+            problem(Column::Series,
+                    "系列「" + std::string(s) + "」が分かりません（細幅・中幅・広幅）");
+    }
+    if (const std::string_view d = cell(Column::Duration); !IsBlank(d)) {
+        if (const auto term = Lookup(d, kDurations))
+            beam.shortTerm = *term == 1;
+        else
+            problem(Column::Duration, "「" + std::string(d) + "」が分かりません（長期・短期）");
+    }
+    if (const std::string_view s = cell(Column::Section); !IsBlank(s)) {
+        bool elsewhere = false;
+        beam.sectionRow = FindSection(s, beam.series, &elsewhere);
+        if (beam.sectionRow == 0)
+            problem(Column::Section,
+                    elsewhere ? "断面「" + std::string(s) + "」は系列「" +
+                                    std::string(SeriesName(beam.series)) + "」にありません"
+                              : "断面「" + std::string(s) + "」は断面表にありません");
+    }
+    if (row.problems.empty())
+        row.beam = std::move(beam);
+    return row;
+}
+
+} // namespace varnok::batch

@@ -1,0 +1,131 @@
+#pragma once
+// The beam list: a CSV file with a header row and one beam per row, as an
+// engineer keeps it in a spreadsheet. Read as UTF-8 (with or without BOM) or
+// Shift-JIS (Windows-31J), whichever the bytes are.
+
+#include "catalogue.h"
+#include "list_text.h"
+#include "load_case.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace varnok::batch {
+
+/// The columns a list may have. Each input column stands for one field of the
+/// design sheet (Text1 to Text11) or for one of its option groups.
+enum class Column {
+    MemberName,
+    Arrangement,
+    Span,
+    BucklingLength,
+    WAreaLoad,
+    WWidth,
+    WAdded,
+    PAreaLoad,
+    PWidth,
+    PLength,
+    PAdded,
+    W2AreaLoad,
+    W2Width,
+    W2Added,
+    Series,
+    Duration,
+    Section,
+    Note,
+};
+
+inline constexpr std::size_t kColumnCount = static_cast<std::size_t>(Column::Note) + 1;
+
+struct ColumnSpec {
+    Column column;
+    std::string_view header; // the Japanese header, without its unit
+    std::string_view alias;  // the short ASCII alias
+    std::string_view unit;   // as the template writes it after the header, "" for none
+    bool required;
+    int pointField;   // the Text field it fills on the point-load and cantilever sheets, or 0
+    int uniformField; // the Text field it fills on the uniform-load sheet, or 0
+};
+
+/// Every column, in the template's order.
+const std::vector<ColumnSpec>& ColumnSpecs();
+const ColumnSpec& SpecOf(Column column);
+
+/// One beam as its design sheet would have it typed in.
+struct BeamRow {
+    int line = 0;           // line of the list where the row starts (1 = header)
+    std::string memberName; // Text1, UTF-8
+    LoadCaseButton arrangement = LoadCaseButton::OnePoint;
+    SheetKind kind = SheetKind::kei3_b1;
+    /// The texts typed into Text2 to Text11 (index n is Textn), exactly as
+    /// given; fields the arrangement's sheet lacks stay empty. The buckling
+    /// length is empty when the sheet is to propose it.
+    std::array<std::string, 12> fieldTexts;
+    SectionSeries series = SectionSeries::Narrow;
+    bool shortTerm = false;
+    int sectionRow = 0; // a chosen catalogue row; 0 for the automatic choice
+};
+
+/// Why a row cannot be checked.
+struct RowProblem {
+    int line = 0;
+    int column = 0;         // 1-based position in the list; 0 for the row as a whole
+    std::string columnName; // the header as the list writes it
+    std::string reason;     // Japanese
+};
+
+struct ListRow {
+    int line = 0;
+    std::string memberName;           // as given, for the results table
+    std::optional<BeamRow> beam;      // when the row can be checked
+    std::vector<RowProblem> problems; // why not
+};
+
+/// A list opened for reading: decoded, header understood; rows read one at a
+/// time so that a long list never stands in memory as rows.
+class BeamList {
+public:
+    /// Decodes the bytes and reads the header. On failure, `error` says in
+    /// Japanese why the file is no beam list (empty, no header, unknown
+    /// encoding, unknown or missing columns).
+    static BeamList Open(std::string_view bytes);
+
+    const std::optional<std::string>& error() const { return error_; }
+    ListEncoding encoding() const { return encoding_; }
+
+    /// The next row that is not blank; false at the end. Names already seen
+    /// (file names compared as Windows compares them) make a row bad.
+    bool next(ListRow& row);
+    /// Back to the first row.
+    void rewind();
+
+private:
+    ListRow interpret(const CsvRecord& record);
+
+    std::optional<std::string> error_;
+    ListEncoding encoding_ = ListEncoding::Utf8;
+    CsvRecords records_;
+    CsvRecords::Mark body_;            // where the first row after the header starts
+    std::vector<std::string> headers_; // as written
+    std::array<std::optional<std::size_t>, kColumnCount> cellOf_{}; // position of each column
+    std::unordered_map<std::string, int> seenNames_;                // upper-case name → its line
+};
+
+/// The catalogue row a designation names in a series: the sheet's or the
+/// report's spelling, blanks, case and full-width forms ignored. 0 when the
+/// series has no such section; `elsewhere` tells whether another series has.
+int FindSection(std::string_view designation, SectionSeries series, bool* elsewhere = nullptr);
+
+/// The launcher caption of an arrangement ("２点集中荷重" ...).
+std::string_view ArrangementName(LoadCaseButton arrangement);
+std::string_view SeriesName(SectionSeries series);
+
+/// Whether a cell is one whole number as the sheets read numbers (blanks
+/// ignored; sign, digits, one ".", exponent E or D); the value it reads as.
+std::optional<double> WholeNumber(std::string_view cell);
+
+} // namespace varnok::batch

@@ -1,0 +1,68 @@
+#include "beam_run.h"
+
+#include "chain_rules.h"
+#include "display_mask.h"
+#include "read_number.h"
+#include "sheet_texts.h"
+
+namespace varnok::batch {
+
+BeamResult ResultOf(const CheckResult& r) {
+    BeamResult b;
+    b.moment = r.moment.text;
+    if (r.section) {
+        b.section = std::string(r.section->designation);
+        while (!b.section.empty() && b.section.back() == ' ')
+            b.section.pop_back();
+    }
+    b.Zx = r.Zx.text;
+    b.fb = r.fbShown.text;
+    b.stressRatio = r.stressRatioShown.text;
+    b.limit = LimitText(r.shortTerm);
+    b.bendingVerdict = VerdictText(r.bendingPasses);
+    b.deflection = r.deflectionShown.text;
+    b.spanOverDeflection = r.spanOverDeflectionShown.text;
+    b.deflectionVerdict = VerdictText(r.deflectionPasses);
+    if (r.kind == SheetKind::kei3_cg) {
+        b.weldRatio = r.weldRatioShown.text;
+        b.weldVerdict = VerdictText(r.weldPasses);
+    }
+    b.passes = r.passes();
+    return b;
+}
+
+BeamRun::BeamRun() {
+    FillCatalogue(state_.catalogue);
+}
+
+void BeamRun::check(const BeamRow& row) {
+    // A sheet opened afresh for every beam: nothing of the beam before carries over.
+    state_.loadCase = {};
+    state_.fieldValues = {};
+    state_.beamCheck = {};
+    kind_ = ChooseLoadCase(state_.loadCase, row.arrangement);
+    state_.memberName = row.memberName;
+
+    fields_ = {};
+    std::copy(row.fieldTexts.begin(), row.fieldTexts.end(), fields_.begin());
+    std::string& lb = fields_[slot::kBucklingLength];
+    if (lb.empty()) {
+        // Entering the buckling-length field proposes it from the span.
+        lb = FormatMask(sheets::ProposedBucklingLength(kind_, ReadNumber(fields_[slot::kSpan]),
+                                                       state_.loadCase.caseNumber),
+                        sheets::texts::kProposalMask);
+    }
+    ComputeLoads(state_, fields_, kind_);
+    const CheckOptions options{row.series, row.shortTerm};
+    RunFullCheck(state_, options, kind_);
+    if (row.sectionRow != 0 && row.sectionRow != state_.beamCheck.currentSection) {
+        state_.beamCheck.currentSection = static_cast<std::int16_t>(row.sectionRow);
+        RunSectionRecheck(state_, options, kind_);
+    }
+}
+
+reports::Report BeamRun::report(reports::ReportTarget target) const {
+    return reports::BuildReport(state_, reports::FactsOf(state_.result, fields_), kind_, target);
+}
+
+} // namespace varnok::batch

@@ -1,0 +1,55 @@
+#pragma once
+// One row of the list checked as its design sheet checks it: the row's texts
+// are read as calculate reads the sheet's fields, the check runs on the
+// row's series and load duration, and a chosen section is checked as the
+// arrow buttons reach it. No window and no control is involved.
+
+#include "beam_check.h"
+#include "beam_list.h"
+#include "report_lines.h"
+
+#include <string>
+
+namespace varnok::batch {
+
+/// What the results table states of one beam, as its sheet shows it.
+struct BeamResult {
+    std::string moment;             // kN·m, "##0.000"
+    std::string section;            // designation, without its trailing blanks
+    std::string Zx;                 // cm³, "######.0"
+    std::string fb;                 // N/mm², "####"
+    std::string stressRatio;        // "#0.###"
+    std::string limit;              // "1.0" long term, "1.5" short term
+    std::string bendingVerdict;     // "ＯＫ" / "ＮＧ"
+    std::string deflection;         // cm, "##0.000"
+    std::string spanOverDeflection; // "#####"
+    std::string deflectionVerdict;
+    std::string weldRatio; // cantilevers only, else ""
+    std::string weldVerdict;
+    bool passes = true; // every check of the sheet passes
+};
+
+BeamResult ResultOf(const CheckResult& result);
+
+/// Checks beams one after the other; the state of the last check stays for
+/// its report.
+class BeamRun {
+public:
+    BeamRun();
+
+    void check(const BeamRow& row);
+
+    SheetKind kind() const { return kind_; }
+    const ProgramState& state() const { return state_; }
+    BeamResult result() const { return ResultOf(state_.result); }
+    /// The report exactly as the sheet's report button (text file) or print
+    /// button (page) would build it after this calculation.
+    reports::Report report(reports::ReportTarget target) const;
+
+private:
+    ProgramState state_;
+    LoadTexts fields_; // the input fields as the calculation rewrote them
+    SheetKind kind_ = SheetKind::kei3_b1;
+};
+
+} // namespace varnok::batch

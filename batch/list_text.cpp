@@ -1,0 +1,94 @@
+#include "list_text.h"
+
+#include <QString>
+#include <QStringDecoder>
+
+#include <algorithm>
+
+namespace varnok::batch {
+
+bool IsBlank(std::string_view cell) {
+    return std::all_of(cell.begin(), cell.end(),
+                       [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
+}
+
+bool CsvRecord::blank() const {
+    return std::all_of(cells.begin(), cells.end(), [](const std::string& c) { return IsBlank(c); });
+}
+
+std::string Normalised(std::string_view text) {
+    QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+                    .normalized(QString::NormalizationForm_KC)
+                    .toLower();
+    s.replace(QChar(u'×'), QChar(u'x'));
+    s.removeIf([](QChar c) { return c.isSpace(); });
+    return s.toStdString();
+}
+
+std::optional<std::string> DecodeList(std::string_view bytes, ListEncoding& encoding) {
+    constexpr std::string_view kBom = "\xEF\xBB\xBF";
+    const bool bom = bytes.substr(0, 3) == kBom;
+    const auto body = QByteArrayView(bytes.data() + (bom ? 3 : 0),
+                                     static_cast<qsizetype>(bytes.size() - (bom ? 3 : 0)));
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(body);
+    if (!utf8.hasError()) {
+        const bool ascii = std::all_of(body.begin(), body.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        encoding =
+            bom ? ListEncoding::Utf8WithBom : (ascii ? ListEncoding::ShiftJis : ListEncoding::Utf8);
+        return text.toStdString();
+    }
+    if (bom)
+        return std::nullopt;
+    QStringDecoder sjis("windows-31j", QStringConverter::Flag::Stateless);
+    text = sjis.decode(body);
+    if (!sjis.isValid() || sjis.hasError())
+        return std::nullopt;
+    encoding = ListEncoding::ShiftJis;
+    return text.toStdString();
+}
+
+bool CsvRecords::next(CsvRecord& record) {
+    record.cells.clear();
+    if (pos_ >= text_.size())
+        return false;
+    record.line = line_;
+    std::string cell;
+    bool quoted = false;
+    while (pos_ < text_.size()) {
+        const char c = text_[pos_++];
+        if (quoted) {
+            if (c == '"') {
+                if (pos_ < text_.size() && text_[pos_] == '"') {
+                    cell += '"';
+                    ++pos_;
+                } else {
+                    quoted = false;
+                }
+            } else {
+                if (c == '\n' || (c == '\r' && (pos_ >= text_.size() || text_[pos_] != '\n')))
+                    ++line_;
+                cell += c;
+            }
+            continue;
+        }
+        if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            record.cells.push_back(std::move(cell));
+            cell.clear();
+        } else if (c == '\n' || c == '\r') {
+            if (c == '\r' && pos_ < text_.size() && text_[pos_] == '\n')
+                ++pos_;
+            ++line_;
+            break;
+        } else {
+            cell += c;
+        }
+    }
+    record.cells.push_back(std::move(cell));
+    return true;
+}
+
+} // namespace varnok::batch

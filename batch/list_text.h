@@ -1,0 +1,60 @@
+#pragma once
+// The text of a CSV list: its encoding found from its bytes, its records read
+// one at a time with their line numbers, and the folding under which names in
+// it are compared.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace varnok::batch {
+
+enum class ListEncoding { Utf8, Utf8WithBom, ShiftJis };
+
+/// The bytes as UTF-8: UTF-8 with or without a byte-order mark, else
+/// Shift-JIS (Windows-31J); none when they are neither. A list of plain ASCII
+/// counts as Shift-JIS, the encoding the spreadsheets it goes back to save.
+std::optional<std::string> DecodeList(std::string_view bytes, ListEncoding& encoding);
+
+/// One record: its cells, quotes taken off ("" inside quotes is one quote), and
+/// the line it starts on (a quoted cell may run over several lines).
+struct CsvRecord {
+    int line = 0;
+    std::vector<std::string> cells;
+    /// Every cell empty or blanks only (a spreadsheet's empty row: ",,,").
+    bool blank() const;
+};
+
+/// Reads records from a UTF-8 text; lines end with CR LF, LF or CR.
+class CsvRecords {
+public:
+    explicit CsvRecords(std::string text = {})
+        : text_(std::move(text)) {}
+
+    bool next(CsvRecord& record);
+
+    struct Mark {
+        std::size_t position = 0;
+        int line = 1;
+    };
+    Mark mark() const { return {pos_, line_}; }
+    void seek(Mark mark) {
+        pos_ = mark.position;
+        line_ = mark.line;
+    }
+
+private:
+    std::string text_;
+    std::size_t pos_ = 0;
+    int line_ = 1;
+};
+
+bool IsBlank(std::string_view cell);
+
+/// Full-width forms folded, lower case, blanks removed, "×" read as "x": how
+/// headers, arrangement names and section designations are compared.
+std::string Normalised(std::string_view text);
+
+} // namespace varnok::batch

@@ -1,0 +1,89 @@
+#pragma once
+// What one check run found: the record the sheets present in their fields and
+// the reports and the calc book read. Units as in BeamCheck.
+
+#include "catalogue.h"
+#include "sheet_access.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace varnok {
+
+/// The choices a check takes from the sheet's option buttons.
+struct CheckOptions {
+    std::optional<SectionSeries> series; // Option3/4/5; none: the last selection's series stays
+    bool shortTerm = false;              // Option2 "短期" rather than Option1 "長期"
+};
+
+/// The masks the sheets show the results through.
+namespace result_mask {
+inline constexpr std::string_view kMoment = "##0.000";   // M (kN·m) and δ (cm)
+inline constexpr std::string_view kModulus = "######.0"; // Zx, Ze (cm³)
+inline constexpr std::string_view kStress = "####";      // fb (N/mm²)
+inline constexpr std::string_view kRatio = "#0.###";     // stress and weld-section ratios
+inline constexpr std::string_view kSpanOverDeflection = "#####";
+} // namespace result_mask
+
+/// A number as its field shows it through a mask, and the number that text
+/// reads back as (ReadShown: "∞" and "不定" stay what they are): where the sheet
+/// or a report reads a field back, it works with the rounded value.
+struct Shown {
+    std::string text;
+    double value = 0;
+    friend bool operator==(const Shown&, const Shown&) = default;
+};
+Shown ShownThrough(double value, std::string_view mask);
+
+struct CheckResult {
+    SheetKind kind = SheetKind::kei3_b1;
+    bool shortTerm = false;
+    int sectionRow = 0;                // catalogue row in use; 0 before the first selection
+    std::optional<SectionRow> section; // its properties; none for a row outside the catalogue
+
+    Shown Zx;      // cm³, "######.0"; empty without a section
+    Shown Ze;      // cm³, "######.0"; empty without a section
+    double M = 0;  // kN·m
+    Shown moment;  // "##0.000"; the reports print the value read back
+    double fb = 0; // N/mm², in use
+    Shown fbShown; // "####"
+    double stressRatio = 0;
+    Shown stressRatioShown; // "#0.###"; the reports print the value read back
+    bool bendingPasses = true;
+
+    double deflection = 0; // cm
+    Shown deflectionShown; // "##0.000"
+    double spanOverDeflection = 0;
+    Shown spanOverDeflectionShown; // "#####"; the verdict takes the value read back
+    bool deflectionPasses = true;
+
+    double weldRatio = 0; // cantilever only
+    Shown weldRatioShown; // "#0.###"
+    bool weldPasses = true;
+
+    friend bool operator==(const CheckResult&, const CheckResult&) = default;
+
+    /// Every check of the sheet passes (the weld section only on the cantilever).
+    bool passes() const {
+        return bendingPasses && deflectionPasses && (kind != SheetKind::kei3_cg || weldPasses);
+    }
+};
+
+/// "ＯＫ" or "ＮＧ", as the verdict labels show it.
+constexpr std::string_view VerdictText(bool passes) {
+    return passes ? "ＯＫ" : "ＮＧ";
+}
+/// The limit of the stress and weld ratios: "1.0" long term, "1.5" short term.
+constexpr std::string_view LimitText(bool shortTerm) {
+    return shortTerm ? "1.5" : "1.0";
+}
+
+/// The choices as the sheet's option buttons stand.
+CheckOptions OptionsOn(const SheetAccess& sheet);
+
+/// Writes the record into the sheet's result fields, verdict labels and the
+/// colour of the "↑" button Command6, as a check run leaves them.
+void PresentResult(const CheckResult& result, SheetAccess& sheet);
+
+} // namespace varnok

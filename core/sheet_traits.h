@@ -1,0 +1,48 @@
+#pragma once
+// What sets the three design sheets apart, as data: one row per sheet kind.
+// Every place that differs by sheet (window names, field chain, set-up, the
+// report's stop message) reads its row here instead of switching on the kind.
+
+#include "sheet_access.h"
+
+#include <span>
+#include <string_view>
+
+namespace varnok {
+
+/// The field chain of a sheet: which field follows which.
+struct ChainRules {
+    std::span<const int>
+        fields; // Text numbers in chain order; the calculate button follows the last
+    /// Painted white by Enter in the last field: the last field itself, or on the
+    /// uniform-load sheet its total Text10 (the last field whitens when it loses the focus).
+    int whitenedOnLastEnter = 0;
+    /// The instructions message shows whenever Text1 gains the focus (else once, at set-up).
+    bool instructionsOnText1 = false;
+};
+
+/// How the typed loads add up: a line-load row and a point-load row (w in
+/// Text7, P in Text12), or the uniform-load sheet's two line-load rows (w in Text10).
+enum class LoadRows { LineAndPoint, TwoLineRows };
+
+struct SheetTraits {
+    SheetKind kind;
+    std::string_view windowName;        // the sheet window's objectName
+    std::string_view reportScreenName;  // its text report screen's objectName
+    std::string_view printerDialogName; // its printer dialog's objectName
+    ChainRules chain;
+    LoadRows loadRows = LoadRows::LineAndPoint;
+    /// The proposed buckling length is the span itself (cantilever), not span ÷ case number.
+    bool bucklingLengthIsSpan = false;
+    /// Set-up writes the load case's coefficient texts (Text15/16, Text30/31);
+    /// the other sheets have them fixed on the form.
+    bool coefficientTexts = false;
+    std::span<const int> whiteOnSetUp; // Text numbers painted white on opening
+    std::span<const int> zeroOnSetUp;  // Text numbers that open showing "0"
+    std::string_view reportStopped;    // the message when a text report cannot be written (UTF-8)
+};
+
+/// The row of `kind`.
+const SheetTraits& TraitsOf(SheetKind kind);
+
+} // namespace varnok

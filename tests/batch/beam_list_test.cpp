@@ -1,0 +1,187 @@
+// The beam list reader: encodings, CSV quoting, blank lines, headers in any
+// order with their aliases, and every kind of bad row and bad file.
+#include "beam_list.h"
+
+#include <QStringEncoder>
+#include <gtest/gtest.h>
+
+namespace varnok::batch {
+namespace {
+
+constexpr std::string_view kHeader =
+    "部材名,荷重形式,スパン(m),座屈長さ(m),w単位荷重(kN/m2),w負担幅(m),w追加荷重(kN/m),"
+    "P単位荷重(kN/m2),P負担幅(m),P負担長さ(m),P追加荷重(kN),w2単位荷重,w2負担幅,w2追加荷重,"
+    "系列,長期短期,指定断面";
+
+enum class Bytes { Utf8, Utf8Bom, ShiftJis };
+
+std::string Encode(std::string_view utf8, Bytes as) {
+    switch (as) {
+    case Bytes::Utf8:
+        return std::string(utf8);
+    case Bytes::Utf8Bom:
+        return "\xEF\xBB\xBF" + std::string(utf8);
+    case Bytes::ShiftJis:
+        break;
+    }
+    QStringEncoder sjis("windows-31j");
+    const QByteArray b = sjis.encode(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())));
+    return b.toStdString();
+}
+
+struct Read {
+    BeamList list;
+    std::vector<ListRow> rows;
+};
+
+Read ReadAll(const std::string& bytes) {
+    Read r{BeamList::Open(bytes), {}};
+    ListRow row;
+    while (!r.list.error() && r.list.next(row))
+        r.rows.push_back(row);
+    return r;
+}
+
+std::string List(std::string_view rows) {
+    return std::string(kHeader) + "\r\n" + std::string(rows);
+}
+
+TEST(BeamListTest, ReadsEveryEncodingWithQuotingBlankLinesAndLineEnds) {
+    const std::string text = List("\"梁,1\",２点集中荷重,7.2,,4,1.2,,4,2.4,2.4,,,,,中幅,短期,\r\n"
+                                  "\r\n"
+                                  ",,,,,\n"
+                                  "\"片持\"\"梁\",片持梁,2,1,5,1,0.5,,,,3,,,,,,\r"
+                                  "B5,等分布荷重,6,,3,2,,,,,,1,1,0.5,,,\n");
+    for (const auto [as, expected] : {std::pair{Bytes::Utf8, ListEncoding::Utf8},
+                                      std::pair{Bytes::Utf8Bom, ListEncoding::Utf8WithBom},
+                                      std::pair{Bytes::ShiftJis, ListEncoding::ShiftJis}}) {
+        SCOPED_TRACE(static_cast<int>(as));
+        const Read r = ReadAll(Encode(text, as));
+        ASSERT_FALSE(r.list.error()) << *r.list.error();
+        EXPECT_EQ(r.list.encoding(), expected);
+        ASSERT_EQ(r.rows.size(), 3u);
+
+        const BeamRow& two = *r.rows[0].beam;
+        EXPECT_EQ(two.line, 2);
+        EXPECT_EQ(two.memberName, "梁,1");
+        EXPECT_EQ(two.arrangement, LoadCaseButton::TwoPoints);
+        EXPECT_EQ(two.fieldTexts[2], "7.2");
+        EXPECT_EQ(two.fieldTexts[3], "");  // the sheet proposes it
+        EXPECT_EQ(two.fieldTexts[6], "0"); // added loads stand at 0 on a fresh sheet
+        EXPECT_EQ(two.fieldTexts[10], "2.4");
+        EXPECT_EQ(two.series, SectionSeries::Medium);
+        EXPECT_TRUE(two.shortTerm);
+
+        // The doubled quote comes back as one, which Windows file names refuse.
+        EXPECT_EQ(r.rows[1].line, 5);
+        EXPECT_EQ(r.rows[1].memberName, "片持\"梁");
+        ASSERT_FALSE(r.rows[1].beam);
+        EXPECT_NE(r.rows[1].problems.front().reason.find("（\"）"), std::string::npos);
+
+        const BeamRow& uniform = *r.rows[2].beam;
+        EXPECT_EQ(uniform.line, 6);
+        EXPECT_EQ(uniform.kind, SheetKind::kei3_b2);
+        // The second load row goes into Text7 to Text9 of the uniform-load sheet.
+        EXPECT_EQ(uniform.fieldTexts[7], "1");
+        EXPECT_EQ(uniform.fieldTexts[9], "0.5");
+        EXPECT_EQ(uniform.series, SectionSeries::Narrow);
+        EXPECT_FALSE(uniform.shortTerm);
+    }
+}
+
+TEST(BeamListTest, TakesAliasesInAnyOrderAndSpellingsOfValues) {
+    const Read r = ReadAll("section,term,series,Lb,L,case,name,p_add\n"
+                           " h-294 x 200 x8x12 ,short,Medium,,6,4p,A1,10\n"
+                           "Ｈ－ 150 × 75 × 5 × 7,long,n,2,5,C,A2,\n");
+    ASSERT_FALSE(r.list.error()) << *r.list.error();
+    ASSERT_EQ(r.rows.size(), 2u);
+    const BeamRow& a1 = *r.rows[0].beam;
+    EXPECT_EQ(a1.arrangement, LoadCaseButton::FourPoints);
+    EXPECT_EQ(a1.sectionRow, 25);
+    EXPECT_TRUE(a1.shortTerm);
+    EXPECT_EQ(a1.fieldTexts[11], "10");
+    const BeamRow& a2 = *r.rows[1].beam;
+    EXPECT_EQ(a2.arrangement, LoadCaseButton::Cantilever);
+    EXPECT_EQ(a2.sectionRow, 2); // the report's spelling names it too
+    EXPECT_EQ(a2.fieldTexts[3], "2");
+}
+
+struct BadRowCase {
+    std::string row;
+    int column;
+    std::string reason;
+};
+
+TEST(BeamListTest, ReportsEachBadRowWithItsColumnAndReasonAndReadsOn) {
+    const std::vector<BadRowCase> cases{
+        {"B1,５点集中荷重,6,,,,,,,,,,,,,,", 2, "荷重形式「５点集中荷重」が分かりません"},
+        {"B1,１点集中荷重,abc,,,,,,,,,,,,,,", 3, "「abc」は数値ではありません"},
+        {"B1,１点集中荷重,6m,,,,,,,,,,,,,,", 3, "「6m」は数値ではありません"},
+        {"B1,１点集中荷重,,,,,,,,,,,,,,,", 3, "スパンがありません"},
+        {"B1,１点集中荷重,0,,,,,,,,,,,,,,", 3, "0 より大きい数"},
+        {"B1,１点集中荷重,6,-1,,,,,,,,,,,,,", 4, "0 以上の数"},
+        {"B1,１点集中荷重,1e999,,,,,,,,,,,,,,", 3, "大きすぎます"},
+        {"A/B,１点集中荷重,6,,,,,,,,,,,,,,", 1, "ファイル名に使えない文字（/）"},
+        {"CON,１点集中荷重,6,,,,,,,,,,,,,,", 1, "Windowsが予約している名前"},
+        {"\"B\n1\",１点集中荷重,6,,,,,,,,,,,,,,", 1, "制御文字"},
+        {",１点集中荷重,6,,,,,,,,,,,,,,", 1, "部材名がありません"},
+        {"B1,等分布荷重,6,,3,1,,3,,,,,,,,,", 8, "では使わない列です"},
+        {"B1,１点集中荷重,6,,,,,,,,,,,,広幅,,H-300x150x6.5x9", 17, "系列「広幅」にありません"},
+        {"B1,１点集中荷重,6,,,,,,,,,,,,,,H-123x45", 17, "断面表にありません"},
+        {"B1,１点集中荷重,6,,,,,,,,,,,,極太,,", 15, "系列「極太」が分かりません"},
+        {"B1,１点集中荷重,6,,,,,,,,,,,,,中期,", 16, "「中期」が分かりません"},
+    };
+    for (const BadRowCase& c : cases) {
+        SCOPED_TRACE(c.row);
+        const Read r = ReadAll(List(c.row + "\nOK1,１点集中荷重,6,,,,,,,,,,,,,,\n"));
+        ASSERT_FALSE(r.list.error());
+        ASSERT_EQ(r.rows.size(), 2u);
+        EXPECT_FALSE(r.rows[0].beam);
+        ASSERT_EQ(r.rows[0].problems.size(), 1u);
+        const RowProblem& p = r.rows[0].problems.front();
+        EXPECT_EQ(p.line, 2);
+        EXPECT_EQ(p.column, c.column);
+        EXPECT_NE(p.reason.find(c.reason), std::string::npos) << p.reason;
+        EXPECT_TRUE(r.rows[1].beam) << "the good row after it is still read";
+    }
+}
+
+TEST(BeamListTest, ANameUsedTwiceIsBadWhereItComesAgainWhateverItsCase) {
+    const Read r = ReadAll(List("b1,１点集中荷重,6,,,,,,,,,,,,,,\n"
+                                "B1,１点集中荷重,6,,,,,,,,,,,,,,\n"));
+    ASSERT_EQ(r.rows.size(), 2u);
+    EXPECT_TRUE(r.rows[0].beam);
+    ASSERT_FALSE(r.rows[1].beam);
+    EXPECT_NE(r.rows[1].problems[0].reason.find("2行目と同じ"), std::string::npos);
+}
+
+TEST(BeamListTest, AFileThatIsNoBeamListGetsOneMessage) {
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"", "ファイルが空です"},
+        {"\xEF\xBB\xBF\r\n,,,\r\n", "ファイルが空です"},
+        {"B1,１点集中荷重,6\n", "見出し行がありません"},
+        {"部材名,荷重形式\nB1,１点集中荷重\n", "必須の列「スパン」がありません"},
+        {"部材名,荷重形式,スパン,座屈長\n", "列名「座屈長」が分かりません"},
+        {"部材名,荷重形式,スパン,L\n", "二つあります"},
+        {"\x82\xA0\xFF\xFF,x\n", "文字コードを判別できません"},
+    };
+    for (const auto& [bytes, message] : cases) {
+        SCOPED_TRACE(message);
+        const BeamList list = BeamList::Open(bytes);
+        ASSERT_TRUE(list.error());
+        EXPECT_NE(list.error()->find(message), std::string::npos) << *list.error();
+    }
+}
+
+TEST(BeamListTest, ReadsNumbersAsTheSheetsDoButOnlyWhole) {
+    EXPECT_EQ(WholeNumber(" 6.5 "), 6.5);
+    EXPECT_EQ(WholeNumber("1.5D2"), 150.0);
+    EXPECT_EQ(WholeNumber("-.5"), -0.5);
+    EXPECT_FALSE(WholeNumber("6,5"));
+    EXPECT_FALSE(WholeNumber("1e"));
+    EXPECT_FALSE(WholeNumber("."));
+    EXPECT_FALSE(WholeNumber("６")); // full-width digits read as 0 on a sheet
+}
+
+} // namespace
+} // namespace varnok::batch
