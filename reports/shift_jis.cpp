@@ -53,16 +53,19 @@ std::optional<QByteArray> ToShiftJis(QStringView text) {
     return bytes;
 }
 
-QString FromShiftJis(QByteArrayView bytes) {
+std::optional<QString> FromShiftJis(QByteArrayView bytes) {
     if (bytes.isEmpty())
-        return {};
+        return QString();
     const int length = static_cast<int>(bytes.size());
-    const int size = MultiByteToWideChar(kShiftJisCodePage, 0, bytes.data(), length, nullptr, 0);
+    constexpr DWORD flags = MB_ERR_INVALID_CHARS;
+    const int size =
+        MultiByteToWideChar(kShiftJisCodePage, flags, bytes.data(), length, nullptr, 0);
     if (size <= 0)
-        return {};
+        return std::nullopt;
     QString text(size, u'\0');
-    MultiByteToWideChar(kShiftJisCodePage, 0, bytes.data(), length,
-                        reinterpret_cast<wchar_t*>(text.data()), size);
+    if (MultiByteToWideChar(kShiftJisCodePage, flags, bytes.data(), length,
+                            reinterpret_cast<wchar_t*>(text.data()), size) != size)
+        return std::nullopt;
     return text;
 }
 
@@ -80,9 +83,12 @@ std::optional<QByteArray> ToShiftJis(QStringView text) {
     return bytes;
 }
 
-QString FromShiftJis(QByteArrayView bytes) {
-    QStringDecoder decoder(kEncoding);
-    return decoder.decode(bytes);
+std::optional<QString> FromShiftJis(QByteArrayView bytes) {
+    QStringDecoder decoder(kEncoding, QStringConverter::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (!decoder.isValid() || decoder.hasError())
+        return std::nullopt;
+    return text;
 }
 
 #endif

@@ -16,8 +16,8 @@ namespace varnok::reports {
 /// (no look-alike is put in its place).
 std::optional<QByteArray> ToShiftJis(QStringView text);
 
-/// The text of Shift-JIS bytes (for reading a report back); a byte sequence
-/// that is no character becomes U+FFFD.
-QString FromShiftJis(QByteArrayView bytes);
+/// The text of Shift-JIS bytes; nothing when they are not Shift-JIS (a byte
+/// sequence that is no character).
+std::optional<QString> FromShiftJis(QByteArrayView bytes);
 
 } // namespace varnok::reports
