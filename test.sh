@@ -5,7 +5,8 @@
 #   - builds the engineering core again with AddressSanitizer and
 #     UndefinedBehaviorSanitizer, with its libFuzzer target (build-sanitize/, clang),
 #   - starts a CUPS scheduler with two PDF queues for the printing tests,
-#   - runs every test with ctest (windows on the offscreen platform), the sanitized
+#   - runs every test with ctest (windows on the offscreen platform), the Windows
+#     build's tests under Wine (when its cross-built Qt is cached), the sanitized
 #     core tests and a 30-second fuzz run, and stops the scheduler again.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -62,5 +63,8 @@ in_test_home() {
   env -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME HOME="$test_home" "$@"
 }
 in_test_home ctest --test-dir build --output-on-failure -j "$jobs" --timeout 600
+# The Windows build under Wine, when the cross-built Qt is cached (it finds that in
+# the real HOME and gives Wine a throwaway one); else one line saying how.
+scripts/windows/test-under-wine.sh
 in_test_home env ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-sanitize --output-on-failure -j "$jobs" --timeout 600

@@ -252,8 +252,29 @@ CommandLine Reparsed() {
 
 } // namespace
 
+#ifdef _WIN32
+namespace {
+/// The Windows program is a GUI one and gets no console of its own: started
+/// from a command prompt, the calc book writes to that prompt's console, unless
+/// its output already goes to a file or a pipe.
+void UseTheCallersConsole() {
+    const auto unconnected = [](DWORD which) {
+        return GetFileType(GetStdHandle(which)) == FILE_TYPE_UNKNOWN;
+    };
+    const bool out = unconnected(STD_OUTPUT_HANDLE), err = unconnected(STD_ERROR_HANDLE);
+    if ((out || err) && AttachConsole(ATTACH_PARENT_PROCESS)) {
+        if (out)
+            (void)std::freopen("CONOUT$", "w", stdout);
+        if (err)
+            (void)std::freopen("CONOUT$", "w", stderr);
+    }
+}
+} // namespace
+#endif
+
 int RunBatchProgram(int argc, char** argv) {
 #ifdef _WIN32
+    UseTheCallersConsole();
     SetConsoleOutputCP(CP_UTF8);
 #endif
     QStringList arguments;

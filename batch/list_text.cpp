@@ -1,5 +1,7 @@
 #include "list_text.h"
 
+#include "shift_jis.h"
+
 #include <QString>
 #include <QStringDecoder>
 
@@ -41,12 +43,11 @@ std::optional<std::string> DecodeList(std::string_view bytes, ListEncoding& enco
     }
     if (bom)
         return std::nullopt;
-    QStringDecoder sjis("windows-31j", QStringConverter::Flag::Stateless);
-    text = sjis.decode(body);
-    if (!sjis.isValid() || sjis.hasError())
+    const std::optional<QString> sjis = reports::FromShiftJis(body);
+    if (!sjis)
         return std::nullopt;
     encoding = ListEncoding::ShiftJis;
-    return text.toStdString();
+    return sjis->toStdString();
 }
 
 bool CsvRecords::next(CsvRecord& record) {

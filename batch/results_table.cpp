@@ -1,7 +1,8 @@
 #include "results_table.h"
 
+#include "shift_jis.h"
+
 #include <QString>
-#include <QStringEncoder>
 
 #include <array>
 
@@ -85,9 +86,10 @@ bool EncodeTable(const std::string& utf8, ListEncoding encoding, QByteArray& byt
         bytes.append(utf8.data(), static_cast<qsizetype>(utf8.size()));
         return true;
     }
-    QStringEncoder encoder("windows-31j");
-    bytes = encoder.encode(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
-    return encoder.isValid() && !encoder.hasError();
+    const std::optional<QByteArray> sjis =
+        reports::ToShiftJis(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    bytes = sjis.value_or(QByteArray());
+    return sjis.has_value();
 }
 
 } // namespace varnok::batch

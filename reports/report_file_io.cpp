@@ -134,6 +134,18 @@ FileError Rename(const fs::path& from, const fs::path& to) {
 
 void KeepMode(int, const fs::path&) {}
 
+/// Why OpenNew(path) failed. Windows says "not found" (Wine) or "invalid name"
+/// for a name past its length limits (255 characters a name, 260 a path), which
+/// would blame a folder that is there.
+FileError OpenFailure(const fs::path& path) {
+    constexpr std::size_t kMaxName = 255;
+    const bool tooLong =
+        path.filename().native().size() > kMaxName || path.native().size() >= MAX_PATH;
+    if ((errno == ENOENT || errno == EINVAL) && tooLong)
+        return FileError::NameTooLong;
+    return FileErrorFromErrno(errno);
+}
+
 #else
 
 FileError CheckTarget(const fs::path& path) {
@@ -177,6 +189,10 @@ void RemoveFile(const fs::path& path) {
 FileError Rename(const fs::path& from, const fs::path& to) {
     // rename() replaces a link at `to` itself, never its target.
     return rename(from.c_str(), to.c_str()) == 0 ? FileError::None : FileErrorFromErrno(errno);
+}
+
+FileError OpenFailure(const fs::path&) {
+    return FileErrorFromErrno(errno);
 }
 
 /// A rewritten report keeps the permissions the old one had.
@@ -240,7 +256,7 @@ FileError FileErrorFromErrno(int error) {
     }
 }
 
-FileError ReplaceFile(const fs::path& path, std::string_view bytes) {
+FileError ReplaceFileContents(const fs::path& path, std::string_view bytes) {
     if (const FileError target = CheckTarget(path); target != FileError::None)
         return target;
     RemoveStaleTemporaries(path);
@@ -252,7 +268,7 @@ FileError ReplaceFile(const fs::path& path, std::string_view bytes) {
         temporary = TemporaryPath(path, random);
         fd = OpenNew(temporary);
         if (fd < 0 && errno != EEXIST)
-            return FileErrorFromErrno(errno);
+            return OpenFailure(temporary);
     }
     if (fd < 0)
         return FileError::Other;
@@ -270,7 +286,7 @@ FileError CreateFileIfMissing(const fs::path& path) {
     const int fd = OpenNew(path);
     if (fd < 0) {
         if (errno != EEXIST)
-            return FileErrorFromErrno(errno);
+            return OpenFailure(path);
         // Something has the name: a folder or device is in the way, anything
         // else (a file, a link) is left as it is.
         std::error_code error;

@@ -28,12 +28,13 @@ enum class FileError {
 /// user cannot act on, None for 0.
 FileError FileErrorFromErrno(int error);
 
-/// Replaces the file at `path` with `bytes` in one step. On failure the old
+/// Replaces the file at `path` with `bytes` in one step (not "ReplaceFile":
+/// windows.h makes that name a macro for its own function). On failure the old
 /// file (or link) stays as it was and no temporary file is left behind. The
 /// temporary file is the report's name, ".varnok-tmp-" and six letters or
 /// digits ("B1.TXT.varnok-tmp-a1B2c3"); ours left by an earlier, interrupted
 /// write of the same report are removed first, nothing else.
-FileError ReplaceFile(const std::filesystem::path& path, std::string_view bytes);
+FileError ReplaceFileContents(const std::filesystem::path& path, std::string_view bytes);
 
 /// Creates an empty file when nothing has the name yet. Whatever is already
 /// there, a file or a symbolic link (even a dangling one), stays untouched:

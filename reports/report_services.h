@@ -5,6 +5,8 @@
 #include "beam_check.h"
 #include "sheet_access.h"
 
+#include <QString>
+
 class QWidget;
 
 namespace varnok::reports {
@@ -15,6 +17,7 @@ class PrinterSystem;
 struct ReportServices {
     EditorLauncher* editor = nullptr;
     PrinterSystem* printers = nullptr;
+    QString reportFolder = {}; // where text reports go; empty: the user's desktop
 };
 
 /// The sheet's "メモ帳出力" button: the text-report screen of the sheet kind

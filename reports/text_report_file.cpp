@@ -1,12 +1,12 @@
 #include "text_report_file.h"
 
 #include "report_file_io.h"
+#include "shift_jis.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QStringEncoder>
 #include <QStringList>
 #include <QStringView>
 
@@ -19,7 +19,6 @@ namespace varnok::reports {
 
 namespace {
 
-constexpr auto kEncoding = "windows-31j";
 const QString kExtension = QStringLiteral(".TXT");
 constexpr QStringView kWindowsForbidden = u"<>:\"|?*";
 constexpr std::array<QStringView, 4> kWindowsDeviceNames{u"CON", u"PRN", u"AUX", u"NUL"};
@@ -73,9 +72,8 @@ QString InWindowsForms(QString text) {
 }
 
 bool EncodesInShiftJis(const QString& c) {
-    QStringEncoder encoder(kEncoding);
-    const QByteArray bytes = encoder.encode(InWindowsForms(c));
-    return encoder.isValid() && !encoder.hasError() && !bytes.isEmpty();
+    const std::optional<QByteArray> bytes = ToShiftJis(InWindowsForms(c));
+    return bytes && !bytes->isEmpty();
 }
 
 QString Quoted(const QString& characters) {
@@ -203,11 +201,10 @@ EncodedReport EncodeReport(const ReportLines& lines) {
         text += u"\r\n";
     }
     text = InWindowsForms(std::move(text));
-    QStringEncoder encoder(kEncoding);
     EncodedReport encoded;
-    encoded.bytes = encoder.encode(text);
-    if (encoder.hasError() || !encoder.isValid()) {
-        encoded.bytes.clear();
+    if (std::optional<QByteArray> bytes = ToShiftJis(text)) {
+        encoded.bytes = std::move(*bytes);
+    } else {
         encoded.unencodable =
             Offending(text, [](const QString& c) { return !EncodesInShiftJis(c); });
         if (encoded.unencodable.isEmpty()) // only when the encoder itself is missing
@@ -225,7 +222,7 @@ FileOutcome EnsureFolderExists(const QString& folder) {
 
 FileOutcome WriteReportFile(const QString& path, const QByteArray& bytes) {
     return OutcomeOf(
-        ReplaceFile(FsPath(path), std::string_view(bytes.constData(), std::size_t(bytes.size()))));
+        ReplaceFileContents(FsPath(path), std::string_view(bytes.constData(), std::size_t(bytes.size()))));
 }
 
 FileOutcome EnsureReportFileExists(const QString& path) {

@@ -60,7 +60,7 @@ void RunTextReport(QWidget* sheetWindow, ProgramState& state, const SheetAccess&
                         ui::MessageIcon::Exclamation);
         return;
     }
-    const QString folder = ReportFolder();
+    const QString folder = services.reportFolder.isEmpty() ? ReportFolder() : services.reportFolder;
     const QString path = ReportFilePath(folder, memberName);
     if (const FileOutcome made = EnsureFolderExists(folder); !made.ok) {
         ShowWriteFailure(sheetWindow, path, made.reason);

@@ -15,7 +15,7 @@ test_packages=(libgtest-dev libbenchmark-dev cups printer-driver-cups-pdf popple
 # The Windows release: the MinGW-w64 cross compilers, Wine to run the result, and
 # the tools that unpack Debian's source package of Qt.
 windows_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine64 dpkg-dev zip unzip cmake ninja-build qt6-base-dev qt6-base-dev-tools)
+  wine64 locales dpkg-dev zip unzip cmake ninja-build qt6-base-dev qt6-base-dev-tools)
 
 case "$mode" in
   run) packages=("${run_packages[@]}") ;;

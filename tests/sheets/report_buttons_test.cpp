@@ -2,8 +2,8 @@
 // on screen and the member named on screen, or it is refused before any screen
 // or dialog opens; and a sheet that goes away under one of its modal dialogs
 // takes the dialog with it, once.
-#include "editor_launcher.h"
 #include "printer_system.h"
+#include "recording_editor.h"
 #include "sheet_fixture.h"
 #include "temporary_home.h"
 
@@ -16,15 +16,6 @@ namespace {
 
 const QString kStale = QString::fromUtf8(
     "入力データが計算結果と合っていません。\r[計算]ボタンを押してから出力して下さい。");
-
-class RecordingEditor final : public reports::EditorLauncher {
-public:
-    bool start(const QString& filePath) override {
-        started.push_back(filePath);
-        return true;
-    }
-    std::vector<QString> started;
-};
 
 class NoPrinters final : public reports::PrinterSystem {
 public:
@@ -39,7 +30,8 @@ class ReportButtonsTest : public SheetTest {
 protected:
     void SetUp() override {
         SheetTest::SetUp();
-        services = {&editor_, &printers_};
+        // The desktop handed over as well: Windows finds its own whatever HOME says.
+        services = {&editor_, &printers_, home_.desktop()};
         onDialog([this](QWidget* dialog) {
             opened_.push_back(dialog->objectName());
             if (auto* b = dialog->findChild<QAbstractButton*>(answer_))

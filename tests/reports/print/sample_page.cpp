@@ -1,6 +1,6 @@
 #include "sample_page.h"
 
-#include <QStringEncoder>
+#include "shift_jis.h"
 
 namespace varnok::testing {
 
@@ -64,10 +64,9 @@ reports::ReportLines SampleSimpleBeamPage() {
 }
 
 int ColumnsOf(std::string_view utf8) {
-    QStringEncoder shiftJis("windows-31j");
-    const QByteArray bytes =
-        shiftJis(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
-    return static_cast<int>(bytes.size());
+    const std::optional<QByteArray> bytes =
+        reports::ToShiftJis(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    return bytes ? static_cast<int>(bytes->size()) : -1;
 }
 
 } // namespace varnok::testing

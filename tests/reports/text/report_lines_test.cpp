@@ -3,10 +3,10 @@
 
 #include "report_lines.h"
 #include "report_scenarios.h"
+#include "shift_jis.h"
 #include "text_report_file.h"
 
 #include <QFile>
-#include <QStringDecoder>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -33,9 +33,12 @@ QByteArray Golden(const std::string& name) {
 
 /// The first line where two Shift-JIS files differ, decoded, for a readable failure.
 std::string FirstDifference(const QByteArray& actual, const QByteArray& expected) {
-    QStringDecoder a("windows-31j"), b("windows-31j");
-    const QStringList al = QString(a.decode(actual)).split(QStringLiteral("\r\n"));
-    const QStringList bl = QString(b.decode(expected)).split(QStringLiteral("\r\n"));
+    const QStringList al = FromShiftJis(actual)
+                               .value_or(QStringLiteral("<not Shift-JIS>"))
+                               .split(QStringLiteral("\r\n"));
+    const QStringList bl = FromShiftJis(expected)
+                               .value_or(QStringLiteral("<not Shift-JIS>"))
+                               .split(QStringLiteral("\r\n"));
     for (qsizetype i = 0; i < std::max(al.size(), bl.size()); ++i) {
         const QString x = i < al.size() ? al[i] : QStringLiteral("<none>");
         const QString y = i < bl.size() ? bl[i] : QStringLiteral("<none>");
