@@ -21,7 +21,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStandardPaths>
 #include <QTest>
 #include <cstdio>
 
@@ -251,9 +250,8 @@ void ReportProtections(GuideSession& s) {
     s.click(sheet, "Command3");
 
     // The member name is corrected; an older report of that name is read-only.
-    const QString report = QDir(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation))
-                               .filePath(QStringLiteral("Ｂ３.TXT"));
-    QDir().mkpath(QFileInfo(report).path());
+    const QString report = QDir(s.reportFolder()).filePath(QStringLiteral("Ｂ３.TXT"));
+    QDir().mkpath(s.reportFolder());
     QFile old(report);
     if (!old.open(QIODevice::WriteOnly) || old.write("old report\r\n") < 0 || !old.flush())
         s.fail("cannot prepare the read-only report");
@@ -271,8 +269,7 @@ void ReportProtections(GuideSession& s) {
 /// The calc book's summary window after the shipped template, with one bad
 /// row added, ran as a list dropped on the program runs.
 void CalcBook(GuideSession& s) {
-    const QDir home(QStandardPaths::writableLocation(QStandardPaths::HomeLocation));
-    const QString list = home.filePath(QStringLiteral("梁リスト.csv"));
+    const QString list = QDir(s.reportFolder()).filePath(QStringLiteral("梁リスト.csv"));
     QFile source(QStringLiteral(VARNOK_BEAM_LIST_TEMPLATE));
     QFile copy(list);
     if (!source.open(QIODevice::ReadOnly) || !copy.open(QIODevice::WriteOnly) ||
@@ -346,7 +343,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "guide pictures: cannot create %s\n", qPrintable(folder));
         return 1;
     }
-    GuideSession session(folder);
+    // The reports go to the run's own desktop, named outright: on Windows the
+    // desktop is the shell's, whatever HOME says.
+    GuideSession session(folder, home.filePath(QStringLiteral("Desktop")));
     Launcher(session);
     SimpleBeam(session);
     UniformLoad(session);

@@ -39,9 +39,10 @@ bool OfficePrinters::setDefaultPrinter(const reports::PrinterDescription& printe
     return true;
 }
 
-GuideSession::GuideSession(QString pictureFolder)
+GuideSession::GuideSession(QString pictureFolder, QString reportFolder)
     : folder_(std::move(pictureFolder))
-    , flow_(state_, {&editor_, &printers_}) {}
+    , reportFolder_(std::move(reportFolder))
+    , flow_(state_, {&editor_, &printers_, reportFolder_}) {}
 
 QWidget* GuideSession::mainWindow() const {
     if (flow_.sheet() != nullptr)

@@ -41,12 +41,14 @@ private:
 
 class GuideSession {
 public:
-    explicit GuideSession(QString pictureFolder);
+    /// Pictures go to `pictureFolder`, the text reports of the run to `reportFolder`.
+    GuideSession(QString pictureFolder, QString reportFolder);
 
     app::WindowFlow& flow() { return flow_; }
     ModalScript& script() { return script_; }
     RecordingEditor& editor() { return editor_; }
     ProgramState& state() { return state_; }
+    const QString& reportFolder() const { return reportFolder_; }
 
     /// The launcher or the open sheet: the window in front when no dialog is.
     QWidget* mainWindow() const;
@@ -76,6 +78,7 @@ public:
 
 private:
     QString folder_;
+    QString reportFolder_;
     ProgramState state_;
     RecordingEditor editor_;
     OfficePrinters printers_;
