@@ -15,7 +15,7 @@ namespace varnok::batch {
 namespace {
 
 // clang-format off
-const std::vector<ColumnSpec> kColumns{
+const std::vector<ColumnRow> kColumns{
     {Column::MemberName, "部材名", "name", "", true, 0, 0},
     {Column::Arrangement, "荷重形式", "case", "", true, 0, 0},
     {Column::Span, "スパン", "L", "m", true, 2, 2},
@@ -123,11 +123,11 @@ bool OpensAtZero(int field, SheetKind kind) {
 
 } // namespace
 
-const std::vector<ColumnSpec>& ColumnSpecs() {
+const std::vector<ColumnRow>& ColumnRows() {
     return kColumns;
 }
 
-const ColumnSpec& SpecOf(Column column) {
+const ColumnRow& ColumnRowOf(Column column) {
     return kColumns[static_cast<std::size_t>(column)];
 }
 
@@ -227,9 +227,9 @@ BeamList BeamList::Open(std::string_view bytes) {
         list.headers_.push_back(cell);
         std::optional<Column> column;
         const std::string key = HeaderKey(cell);
-        for (const ColumnSpec& spec : kColumns) {
-            if (key == Normalised(spec.header) || key == Normalised(spec.alias))
-                column = spec.column;
+        for (const ColumnRow& entry : kColumns) {
+            if (key == Normalised(entry.header) || key == Normalised(entry.alias))
+                column = entry.column;
         }
         if (!column) {
             if (!IsBlank(cell))
@@ -257,9 +257,9 @@ BeamList BeamList::Open(std::string_view bytes) {
             "見出しの列名" + names + "が分かりません（使える列名は README の一覧を参照）。";
         return list;
     }
-    for (const ColumnSpec& spec : kColumns) {
-        if (spec.required && !list.cellOf_[static_cast<std::size_t>(spec.column)]) {
-            list.error_ = "必須の列「" + std::string(spec.header) + "」がありません。";
+    for (const ColumnRow& entry : kColumns) {
+        if (entry.required && !list.cellOf_[static_cast<std::size_t>(entry.column)]) {
+            list.error_ = "必須の列「" + std::string(entry.header) + "」がありません。";
             return list;
         }
     }
@@ -294,7 +294,7 @@ ListRow BeamList::interpret(const CsvRecord& record) {
     auto problem = [&](Column c, std::string reason) {
         const auto i = cellOf_[static_cast<std::size_t>(c)];
         row.problems.push_back({record.line, i ? static_cast<int>(*i) + 1 : 0,
-                                i ? headers_[*i] : std::string(SpecOf(c).header),
+                                i ? headers_[*i] : std::string(ColumnRowOf(c).header),
                                 std::move(reason)});
     };
 
@@ -329,42 +329,43 @@ ListRow BeamList::interpret(const CsvRecord& record) {
         beam.kind = LoadCaseFor(beam.arrangement).sheet;
     }
 
-    for (const ColumnSpec& spec : kColumns) {
-        if (!IsNumberColumn(spec.column))
+    for (const ColumnRow& entry : kColumns) {
+        if (!IsNumberColumn(entry.column))
             continue;
-        const std::string_view text = cell(spec.column);
+        const std::string_view text = cell(entry.column);
         const int field = !button                           ? 0
-                          : beam.kind == SheetKind::kei3_b2 ? spec.uniformField
-                                                            : spec.pointField;
+                          : beam.kind == SheetKind::kei3_b2 ? entry.uniformField
+                                                            : entry.pointField;
         if (IsBlank(text)) {
-            if (spec.column == Column::Span)
-                problem(spec.column, "スパンがありません");
+            if (entry.column == Column::Span)
+                problem(entry.column, "スパンがありません");
             else if (field != 0 && OpensAtZero(field, beam.kind))
                 beam.fieldTexts[static_cast<std::size_t>(field)] = "0";
             continue;
         }
         const std::optional<double> value = WholeNumber(text);
         if (!value) {
-            problem(spec.column, "「" + std::string(text) + "」は数値ではありません");
+            problem(entry.column, "「" + std::string(text) + "」は数値ではありません");
             continue;
         }
         if (!std::isfinite(*value)) {
-            problem(spec.column, "「" + std::string(text) + "」は大きすぎます");
+            problem(entry.column, "「" + std::string(text) + "」は大きすぎます");
             continue;
         }
         // The sheets' own refusals of a span and a buckling length.
         const CalculateRefusal refusal =
-            spec.column == Column::Span             ? CheckCalculateInputs(text, "0")
-            : spec.column == Column::BucklingLength ? CheckCalculateInputs("1", text)
-                                                    : CalculateRefusal::None;
+            entry.column == Column::Span             ? CheckCalculateInputs(text, "0")
+            : entry.column == Column::BucklingLength ? CheckCalculateInputs("1", text)
+                                                     : CalculateRefusal::None;
         if (refusal == CalculateRefusal::MissingSpan)
-            problem(spec.column, "スパンは 0 より大きい数で入力して下さい");
+            problem(entry.column, "スパンは 0 より大きい数で入力して下さい");
         else if (refusal == CalculateRefusal::NegativeBucklingLength)
-            problem(spec.column, "座屈長さは 0 以上の数で入力して下さい");
+            problem(entry.column, "座屈長さは 0 以上の数で入力して下さい");
         if (button && field == 0) {
             if (*value != 0)
-                problem(spec.column, "荷重形式「" + std::string(ArrangementName(beam.arrangement)) +
-                                         "」では使わない列です");
+                problem(entry.column, "荷重形式「" +
+                                          std::string(ArrangementName(beam.arrangement)) +
+                                          "」では使わない列です");
             continue;
         }
         beam.fieldTexts[static_cast<std::size_t>(field)] = std::string(text);

@@ -41,7 +41,7 @@ enum class Column {
 
 inline constexpr std::size_t kColumnCount = static_cast<std::size_t>(Column::Note) + 1;
 
-struct ColumnSpec {
+struct ColumnRow {
     Column column;
     std::string_view header; // the Japanese header, without its unit
     std::string_view alias;  // the short ASCII alias
@@ -52,8 +52,8 @@ struct ColumnSpec {
 };
 
 /// Every column, in the template's order.
-const std::vector<ColumnSpec>& ColumnSpecs();
-const ColumnSpec& SpecOf(Column column);
+const std::vector<ColumnRow>& ColumnRows();
+const ColumnRow& ColumnRowOf(Column column);
 
 /// One beam as its design sheet would have it typed in.
 struct BeamRow {
