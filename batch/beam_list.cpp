@@ -2,6 +2,7 @@
 
 #include "calculate_inputs.h"
 #include "read_number.h"
+#include "report_gate.h"
 #include "sheet_traits.h"
 #include "text_report_file.h"
 
@@ -302,7 +303,8 @@ ListRow BeamList::interpret(const CsvRecord& record) {
     beam.line = record.line;
     beam.memberName = std::string(cell(Column::MemberName));
     row.memberName = beam.memberName;
-    if (beam.memberName.empty()) {
+    // Blank as the sheets judge it: a name of full-width blanks names no report either.
+    if (sheets::IsBlankName(beam.memberName)) {
         problem(Column::MemberName, "部材名がありません（レポートのファイル名になります）");
     } else if (const reports::NameCheck check = reports::CheckMemberName(
                    FromUtf8(beam.memberName), reports::FileNameRules::Windows);
