@@ -1,4 +1,5 @@
 #include "dvalue_form.h"
+#include "panel_button.h"
 
 #include "colour.h"
 #include "display_mask.h"
@@ -266,12 +267,10 @@ void DValueForm::buildControls() {
         options_[i] = option;
     }
 
-    calculateButton_ = new QPushButton(QStringLiteral("計　算"), this);
+    calculateButton_ = new ui::PanelButton(QStringLiteral("計　算"), kCalculateYellow, this);
     PlaceWidget(calculateButton_, kCalculatePlace);
-    calculateButton_->setStyleSheet(ui::ButtonStyleSheet(kCalculateYellow));
-    closeButton_ = new QPushButton(QStringLiteral("終　了"), this);
+    closeButton_ = new ui::PanelButton(QStringLiteral("終　了"), kCloseRed, this);
     PlaceWidget(closeButton_, kClosePlace);
-    closeButton_->setStyleSheet(ui::ButtonStyleSheet(kCloseRed));
     for (QPushButton* b : {calculateButton_, closeButton_}) {
         b->setFont(Face(kProportionalGothic, kControlPoints, true));
         b->setAutoDefault(true); // Enter on the focused button presses it

@@ -1,8 +1,9 @@
 #pragma once
 // The loading diagrams "s_b1.gif" … "s_b5.gif" and "s_cb.gif" (110 × 75 px),
 // and the launcher's icon. Each diagram is a file beside the program and an
-// embedded copy.
+// embedded copy; the icon is drawn.
 
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -17,7 +18,9 @@ QPixmap LoadDiagram(const QString& bareFileName);
 /// The embedded copy of a diagram only; null for an unknown name.
 QPixmap EmbeddedDiagram(const QString& bareFileName);
 
-/// The launcher's 32 × 32 icon.
+/// The launcher's 32 × 32 icon: an H-section in blue on a white tile, with
+/// transparent corners.
+QImage DrawLauncherIcon();
 QPixmap LauncherIcon();
 
 } // namespace varnok::images

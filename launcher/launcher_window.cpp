@@ -5,6 +5,7 @@
 #include "fonts.h"
 #include "launcher_controls.h"
 #include "load_case.h"
+#include "panel_button.h"
 #include "qt_colour.h"
 #include "widget_style.h"
 
@@ -13,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -37,21 +37,18 @@ QLabel* MakeLabel(QWidget* parent, std::string_view name, std::string_view text,
     auto* label = new QLabel(ui::FromUtf8(text), parent);
     label->setObjectName(ui::FromUtf8(name));
     label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: %1; background-color: %2;")
-                             .arg(ui::CssColour(fore), ui::CssColour(back)));
+    ui::SetColours(*label, fore, back);
     return label;
 }
 
 QPushButton* MakeColouredButton(QWidget* parent, std::string_view name, std::string_view text,
                                 Rgb back) {
-    auto* button = new QPushButton(ui::FromUtf8(text), parent);
+    auto* button = new ui::PanelButton(ui::FromUtf8(text), back, parent,
+                                       {.borderPixels = 3, .focusBorder = {255, 255, 255}});
     button->setObjectName(ui::FromUtf8(name));
     button->setFont(Face(ui::kGothicFace, 12, true));
     button->setFixedSize(kSideButtonSize);
     button->setAutoDefault(true); // Enter presses the button that has the focus
-    button->setStyleSheet(ui::ButtonStyleSheet(
-        back, Rgb{0, 0, 0},
-        {.borderPixels = 3, .radiusPixels = 0, .focusBorder = {255, 255, 255}}));
     return button;
 }
 
@@ -116,21 +113,21 @@ void LauncherWindow::buildHeader() {
 
     static_cast<QVBoxLayout*>(layout())->addLayout(row);
 
-    auto* instruction = new QPlainTextEdit(this);
+    // The instruction box is read-only and never takes the focus, so a framed
+    // label shows it: an editor widget would lay out an empty page in the
+    // program's default face first, one more font file read at start-up.
+    QString lines = ui::FromUtf8(kInstruction); // CR LF after each line
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lines.chop(1); // the last line break opens no line of its own
+    auto* instruction = new QLabel(lines, this);
     instruction->setObjectName(QStringLiteral("Text1"));
-    // A line break in the box is CR LF in the text; the widget keeps LF.
-    instruction->setPlainText(
-        ui::FromUtf8(kInstruction).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    instruction->setReadOnly(true);
-    instruction->setFocusPolicy(Qt::NoFocus);
     instruction->setFont(Face(ui::kGothicFace, 12, true));
-    instruction->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    instruction->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    instruction->viewport()->setCursor(Qt::ArrowCursor);
-    instruction->setStyleSheet(
-        QStringLiteral("QPlainTextEdit { color: black; background-color: %1;"
-                       " border: 2px inset rgb(128,128,128); padding: 2px 6px; }")
-            .arg(ui::CssColour(colours::kInstruction)));
+    instruction->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    instruction->setLineWidth(2);
+    instruction->setMargin(2);
+    instruction->setIndent(6);
+    instruction->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ui::SetColours(*instruction, Rgb{0, 0, 0}, colours::kInstruction);
     const QFontMetrics metrics(instruction->font());
     instruction->setFixedHeight(2 * metrics.lineSpacing() + 18);
     static_cast<QVBoxLayout*>(layout())->addWidget(instruction);
@@ -147,17 +144,15 @@ void LauncherWindow::buildBody() {
     for (const CaseButtonPlace& place : kCaseButtonPlaces) {
         const LoadCaseEntry& entry = LoadCaseFor(place.button);
 
-        auto* button = new QPushButton(this);
+        auto* button = new ui::PanelButton(
+            QString(), Rgb{255, 255, 255}, this,
+            {.borderPixels = 3, .focusBorder = {255, 255, 0}, .frame = Rgb{200, 200, 200}});
         button->setObjectName(QStringLiteral("Command%1").arg(static_cast<int>(place.button)));
         button->setIcon(QIcon(images::EmbeddedDiagram(ui::FromUtf8(entry.diagramFile))));
         button->setIconSize(kDiagramSize);
         button->setFixedSize(kPictureButtonSize);
         button->setAutoDefault(true);
         button->setToolTip(ui::FromUtf8(entry.caption));
-        button->setStyleSheet(QStringLiteral(
-            "QPushButton { background-color: white; border: 3px outset rgb(200,200,200); }"
-            "QPushButton:pressed { border-style: inset; }"
-            "QPushButton:focus { border: 3px solid rgb(255,255,0); }"));
         connect(button, &QPushButton::clicked, this, [this, b = place.button] { chooseCase(b); });
 
         auto* caption = MakeLabel(this, place.label, entry.caption, place.labelColour,

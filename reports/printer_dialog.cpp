@@ -1,4 +1,5 @@
 #include "printer_dialog.h"
+#include "panel_button.h"
 
 #include "fonts.h"
 #include "message_box.h"
@@ -11,7 +12,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyleOptionButton>
-#include <QStylePainter>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -72,25 +72,9 @@ QString PrinterFailedMessage(const QString& printer) {
 
 /// A coloured button whose caption wraps at its blanks, as the captions of
 /// these tall narrow buttons are meant to.
-class CaptionButton final : public QPushButton {
-    Q_OBJECT
-public:
-    CaptionButton(const QString& caption, Rgb colour, QWidget* parent)
-        : QPushButton(caption, parent) {
-        setStyleSheet(ui::ButtonStyleSheet(colour, Rgb{0, 0, 0}, {.radiusPixels = 0}));
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        option.text.clear();
-        painter.drawControl(QStyle::CE_PushButton, option);
-        painter.setPen(palette().color(QPalette::ButtonText));
-        painter.drawText(rect().adjusted(3, 3, -3, -3), Qt::AlignCenter | Qt::TextWordWrap, text());
-    }
-};
+ui::PanelButton* CaptionButton(const QString& caption, Rgb colour, QWidget* parent) {
+    return new ui::PanelButton(caption, colour, parent, {.wrapCaption = true});
+}
 
 } // namespace
 
@@ -135,17 +119,17 @@ PrinterDialog::PrinterDialog(QWidget* parent, SheetKind kind, PrinterSystem& pri
             .arg(ui::RoomyTextHeight(combo_->fontMetrics())));
     combo_->setGeometry(ToPixels({120, 1035, 3015, 300}));
 
-    auto* ok = new CaptionButton(QStringLiteral("Ｏ Ｋ"), kYellow, this);
+    auto* ok = CaptionButton(QStringLiteral("Ｏ Ｋ"), kYellow, this);
     ok->setObjectName(QStringLiteral("Command3"));
     ok->setGeometry(ToPixels({1200, 1455, 855, 840}));
 
-    printButton_ = new CaptionButton(QStringLiteral(" 印刷開始         [Enter]"), kOrange, this);
+    printButton_ = CaptionButton(QStringLiteral(" 印刷開始         [Enter]"), kOrange, this);
     printButton_->setObjectName(QStringLiteral("Command1"));
     printButton_->setGeometry(ToPixels({120, 1440, 975, 855}));
     printButton_->setDefault(true);
     printButton_->setVisible(false);
 
-    auto* cancel = new CaptionButton(QStringLiteral("   中 止            [Esc]"), kGreen, this);
+    auto* cancel = CaptionButton(QStringLiteral("   中 止            [Esc]"), kGreen, this);
     cancel->setObjectName(QStringLiteral("Command2"));
     cancel->setGeometry(ToPixels({2160, 1440, 975, 855}));
 
@@ -215,5 +199,3 @@ void PrinterDialog::print() {
 }
 
 } // namespace varnok::reports
-
-#include "printer_dialog.moc"

@@ -1,4 +1,5 @@
 #include "text_report_screen.h"
+#include "panel_button.h"
 
 #include "fonts.h"
 #include "qt_colour.h"
@@ -51,16 +52,14 @@ TextReportScreen::TextReportScreen(SheetKind kind, QWidget* parent)
     notice_->setStyleSheet(QStringLiteral("QPlainTextEdit { background-color: %1; color: black; }")
                                .arg(ui::CssColour(kNotice)));
 
-    start_ = new QPushButton(QStringLiteral("出力開始  [クリック]"), this);
+    start_ = new ui::PanelButton(QStringLiteral("出力開始  [クリック]"), kStartButton, this);
     start_->setObjectName(QStringLiteral("Command1"));
     start_->setGeometry(Px(120), Px(1080), Px(1935), Px(450));
-    start_->setStyleSheet(ui::ButtonStyleSheet(kStartButton));
     start_->setDefault(true);
 
-    cancel_ = new QPushButton(QStringLiteral("中止[Esc]"), this);
+    cancel_ = new ui::PanelButton(QStringLiteral("中止[Esc]"), kCancelButton, this);
     cancel_->setObjectName(QStringLiteral("Command2"));
     cancel_->setGeometry(Px(2160), Px(1080), Px(1335), Px(450));
-    cancel_->setStyleSheet(ui::ButtonStyleSheet(kCancelButton));
 
     setTabOrder(notice_, cancel_);
     setTabOrder(cancel_, start_);

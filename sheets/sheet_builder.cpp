@@ -1,4 +1,5 @@
 #include "sheet_builder.h"
+#include "panel_button.h"
 
 #include "diagram_images.h"
 #include "fonts.h"
@@ -110,7 +111,7 @@ QWidget* Create(const ControlRow& control, QWidget& window,
     case ControlKind::Hidden:
         return MakeEdit(control, parent, false, Qt::NoFocus);
     case ControlKind::Button: {
-        auto* button = new QPushButton(ui::FromUtf8(control.text), parent);
+        auto* button = new ui::PanelButton(ui::FromUtf8(control.text), parent);
         button->setAutoDefault(true); // Enter presses the button that has the focus
         button->setFocusPolicy(Qt::StrongFocus);
         return button;

@@ -1,13 +1,12 @@
 #include "widget_colours.h"
+#include "panel_button.h"
 
 #include "qt_colour.h"
 #include "widget_style.h"
 
-#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QVariant>
 #include <QWidget>
 
@@ -27,25 +26,15 @@ std::optional<Rgb> Remembered(const QWidget& widget, const char* property) {
                static_cast<std::uint8_t>(c.blue())};
 }
 
-// A push button's palette is ignored by most styles; a style sheet always shows.
-void RestyleButton(QAbstractButton& button) {
-    button.setStyleSheet(ui::ButtonStyleSheet(BackOf(button).value_or(Rgb{225, 225, 225}),
-                                              ForeOf(button).value_or(Rgb{0, 0, 0}),
-                                              {.borderPixels = 2, .radiusPixels = 3}));
-}
-
-bool IsPushButton(const QWidget& widget) {
-    return qobject_cast<const QAbstractButton*>(&widget) != nullptr &&
-           qobject_cast<const QRadioButton*>(&widget) == nullptr;
-}
-
 /// Keeps the colour on the widget for BackOf/ForeOf; true when the widget is a
-/// push button, which only its style sheet repaints (done here).
+/// coloured push button, which draws its colours itself (given here).
 bool RememberColour(QWidget& widget, const char* property, Rgb colour) {
     widget.setProperty(property, ui::ToQColor(colour));
-    if (!IsPushButton(widget))
+    auto* button = qobject_cast<ui::PanelButton*>(&widget);
+    if (!button)
         return false;
-    RestyleButton(static_cast<QAbstractButton&>(widget));
+    button->setColours(BackOf(widget).value_or(Rgb{225, 225, 225}),
+                       ForeOf(widget).value_or(Rgb{0, 0, 0}));
     return true;
 }
 

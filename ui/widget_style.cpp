@@ -1,6 +1,9 @@
 #include "widget_style.h"
 
+#include "qt_colour.h"
+
 #include <QFontMetrics>
+#include <QWidget>
 
 namespace varnok::ui {
 
@@ -12,15 +15,12 @@ QString CssColour(Rgb colour) {
     return QStringLiteral("rgb(%1,%2,%3)").arg(colour.r).arg(colour.g).arg(colour.b);
 }
 
-QString ButtonStyleSheet(Rgb back, Rgb fore, const ButtonLook& look) {
-    return QStringLiteral("QPushButton { background-color: %1; color: %2;"
-                          " border: %3px outset %1; border-radius: %4px; }"
-                          " QPushButton:pressed { border-style: inset; }"
-                          " QPushButton:focus { border: %3px solid %5; }")
-        .arg(CssColour(back), CssColour(fore))
-        .arg(look.borderPixels)
-        .arg(look.radiusPixels)
-        .arg(CssColour(look.focusBorder));
+void SetColours(QWidget& widget, Rgb fore, Rgb back) {
+    QPalette p = widget.palette();
+    p.setColor(QPalette::WindowText, ToQColor(fore));
+    p.setColor(QPalette::Window, ToQColor(back));
+    widget.setPalette(p);
+    widget.setAutoFillBackground(true);
 }
 
 } // namespace varnok::ui

@@ -1,12 +1,14 @@
 #pragma once
-// The one place where the windows turn colours into style sheets, draw their
-// coloured buttons and convert the twips of their layouts into pixels.
+// The one place where the windows turn colours into palettes and style sheets
+// and convert the twips of their layouts into pixels (coloured buttons:
+// panel_button.h).
 
 #include "colour.h"
 
 #include <QString>
 
 class QFontMetrics;
+class QWidget;
 
 namespace varnok::ui {
 
@@ -26,16 +28,8 @@ int RoomyTextHeight(const QFontMetrics& metrics);
 /// "rgb(r,g,b)" for a style sheet.
 QString CssColour(Rgb colour);
 
-/// How a coloured push button is framed; the defaults suit the small dialogs.
-struct ButtonLook {
-    int borderPixels = 2;
-    int radiusPixels = 2;
-    Rgb focusBorder{0, 0, 0}; // the frame while the button has the focus
-};
-
-/// A coloured push button: raised frame in its own colour, sunk while pressed,
-/// a plain frame of `look.focusBorder` while focused. A style sheet, because most
-/// styles ignore a push button's palette colour.
-QString ButtonStyleSheet(Rgb back, Rgb fore = Rgb{0, 0, 0}, const ButtonLook& look = {});
+/// Text in `fore` on a ground of `back`, through the palette: for labels and
+/// other widgets that fill their own background.
+void SetColours(QWidget& widget, Rgb fore, Rgb back);
 
 } // namespace varnok::ui

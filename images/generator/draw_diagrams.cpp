@@ -1,6 +1,5 @@
-// Draws the six loading diagrams (110 × 75 px, white ground) and the
-// launcher's 32 × 32 icon as PNG files. Qt writes no GIF, so make_gifs.sh
-// converts the diagrams afterwards.
+// Draws the six loading diagrams (110 × 75 px, white ground) as PNG files.
+// Qt writes no GIF, so make_gifs.sh converts them afterwards.
 //
 //   draw_diagrams OUTPUT_DIR
 //
@@ -187,23 +186,6 @@ QImage DrawDiagram(const Diagram& d) {
     return image;
 }
 
-// The launcher's icon: an H-section in blue on a white tile.
-QImage DrawIcon() {
-    QImage image(32, 32, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(QColor(0, 0, 96), 1));
-    p.setBrush(Qt::white);
-    p.drawRoundedRect(QRectF(0.5, 0.5, 31, 31), 4, 4);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kBeamBlue);
-    p.drawRect(QRectF(6, 6, 20, 4));   // top flange
-    p.drawRect(QRectF(6, 22, 20, 4));  // bottom flange
-    p.drawRect(QRectF(14, 10, 4, 12)); // web
-    return image;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -224,10 +206,6 @@ int main(int argc, char** argv) {
             err << "cannot write " << out.filePath(name) << "\n";
             return 1;
         }
-    }
-    if (!DrawIcon().save(out.filePath(QStringLiteral("launcher_icon.png")))) {
-        err << "cannot write the icon\n";
-        return 1;
     }
     return 0;
 }

@@ -13,6 +13,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -219,6 +220,36 @@ TEST_F(WindowFlowTest, StartingTheProgramLoadsNoPrintingLibrary) {
     for (std::string line; std::getline(maps, line);)
         loaded = loaded || line.find("libcups") != std::string::npos;
     EXPECT_TRUE(loaded);
+}
+
+// Start-up reads what the launcher draws with and no more: no image plug-in
+// (its pictures are compiled in), no printing library, and none of the
+// proportional faces that only the sheets and dialogs use. Each of these once
+// made the launcher slower to appear. A fresh process, so that nothing an
+// earlier test opened counts.
+TEST(StartUp, LoadsOnlyWhatTheLauncherShows) {
+    QProcess probe;
+    probe.start(QStringLiteral(VARNOK_STARTUP_PROBE), {QStringLiteral("--mapped-files")});
+    ASSERT_TRUE(probe.waitForFinished(60000));
+    ASSERT_EQ(probe.exitStatus(), QProcess::NormalExit);
+    ASSERT_EQ(probe.exitCode(), 0) << probe.readAllStandardError().toStdString();
+    const QStringList files =
+        QString::fromLocal8Bit(probe.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_FALSE(files.isEmpty());
+    int fontFiles = 0;
+    for (const QString& file : files) {
+        SCOPED_TRACE(file.toStdString());
+        EXPECT_FALSE(file.contains(QStringLiteral("/imageformats/")));
+        EXPECT_FALSE(file.contains(QStringLiteral("libcups")));
+        if (file.endsWith(QStringLiteral(".ttf")) || file.endsWith(QStringLiteral(".otf")) ||
+            file.endsWith(QStringLiteral(".ttc"))) {
+            ++fontFiles;
+            EXPECT_FALSE(file.contains(QStringLiteral("ipagp")) ||
+                         file.contains(QStringLiteral("ipamp")));
+        }
+    }
+    // The Gothic, the title's Mincho, and the product name's and version's faces.
+    EXPECT_LE(fontFiles, 4);
 }
 #endif
 

@@ -31,8 +31,9 @@ protected:
         f.write(bytes);
     }
 
-    static QByteArray embeddedBytes(const QString& name) {
-        QFile f(QStringLiteral(":/diagrams/") + name);
+    // The GIF as shipped: the build copies it next to the program.
+    static QByteArray shippedBytes(const QString& name) {
+        QFile f(QDir(QCoreApplication::applicationDirPath()).filePath(name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
@@ -64,7 +65,7 @@ TEST_F(DiagramImagesInTempDir, EveryDiagramIsEmbeddedAt110By75OnWhiteAndAllDiffe
 
 TEST_F(DiagramImagesInTempDir, FileInTheCurrentDirectoryIsPreferred) {
     // The one-load picture saved under the three-load name: that file must win.
-    writeFile("s_b3.gif", embeddedBytes("s_b1.gif"));
+    writeFile("s_b3.gif", shippedBytes("s_b1.gif"));
     EXPECT_EQ(Rgb(LoadDiagram("s_b3.gif")), Rgb(EmbeddedDiagram("s_b1.gif")));
     // The embedded copy is not what was loaded, and the file does not change it.
     EXPECT_NE(Rgb(EmbeddedDiagram("s_b3.gif")), Rgb(LoadDiagram("s_b3.gif")));
@@ -79,7 +80,7 @@ TEST_F(DiagramImagesInTempDir, MissingOrBrokenFileFallsBackToTheSameCase) {
 }
 
 TEST_F(DiagramImagesInTempDir, NamesThatAreNotDiagramsGiveNothing) {
-    writeFile("s_b6.gif", embeddedBytes("s_b1.gif")); // present, but not one of the six
+    writeFile("s_b6.gif", shippedBytes("s_b1.gif")); // present, but not one of the six
     for (const char* name : {"s_b6.gif", "", "s_b1", "launcher_icon.png", "../s_b1.gif",
                              "sub/s_b1.gif", "C:\\s_b1.gif"}) {
         SCOPED_TRACE(name);
@@ -88,6 +89,21 @@ TEST_F(DiagramImagesInTempDir, NamesThatAreNotDiagramsGiveNothing) {
     }
 }
 
+TEST(DiagramImages, TheIconIsABlueHSectionOnAWhiteTileWithClearCorners) {
+    const QImage icon = DrawLauncherIcon();
+    ASSERT_EQ(icon.size(), QSize(32, 32));
+    EXPECT_EQ(icon.pixelColor(0, 0).alpha(), 0);
+    EXPECT_EQ(icon.pixelColor(31, 31).alpha(), 0);
+    EXPECT_EQ(icon.pixelColor(3, 16), QColor(Qt::white));  // the tile
+    EXPECT_EQ(icon.pixelColor(16, 16), QColor(0, 0, 255)); // the web
+    EXPECT_EQ(icon.pixelColor(8, 7), QColor(0, 0, 255));   // a flange
+    // The launcher shows the embedded copy of this drawing: it must not drift.
+    EXPECT_EQ(LauncherIcon().toImage().convertToFormat(QImage::Format_ARGB32),
+              icon.convertToFormat(QImage::Format_ARGB32));
+}
+
+// The embedded copies are compiled from the GIFs; this catches a GIF redrawn
+// without its copy (images/generator/make_gifs.sh writes both).
 TEST(DiagramImages, FilesAreCopiedNextToTheProgram) {
     const QDir bin(QCoreApplication::applicationDirPath());
     for (const QString& name : kNames) {
