@@ -142,6 +142,41 @@ TEST_F(LauncherTest, ColoursShowOnScreen) {
     EXPECT_EQ(colourAtCentreOf(control("Text1")), QColor(192, 255, 255));
 }
 
+// The buttons draw their own frames: raised (lit from the top left), sunk while
+// pressed, a plain frame of the window's focus colour while focused.
+TEST_F(LauncherTest, ButtonsShowRaisedSunkAndFocusedFrames) {
+    showActive();
+    struct Expected {
+        const char* name;
+        QColor lit;    // top and left edges while raised
+        QColor shaded; // bottom and right edges while raised
+        QColor focus;
+    };
+    const Expected buttons[] = {
+        {"Command7", QColor(255, 128, 0).lighter(150), QColor(255, 128, 0), Qt::white},
+        {"Command1", QColor(200, 200, 200).lighter(150), QColor(200, 200, 200), Qt::yellow},
+    };
+    for (const Expected& e : buttons) {
+        SCOPED_TRACE(e.name);
+        QPushButton* b = button(e.name);
+        const int midY = b->height() / 2;
+        const int right = b->width() - 1;
+        b->clearFocus();
+        QImage shot = b->grab().toImage();
+        EXPECT_EQ(shot.pixel(1, midY), e.lit.rgb());
+        EXPECT_EQ(shot.pixel(right - 1, midY), e.shaded.rgb());
+        b->setDown(true);
+        shot = b->grab().toImage();
+        EXPECT_EQ(shot.pixel(1, midY), e.shaded.rgb());
+        EXPECT_EQ(shot.pixel(right - 1, midY), e.lit.rgb());
+        b->setDown(false);
+        b->setFocus();
+        shot = b->grab().toImage();
+        EXPECT_EQ(shot.pixel(1, midY), e.focus.rgb());
+        EXPECT_EQ(shot.pixel(right - 1, midY), e.focus.rgb());
+    }
+}
+
 struct ExpectedCase {
     const char* button;
     SheetKind sheet;
