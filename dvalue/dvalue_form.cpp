@@ -1,10 +1,10 @@
 #include "dvalue_form.h"
-#include "panel_button.h"
 
 #include "colour.h"
 #include "display_mask.h"
 #include "fonts.h"
 #include "message_box.h"
+#include "panel_button.h"
 #include "qt_colour.h"
 #include "read_number.h"
 #include "widget_style.h"

@@ -33,9 +33,8 @@ struct EmbeddedPicture {
 #include "embedded/s_cb.h"
 
 QPixmap ToPixmap(const EmbeddedPicture& picture) {
-    const QImage view(std::data(picture.pixels), picture.width, picture.height, picture.stride,
-                      QImage::Format_Indexed8);
-    QImage image = view; // shares the table's bytes until the palette is set
+    QImage image(std::data(picture.pixels), picture.width, picture.height, picture.stride,
+                 QImage::Format_Indexed8);
     image.setColorTable(QList<QRgb>(picture.colours.begin(), picture.colours.end()));
     return QPixmap::fromImage(image);
 }

@@ -118,7 +118,8 @@ void LauncherWindow::buildHeader() {
     // program's default face first, one more font file read at start-up.
     QString lines = ui::FromUtf8(kInstruction); // CR LF after each line
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    lines.chop(1); // the last line break opens no line of its own
+    if (lines.endsWith(QLatin1Char('\n')))
+        lines.chop(1); // the last line break opens no line of its own
     auto* instruction = new QLabel(lines, this);
     instruction->setObjectName(QStringLiteral("Text1"));
     instruction->setFont(Face(ui::kGothicFace, 12, true));

@@ -1,8 +1,8 @@
 #include "printer_dialog.h"
-#include "panel_button.h"
 
 #include "fonts.h"
 #include "message_box.h"
+#include "panel_button.h"
 #include "qt_colour.h"
 #include "sheet_traits.h"
 #include "widget_style.h"

@@ -1,7 +1,7 @@
 #include "text_report_screen.h"
-#include "panel_button.h"
 
 #include "fonts.h"
+#include "panel_button.h"
 #include "qt_colour.h"
 #include "sheet_traits.h"
 #include "widget_style.h"

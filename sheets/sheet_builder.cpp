@@ -1,8 +1,8 @@
 #include "sheet_builder.h"
-#include "panel_button.h"
 
 #include "diagram_images.h"
 #include "fonts.h"
+#include "panel_button.h"
 #include "qt_colour.h"
 #include "widget_colours.h"
 

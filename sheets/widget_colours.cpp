@@ -1,6 +1,6 @@
 #include "widget_colours.h"
-#include "panel_button.h"
 
+#include "panel_button.h"
 #include "qt_colour.h"
 #include "widget_style.h"
 

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPolygon>
 #include <QStyle>
+#include <qdrawutil.h>
 
 namespace varnok::ui {
 
@@ -54,11 +55,6 @@ void PanelButton::setColours(Rgb face, Rgb caption) {
     update();
 }
 
-void PanelButton::setLook(const ButtonLook& look) {
-    look_ = look;
-    update();
-}
-
 void PanelButton::paintEvent(QPaintEvent* event) {
     if (!face_) {
         QPushButton::paintEvent(event);
@@ -68,18 +64,11 @@ void PanelButton::paintEvent(QPaintEvent* event) {
     const QColor face = ToQColor(*face_);
     p.fillRect(rect(), face);
     const int border = look_.borderPixels;
-    if (hasFocus()) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(ToQColor(look_.focusBorder));
-        const QRect r = rect();
-        p.drawRect(r.left(), r.top(), r.width(), border);
-        p.drawRect(r.left(), r.bottom() - border + 1, r.width(), border);
-        p.drawRect(r.left(), r.top(), border, r.height());
-        p.drawRect(r.right() - border + 1, r.top(), border, r.height());
-    } else {
+    if (hasFocus())
+        qDrawPlainRect(&p, rect(), ToQColor(look_.focusBorder), border);
+    else
         DrawBevel(p, rect(), border, ToQColor(look_.frame.value_or(*face_)),
                   isDown() || isChecked());
-    }
 
     const QRect inside = rect().adjusted(border + 1, border + 1, -border - 1, -border - 1);
     if (!icon().isNull()) {

@@ -29,8 +29,6 @@ public:
     /// Gives the button its colours; until then the style draws it like any
     /// other push button.
     void setColours(Rgb face, Rgb caption = Rgb{0, 0, 0});
-    void setLook(const ButtonLook& look);
-    std::optional<Rgb> face() const { return face_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
