@@ -1,9 +1,7 @@
 #include "beam_run.h"
 
-#include "chain_rules.h"
 #include "display_mask.h"
 #include "read_number.h"
-#include "sheet_texts.h"
 
 namespace varnok::batch {
 
@@ -31,38 +29,37 @@ BeamResult ResultOf(const CheckResult& r) {
     return b;
 }
 
-BeamRun::BeamRun() {
-    FillCatalogue(state_.catalogue);
+BeamInput InputOf(const BeamRow& row) {
+    BeamInput input;
+    input.arrangement = row.arrangement;
+    input.texts = row.fieldTexts;
+    std::string& lb = input.texts[slot::kBucklingLength];
+    if (lb.empty()) {
+        LoadCase loadCase;
+        const SheetKind kind = ChooseLoadCase(loadCase, row.arrangement);
+        lb = FormatMask(ProposedBucklingLength(kind, ReadNumber(input.texts[slot::kSpan]),
+                                               loadCase.caseNumber),
+                        kProposalMask);
+    }
+    input.series = row.series;
+    input.shortTerm = row.shortTerm;
+    input.sectionRow = row.sectionRow;
+    return input;
 }
 
 void BeamRun::check(const BeamRow& row) {
     // A sheet opened afresh for every beam: nothing of the beam before carries over.
-    state_.loadCase = {};
-    state_.fieldValues = {};
-    state_.beamCheck = {};
-    kind_ = ChooseLoadCase(state_.loadCase, row.arrangement);
-    state_.memberName = row.memberName;
-
-    fields_ = {};
-    std::copy(row.fieldTexts.begin(), row.fieldTexts.end(), fields_.begin());
-    std::string& lb = fields_[slot::kBucklingLength];
-    if (lb.empty()) {
-        // Entering the buckling-length field proposes it from the span.
-        lb = FormatMask(sheets::ProposedBucklingLength(kind_, ReadNumber(fields_[slot::kSpan]),
-                                                       state_.loadCase.caseNumber),
-                        sheets::texts::kProposalMask);
-    }
-    ComputeLoads(state_, fields_, kind_);
-    const CheckOptions options{row.series, row.shortTerm};
-    RunFullCheck(state_, options, kind_);
-    if (row.sectionRow != 0 && row.sectionRow != state_.beamCheck.currentSection) {
-        state_.beamCheck.currentSection = static_cast<std::int16_t>(row.sectionRow);
-        RunSectionRecheck(state_, options, kind_);
-    }
+    memberName_ = row.memberName;
+    auto outcome = Calculate(InputOf(row));
+    // The list refuses what the calculate step refuses before a row gets here.
+    if (auto* design = std::get_if<BeamDesign>(&outcome))
+        design_ = std::move(*design);
+    else
+        design_ = Uncalculated(row.arrangement);
 }
 
 reports::Report BeamRun::report(reports::ReportTarget target) const {
-    return reports::BuildReport(state_, reports::FactsOf(state_.result, fields_), kind_, target);
+    return reports::BuildReport(design_, memberName_, target);
 }
 
 } // namespace varnok::batch

@@ -15,34 +15,42 @@ constexpr double kCantileverModulusFactor = 7.087; // close to 1000/141.1: requi
 constexpr double kYoungFactor = 2.05; // E = 2.05 × 10⁵ N/mm²
 
 // Steps 3 to 11 of a run: everything after the moment and the selection.
-void checkCurrentSection(ProgramState& state, const CheckOptions& options, SheetKind kind) {
-    BeamCheck& c = state.beamCheck;
-    const SectionCatalogue& catalogue = state.catalogue;
+void checkCurrentSection(const CheckRun& run, const CheckOptions& options, SheetKind kind) {
+    BeamCheck& c = run.check;
+    const SectionCatalogue& catalogue = run.catalogue;
     AllowableBendingStress(c, catalogue);
     ApplyLoadDuration(c, options.shortTerm);
-    BendingRatio(c, state.fieldValues, catalogue);
+    BendingRatio(c, run.entries, catalogue);
     if (kind == SheetKind::kei3_cg)
-        WeldSectionRatio(c, state.fieldValues, catalogue);
+        WeldSectionRatio(c, run.entries, catalogue);
     BendingVerdict(c, options.shortTerm);
     if (kind == SheetKind::kei3_cg)
         WeldSectionVerdict(c, options.shortTerm);
     if (const SectionRow* row = catalogue.row(c.currentSection))
         c.EI = kYoungFactor * row->Ix;
     c.L2 = c.L * c.L;
-    ComputeDeflection(c, state.loadCase, kind);
-    DeflectionVerdict(c, state.fieldValues);
+    ComputeDeflection(c, run.loadCase, kind);
+    DeflectionVerdict(c, run.entries);
+}
+
+CheckRun RunOf(ProgramState& state) {
+    return {state.beamCheck, state.fieldValues, state.loadCase, state.catalogue};
 }
 
 } // namespace
 
 CheckResult RecordResult(const ProgramState& state, const CheckOptions& options, SheetKind kind) {
+    return RecordResult(state.beamCheck, state.catalogue, options, kind);
+}
+
+CheckResult RecordResult(const BeamCheck& c, const SectionCatalogue& catalogue,
+                         const CheckOptions& options, SheetKind kind) {
     using namespace result_mask;
-    const BeamCheck& c = state.beamCheck;
     CheckResult r;
     r.kind = kind;
     r.shortTerm = options.shortTerm;
     r.sectionRow = c.currentSection;
-    if (const SectionRow* row = state.catalogue.row(c.currentSection)) {
+    if (const SectionRow* row = catalogue.row(c.currentSection)) {
         r.section = *row;
         r.Zx = ShownThrough(row->Zx, kModulus);
         r.Ze = ShownThrough(row->Ze, kModulus);
@@ -102,16 +110,24 @@ void StepSectionDown(BeamCheck& c) {
         c.currentSection = static_cast<std::int16_t>(std::max(row - 1, bottom));
 }
 
+CheckResult RunFullCheck(const CheckRun& run, const CheckOptions& options, SheetKind kind) {
+    DesignMoment(run.check, run.loadCase, kind);
+    SelectSection(run.check, run.catalogue, options.series, kind);
+    checkCurrentSection(run, options, kind);
+    return RecordResult(run.check, run.catalogue, options, kind);
+}
+
+CheckResult RunSectionRecheck(const CheckRun& run, const CheckOptions& options, SheetKind kind) {
+    checkCurrentSection(run, options, kind);
+    return RecordResult(run.check, run.catalogue, options, kind);
+}
+
 void RunFullCheck(ProgramState& state, const CheckOptions& options, SheetKind kind) {
-    DesignMoment(state.beamCheck, state.loadCase, kind);
-    SelectSection(state.beamCheck, state.catalogue, options.series, kind);
-    checkCurrentSection(state, options, kind);
-    state.result = RecordResult(state, options, kind);
+    state.result = RunFullCheck(RunOf(state), options, kind);
 }
 
 void RunSectionRecheck(ProgramState& state, const CheckOptions& options, SheetKind kind) {
-    checkCurrentSection(state, options, kind);
-    state.result = RecordResult(state, options, kind);
+    state.result = RunSectionRecheck(RunOf(state), options, kind);
 }
 
 void RunFullCheck(ProgramState& state, SheetAccess& sheet, SheetKind kind) {
