@@ -81,6 +81,7 @@ struct RowProblem {
 struct ListRow {
     int line = 0;
     std::string memberName;           // as given, for the results table
+    std::vector<std::string> extraCells; // the columns the reader does not know, unread
     std::optional<BeamRow> beam;      // when the row can be checked
     std::vector<RowProblem> problems; // why not
 };
@@ -94,19 +95,28 @@ public:
     /// encoding, unknown or missing columns).
     static BeamList Open(std::string_view bytes);
 
+    /// Also set when reading stops at a quoted cell that is never closed.
     const std::optional<std::string>& error() const { return error_; }
     ListEncoding encoding() const { return encoding_; }
+    /// The columns the reader does not know, named once; empty when none.
+    const std::string& warning() const { return warning_; }
+    /// Their headers, in the list's order; each row carries their cells.
+    std::vector<std::string> extraHeaders() const;
 
-    /// The next row that is not blank; false at the end. Names already seen
-    /// (file names compared as Windows compares them) make a row bad.
+    /// The next row that is not blank; false at the end (and `error()` when
+    /// the rest cannot be read). Names already seen (file names compared as
+    /// Windows compares them) make a row bad.
     bool next(ListRow& row);
     /// Back to the first row.
     void rewind();
 
 private:
     ListRow interpret(const CsvRecord& record);
+    std::optional<std::string> unclosedQuote() const;
 
     std::optional<std::string> error_;
+    std::string warning_;
+    std::vector<std::size_t> extraColumns_;
     ListEncoding encoding_ = ListEncoding::Utf8;
     CsvRecords records_;
     CsvRecords::Mark body_;            // where the first row after the header starts
