@@ -23,7 +23,7 @@ void checkCurrentSection(const CheckRun& run, const CheckOptions& options, Sheet
     BendingRatio(c, run.entries, catalogue);
     if (kind == SheetKind::kei3_cg)
         WeldSectionRatio(c, run.entries, catalogue);
-    BendingVerdict(c, options.shortTerm);
+    BendingVerdict(c);
     if (kind == SheetKind::kei3_cg)
         WeldSectionVerdict(c, options.shortTerm);
     if (const SectionRow* row = catalogue.row(c.currentSection))

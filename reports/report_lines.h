@@ -38,7 +38,8 @@ struct Report {
 /// moment and the ratios read back from their shown texts, "∞" and "不定" as
 /// they are). An added load whose field shows "0.000" is left out. Each verdict
 /// line states the design's own verdict ("＜ ...【ＯＫ】" or "＞ ...【ＮＧ】"), and the
-/// limit of the stress-ratio and weld lines is 1.5 for the short term instead of 1.0.
+/// stress-ratio line's limit is 1.0 in both durations; the weld line's is 1.5
+/// for the short term instead of 1.0.
 Report BuildReport(const BeamDesign& design, std::string_view memberName, ReportTarget target);
 
 } // namespace varnok::reports
