@@ -229,7 +229,7 @@ TEST_F(EquivalenceTest, ShortTermBendingFailsPastTheShortTermStress) {
         return l.text.starts_with("------- ＝");
     });
     ASSERT_NE(ratioLine, page.lines.end());
-    EXPECT_EQ(ratioLine->text, "------- ＝ 1.209   ＞ 1.O      【ＮＧ】");
+    EXPECT_EQ(ratioLine->text, "------- ＝ 1.209   ＞ 1.0      【ＮＧ】");
 }
 
 } // namespace
