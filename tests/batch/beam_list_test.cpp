@@ -90,6 +90,14 @@ TEST(BeamListTest, ReadsEveryEncodingWithQuotingBlankLinesAndLineEnds) {
     }
 }
 
+TEST(BeamListTest, ReadsCharactersOutsideTheBasicPlane) {
+    const Read r = ReadAll("name,case,L\n\xF0\xA0\xAE\xB7,C,2\n");
+    ASSERT_FALSE(r.list.error());
+    EXPECT_EQ(r.list.encoding(), ListEncoding::Utf8);
+    ASSERT_EQ(r.rows.size(), 1u);
+    EXPECT_EQ(r.rows[0].memberName, "\xF0\xA0\xAE\xB7");
+}
+
 TEST(BeamListTest, TakesAliasesInAnyOrderAndSpellingsOfValues) {
     const Read r = ReadAll("section,term,series,Lb,L,case,name,p_add\n"
                            " h-294 x 200 x8x12 ,short,Medium,,6,4p,A1,10\n"
@@ -237,6 +245,11 @@ TEST(BeamListTest, AFileThatIsNoBeamListGetsOneMessage) {
         {"部材名,荷重形式\nB1,１点集中荷重\n", "必須の列「スパン」がありません"},
         {"部材名,荷重形式,スパン,L\n", "二つあります"},
         {"\x82\xA0\xFF\xFF,x\n", "文字コードを判別できません"},
+        // Not UTF-8 after a byte-order mark: an overlong form, a surrogate, past U+10FFFF.
+        {"\xEF\xBB\xBF\xC0\xAF\n", "文字コードを判別できません"},
+        {"\xEF\xBB\xBF\xED\xA0\x80\n", "文字コードを判別できません"},
+        {"\xEF\xBB\xBF\xF4\x90\x80\x80\n", "文字コードを判別できません"},
+        {"\xEF\xBB\xBF\xE6\xA2\n", "文字コードを判別できません"},
     };
     for (const auto& [bytes, message] : cases) {
         SCOPED_TRACE(message);
@@ -246,14 +259,23 @@ TEST(BeamListTest, AFileThatIsNoBeamListGetsOneMessage) {
     }
 }
 
-TEST(BeamListTest, ReadsNumbersAsTheSheetsDoButOnlyWhole) {
-    EXPECT_EQ(WholeNumber(" 6.5 "), 6.5);
-    EXPECT_EQ(WholeNumber("1.5D2"), 150.0);
-    EXPECT_EQ(WholeNumber("-.5"), -0.5);
-    EXPECT_FALSE(WholeNumber("6,5"));
-    EXPECT_FALSE(WholeNumber("1e"));
-    EXPECT_FALSE(WholeNumber("."));
-    EXPECT_FALSE(WholeNumber("６")); // full-width digits read as 0 on a sheet
+TEST(BeamListTest, ANumberCellIsReadAsTheSheetsReadItAndOnlyAsAWhole) {
+    // Full-width numbers are numbers; a unit, a comma or a carriage return
+    // inside a quoted cell makes the cell no number.
+    const Read r = ReadAll(List("B1,１点集中荷重,６,　３．０,２．５,２,０．５,,,,－１Ｅ１,,,,,,\n"
+                                "B2,１点集中荷重,６ｍ,,,,,,,,,,,,,,\n"
+                                "B3,１点集中荷重,\"6\r0\",,,,,,,,,,,,,,\n"
+                                "B4,１点集中荷重,6,,\"\r6\",1,,,,,,,,,,,\n"
+                                "B5,１点集中荷重,6,,6,\"1 \",,,,,,,,,,,\n"));
+    ASSERT_EQ(r.rows.size(), 5u);
+    ASSERT_TRUE(r.rows[0].beam);
+    const BeamRow& b1 = *r.rows[0].beam;
+    EXPECT_EQ(b1.fieldTexts[2], "６");
+    EXPECT_EQ(b1.fieldTexts[11], "－１Ｅ１");
+    for (std::size_t i : {1u, 2u, 3u})
+        EXPECT_FALSE(r.rows[i].beam) << i; // the line breaks are told as well
+    EXPECT_NE(r.rows[1].problems[0].reason.find("数値ではありません"), std::string::npos);
+    EXPECT_TRUE(r.rows[4].beam);
 }
 
 } // namespace
