@@ -8,6 +8,7 @@
 
 #include <cerrno>
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -72,17 +73,23 @@ void StageReport(OutputStage& stage, const BeamRun& run, const std::string& memb
 /// at a time and never held).
 void StageBook(OutputStage& stage, const JobOptions& options, BeamList& list, BeamRun& run,
                const std::vector<TableRow>& rows, const JobSummary& summary,
-               const JobCallbacks& callbacks) {
+               const BookHeading& heading, const JobCallbacks& callbacks) {
     const QString name = BookFileName(options.list);
     CalcBookSource source;
-    source.title = QFileInfo(options.list).fileName();
-    source.counts = {summary.beams, summary.passed, summary.failed, summary.bad};
+    source.heading = heading;
+    // The book's date at midnight UTC: the same list on the same date gives the same bytes.
+    QDate date = ParseDateText(heading.date);
+    if (!date.isValid())
+        date = BookDate();
+    source.created = QDateTime(date, QTime(0, 0), Qt::UTC);
+    source.counts = {summary.beams, summary.passed, summary.failed, summary.bad, summary.raised};
     source.rows = &rows;
     source.beamPages = summary.passed + summary.failed;
     ListRow row;
     source.nextPage = [&](reports::ReportLines& lines) {
         while (list.next(row)) {
             if (row.beam) {
+                row.beam->raiseUntilPasses |= options.selectAll;
                 run.check(*row.beam);
                 lines = run.report(reports::ReportTarget::PrintedPage).lines;
                 return;
@@ -96,7 +103,7 @@ void StageBook(OutputStage& stage, const JobOptions& options, BeamList& list, Be
     };
     errno = 0;
     QFile pdf(stage.stagingPath(name));
-    const bool drawn = pdf.open(QIODevice::WriteOnly | QIODevice::NewOnly) &&
+    const bool drawn = pdf.open(QIODevice::ReadWrite | QIODevice::NewOnly) &&
                        WriteCalcBook(pdf, options.face, source) > 0 && pdf.flush();
     const int cause = errno;
     pdf.close();
@@ -104,6 +111,12 @@ void StageBook(OutputStage& stage, const JobOptions& options, BeamList& list, Be
         stage.fail(name, drawn ? errno : cause);
     else
         stage.staged(name);
+}
+
+QString Given(const std::optional<QString>& option, const std::optional<std::string>& title) {
+    if (option)
+        return *option;
+    return title ? QString::fromStdString(*title).trimmed() : QString();
 }
 
 } // namespace
@@ -140,11 +153,20 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
         return summary;
     }
     BeamList list = BeamList::Open(std::string_view(bytes->constData(), bytes->size()));
+    BookHeading heading;
+    heading.list = QFileInfo(options.list).fileName();
+    heading.listHash =
+        QString::fromLatin1(QCryptographicHash::hash(*bytes, QCryptographicHash::Sha256).toHex());
     bytes.reset(); // the list keeps its own decoded text
     if (list.error()) {
         summary.failure = QString::fromStdString(*list.error());
         return summary;
     }
+    heading.project = Given(options.project, list.titles().project);
+    heading.engineer = Given(options.engineer, list.titles().engineer);
+    heading.date = Given(options.date, list.titles().date);
+    if (heading.date.isEmpty())
+        heading.date = DateText(BookDate());
 
     std::optional<OutputStage> stage;
     if (options.write) {
@@ -157,7 +179,8 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
     }
 
     // First pass: every row checked, its report written, its table line kept.
-    const ListEncoding encoding = options.tableEncoding.value_or(list.encoding());
+    const ListEncoding encoding =
+        options.tableEncoding.value_or(TableEncodingFor(list.encoding()));
     std::vector<TableRow> rows;
     std::string table = TableHeader();
     BeamRun run;
@@ -172,9 +195,13 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
             }
             rows.push_back(BadRow(row));
         } else {
+            row.beam->raiseUntilPasses |= options.selectAll;
             run.check(*row.beam);
-            rows.push_back(CheckedRow(*row.beam, run.result()));
+            rows.push_back(CheckedRow(row, run.result()));
             ++(rows.back().result.passes ? summary.passed : summary.failed);
+            summary.raised += rows.back().result.raised ? 1 : 0;
+            if (callbacks.checked)
+                callbacks.checked(rows.back());
             if (stage && stage->ok() && options.reports)
                 StageReport(*stage, run, row.beam->memberName);
         }
@@ -207,7 +234,7 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
 
     if (stage->ok() && options.book) {
         list.rewind();
-        StageBook(*stage, options, list, run, rows, summary, callbacks);
+        StageBook(*stage, options, list, run, rows, summary, heading, callbacks);
     }
     if (!stage->commit()) {
         summary.failure = stage->error();

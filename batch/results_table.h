@@ -17,20 +17,28 @@ struct TableRow {
     std::string arrangement; // the launcher's caption
     std::string series;      // 細幅 / 中幅 / 広幅
     std::string duration;    // 長期 / 短期
+    std::string selection;   // 曲げ / 全検定
     BeamResult result;
     std::string overall; // "ＯＫ", "ＮＧ" or "入力エラー"
-    std::string note;    // the reasons of a bad row
+    std::string errors;  // the reasons of a bad row, "" for a checked one
+    std::string note;    // the user's remark (備考)
 };
 
-TableRow CheckedRow(const BeamRow& beam, const BeamResult& result);
+/// A checked row (`list.beam` set) and a bad one.
+TableRow CheckedRow(const ListRow& list, const BeamResult& result);
 TableRow BadRow(const ListRow& row);
 
 /// The header line and the lines, UTF-8 with CR LF.
 std::string TableHeader();
 std::string TableLine(const TableRow& row);
 
-/// The table in the list's encoding (with a byte-order mark for UTF-8 that had
-/// one); false when a character cannot be written in Shift-JIS.
+/// The table in the list's encoding: Shift-JIS stays Shift-JIS, UTF-8 gets a
+/// byte-order mark (a Japanese spreadsheet reads UTF-8 without one as
+/// Shift-JIS) unless plain UTF-8 is asked for; false when a character cannot
+/// be written in Shift-JIS.
 bool EncodeTable(const std::string& utf8, ListEncoding encoding, QByteArray& bytes);
+
+/// The encoding of the table for a list read in `list`, unless the user chose one.
+ListEncoding TableEncodingFor(ListEncoding list);
 
 } // namespace varnok::batch

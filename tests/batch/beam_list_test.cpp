@@ -11,7 +11,7 @@ namespace {
 constexpr std::string_view kHeader =
     "部材名,荷重形式,スパン(m),座屈長さ(m),w単位荷重(kN/m2),w負担幅(m),w追加荷重(kN/m),"
     "P単位荷重(kN/m2),P負担幅(m),P負担長さ(m),P追加荷重(kN),w2単位荷重,w2負担幅,w2追加荷重,"
-    "系列,長期短期,指定断面";
+    "系列,長期短期,指定断面,選定";
 
 enum class Bytes { Utf8, Utf8Bom, ShiftJis };
 
@@ -131,6 +131,7 @@ TEST(BeamListTest, ReportsEachBadRowWithItsColumnAndReasonAndReadsOn) {
         {"B1,１点集中荷重,6,,,,,,,,,,,,,,H-123x45", 17, "断面表にありません"},
         {"B1,１点集中荷重,6,,,,,,,,,,,,極太,,", 15, "系列「極太」が分かりません"},
         {"B1,１点集中荷重,6,,,,,,,,,,,,,中期,", 16, "「中期」が分かりません"},
+        {"B1,１点集中荷重,6,,,,,,,,,,,,,,,最軽量", 18, "選定「最軽量」が分かりません"},
     };
     for (const BadRowCase& c : cases) {
         SCOPED_TRACE(c.row);
@@ -145,6 +146,25 @@ TEST(BeamListTest, ReportsEachBadRowWithItsColumnAndReasonAndReadsOn) {
         EXPECT_NE(p.reason.find(c.reason), std::string::npos) << p.reason;
         EXPECT_TRUE(r.rows[1].beam) << "the good row after it is still read";
     }
+}
+
+// The project, engineer and date rows before the header, as a spreadsheet
+// saves them (trailing empty cells), the selection and the remark.
+TEST(BeamListTest, ReadsTheTitleRowsTheSelectionAndTheRemark) {
+    const Read r = ReadAll("物件名,〇〇ビル新築工事,,\r\n設計者,山田 太郎\r\n\r\nDATE,2026/12/1,\r\n"
+                           "name,case,L,select,備考\r\nA1,U,6,全検定,東側\r\nA2,U,6,,\r\n"
+                           "A3,U,6,bending,\r\n");
+    ASSERT_FALSE(r.list.error()) << *r.list.error();
+    EXPECT_EQ(r.list.titles().project, "〇〇ビル新築工事");
+    EXPECT_EQ(r.list.titles().engineer, "山田 太郎");
+    EXPECT_EQ(r.list.titles().date, "2026/12/1");
+    ASSERT_EQ(r.rows.size(), 3u);
+    EXPECT_EQ(r.rows[0].line, 6);
+    EXPECT_TRUE(r.rows[0].beam->raiseUntilPasses);
+    EXPECT_EQ(r.rows[0].note, "東側");
+    EXPECT_FALSE(r.rows[1].beam->raiseUntilPasses);
+    EXPECT_FALSE(r.rows[2].beam->raiseUntilPasses);
+    EXPECT_FALSE(ReadAll(List("")).list.titles().project); // none given: none invented
 }
 
 TEST(BeamListTest, ANameUsedTwiceIsBadWhereItComesAgainWhateverItsCase) {
