@@ -86,6 +86,7 @@ struct ListRow {
     int line = 0;
     std::string memberName;           // as given, for the results table
     std::string note;                 // the user's remark (備考), carried unread
+    std::vector<std::string> extraCells; // the columns the reader does not know, unread
     std::optional<BeamRow> beam;      // when the row can be checked
     std::vector<RowProblem> problems; // why not
 };
@@ -107,20 +108,29 @@ public:
     /// encoding, unknown or missing columns).
     static BeamList Open(std::string_view bytes);
 
+    /// Also set when reading stops at a quoted cell that is never closed.
     const std::optional<std::string>& error() const { return error_; }
     ListEncoding encoding() const { return encoding_; }
     const ListTitles& titles() const { return titles_; }
+    /// The columns the reader does not know, named once; empty when none.
+    const std::string& warning() const { return warning_; }
+    /// Their headers, in the list's order; each row carries their cells.
+    std::vector<std::string> extraHeaders() const;
 
-    /// The next row that is not blank; false at the end. Names already seen
-    /// (file names compared as Windows compares them) make a row bad.
+    /// The next row that is not blank; false at the end (and `error()` when
+    /// the rest cannot be read). Names already seen (file names compared as
+    /// Windows compares them) make a row bad.
     bool next(ListRow& row);
     /// Back to the first row.
     void rewind();
 
 private:
     ListRow interpret(const CsvRecord& record);
+    std::optional<std::string> unclosedQuote() const;
 
     std::optional<std::string> error_;
+    std::string warning_;
+    std::vector<std::size_t> extraColumns_;
     ListEncoding encoding_ = ListEncoding::Utf8;
     ListTitles titles_;
     CsvRecords records_;

@@ -16,9 +16,31 @@ constexpr std::array<std::string_view, 25> kHeaders{
     "応力度比", "許容値",     "曲げ判定", "δ(cm)",      "L/δ",      "たわみ判定", "溶接部比",
     "溶接部判定", "総合判定", "入力エラー", "備考"};
 
+/// A cell a spreadsheet shows as a number as it stands: sign, digits, one ".".
+bool IsPlainNumber(std::string_view cell) {
+    std::size_t i = cell.empty() || (cell[0] != '-' && cell[0] != '+') ? 0 : 1;
+    bool digits = false, point = false;
+    for (; i < cell.size(); ++i) {
+        if (cell[i] >= '0' && cell[i] <= '9')
+            digits = true;
+        else if (cell[i] == '.' && !point)
+            point = true;
+        else
+            return false;
+    }
+    return digits;
+}
+
 void Append(std::string& line, std::string_view cell) {
     if (!line.empty() && line.back() != '\n')
         line += ',';
+    // A formula in a member name or a copied cell is shown, never evaluated.
+    std::string guarded;
+    if (!cell.empty() && std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos &&
+        !IsPlainNumber(cell)) {
+        guarded = "'" + std::string(cell);
+        cell = guarded;
+    }
     if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
         line += cell;
         return;
@@ -32,12 +54,24 @@ void Append(std::string& line, std::string_view cell) {
     line += '"';
 }
 
+/// `text` with each of the characters `unencodable` lists replaced by "?".
+std::string Questioned(const std::string& text, const QString& unencodable) {
+    QString s = QString::fromStdString(text);
+    for (qsizetype i = 0; i < unencodable.size();) {
+        const qsizetype length = unencodable[i].isHighSurrogate() ? 2 : 1;
+        s.replace(unencodable.mid(i, length), QStringLiteral("?"));
+        i += length;
+    }
+    return s.toStdString();
+}
+
 } // namespace
 
 TableRow CheckedRow(const ListRow& list, const BeamResult& result) {
     const BeamRow& beam = *list.beam;
     TableRow row;
     row.note = list.note;
+    row.extra = list.extraCells;
     row.line = beam.line;
     row.memberName = beam.memberName;
     row.arrangement = ArrangementName(beam.arrangement);
@@ -45,6 +79,7 @@ TableRow CheckedRow(const ListRow& list, const BeamResult& result) {
     row.duration = beam.shortTerm ? "短期" : "長期";
     row.selection = beam.raiseUntilPasses ? "全検定" : "曲げ";
     row.result = result;
+    row.checked = true;
     row.overall = result.passes ? "ＯＫ" : "ＮＧ";
     return row;
 }
@@ -53,6 +88,7 @@ TableRow BadRow(const ListRow& list) {
     TableRow row;
     row.line = list.line;
     row.memberName = list.memberName;
+    row.extra = list.extraCells;
     row.overall = "入力エラー";
     row.note = list.note;
     for (const RowProblem& p : list.problems) {
@@ -63,9 +99,11 @@ TableRow BadRow(const ListRow& list) {
     return row;
 }
 
-std::string TableHeader() {
+std::string TableHeader(const std::vector<std::string>& extraHeaders) {
     std::string line;
     for (std::string_view h : kHeaders)
+        Append(line, h);
+    for (const std::string& h : extraHeaders)
         Append(line, h);
     return line + "\r\n";
 }
@@ -81,21 +119,41 @@ std::string TableLine(const TableRow& row) {
           &r.limit, &r.bendingVerdict, &r.deflection, &r.spanOverDeflection, &r.deflectionVerdict,
           &r.weldRatio, &r.weldVerdict, &row.overall, &row.errors, &row.note})
         Append(line, *cell);
+    for (const std::string& cell : row.extra)
+        Append(line, cell);
     return line + "\r\n";
 }
 
-bool EncodeTable(const std::string& utf8, ListEncoding encoding, QByteArray& bytes) {
-    if (encoding != ListEncoding::ShiftJis) {
-        bytes.clear();
-        if (encoding == ListEncoding::Utf8WithBom)
-            bytes = "\xEF\xBB\xBF";
-        bytes.append(utf8.data(), static_cast<qsizetype>(utf8.size()));
-        return true;
-    }
-    const std::optional<QByteArray> sjis =
-        reports::ToShiftJis(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
-    bytes = sjis.value_or(QByteArray());
-    return sjis.has_value();
+QByteArray TablePreamble(ListEncoding encoding) {
+    return encoding == ListEncoding::Utf8WithBom ? QByteArray("\xEF\xBB\xBF") : QByteArray();
+}
+
+reports::EncodedReport EncodeTableLine(const std::string& utf8, ListEncoding encoding) {
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    if (encoding == ListEncoding::ShiftJis)
+        return reports::EncodeShiftJisText(text);
+    return {QByteArray(utf8.data(), static_cast<qsizetype>(utf8.size())), {}};
+}
+
+TableRow UnwritableRow(ListRow& row, const QString& unencodable) {
+    row.beam.reset();
+    row.problems.push_back(
+        {row.line, 0, "結果一覧",
+         "結果一覧の文字コード（Shift-JIS）で書けない文字があります"
+         "（「?」で示します。--encoding utf-8 なら書けます）"});
+    TableRow bad = BadRow(row);
+    for (std::string* text : {&bad.memberName, &bad.errors, &bad.note})
+        *text = Questioned(*text, unencodable);
+    for (std::string& cell : bad.extra)
+        cell = Questioned(cell, unencodable);
+    return bad;
+}
+
+QByteArray TableHeaderBytes(const std::vector<std::string>& extraHeaders, ListEncoding encoding) {
+    reports::EncodedReport bytes = EncodeTableLine(TableHeader(extraHeaders), encoding);
+    if (!bytes.ok())
+        bytes = EncodeTableLine(Questioned(TableHeader(extraHeaders), bytes.unencodable), encoding);
+    return bytes.bytes;
 }
 
 ListEncoding TableEncodingFor(ListEncoding list) {
