@@ -21,8 +21,9 @@ std::string Number(double value) {
     return buffer;
 }
 
-std::string Limits() {
-    return std::string(LimitText(false)) + "（長期）、" + std::string(LimitText(true)) + "（短期）";
+std::string WeldLimits() {
+    return std::string(WeldRatioLimit(false).text) + "（長期）、" +
+           std::string(WeldRatioLimit(true).text) + "（短期）";
 }
 
 /// The point loads' term of M and δ of one simple-beam arrangement.
@@ -58,8 +59,9 @@ reports::ReportLines DesignBasisLines() {
     line("片持梁の溶接部（ウェブを除く）　fbe = " + Number(kWeldAllowableStress) +
          " N/mm²（長期・短期とも）");
     head("３．検定");
-    line("曲げ　　　|M|／(Zx·fb) ≦ " + Limits());
-    line("溶接部　　|M|／(Ze·fbe) ≦ " + Limits() + "（片持梁）");
+    line("曲げ　　　|M|／(Zx·fb) ≦ " + std::string(kBendingRatioLimit.text) +
+         "（長期・短期とも。fb がその期間のもの）");
+    line("溶接部　　|M|／(Ze·fbe) ≦ " + WeldLimits() + "（片持梁）");
     line("たわみ　　δ ≦ L／" + Number(kSpanOverDeflectionLimit) + "（L／|δ| を整数に丸めて " +
          Number(kSpanOverDeflectionLimit) + " 以上）");
     head("４．応力とたわみ");

@@ -24,9 +24,4 @@ inline constexpr double kSimpleUniformDeflection = 1.30208;     // 100 × 5/384,
 inline constexpr double kCantileverUniformDeflection = 12.7465; // 1.0197 × 100/8
 inline constexpr double kCantileverTipDeflection = 33.9905;     // 1.0197 × 100/3
 
-/// The limit the stress and weld-section ratios are held to.
-constexpr double RatioLimit(bool shortTerm) {
-    return shortTerm ? 1.5 : 1.0;
-}
-
 } // namespace varnok::design

@@ -117,15 +117,15 @@ constexpr std::string_view Verdict(bool passes) {
 }
 // The letter O keeps "1.O" text for the formatter; "1.5" is text to it as well
 // (digits 1 to 9 and a second point are copied).
-constexpr std::string_view Limit(bool longTerm) {
-    return longTerm ? "1.O" : "1.5";
+constexpr std::string_view Limit(const RatioLimit& limit) {
+    return limit.value == 1.0 ? "1.O" : limit.text;
 }
 
-std::string RatioMask(std::string_view bar, bool passes, bool longTerm) {
+std::string RatioMask(std::string_view bar, bool passes, const RatioLimit& limit) {
     std::string m(bar);
     m += Sign(passes);
     m += ' ';
-    m += Limit(longTerm);
+    m += Limit(limit);
     m += "      ";
     m += Verdict(passes);
     return m;
@@ -240,7 +240,7 @@ bool SectionBlock(LineList& out, const Inputs& in, const mask::SectionMasks& mas
     out.empty();
     out.text(kLeft, std::string(mask::kRatioNumerator));
     out.value(kLeft, in.facts.stressRatio,
-              RatioMask(mask::kRatioBar, in.check().bendingPasses, in.longTerm()));
+              RatioMask(mask::kRatioBar, in.check().bendingPasses, kBendingRatioLimit));
     out.text(kLeft, std::string(mask::kRatioDenominator));
     return true;
 }
@@ -349,7 +349,7 @@ bool Cantilever(LineList& out, const Inputs& in) {
     out.empty();
     out.text(kLeft, std::string(mask::kWeldNumerator));
     out.value(kLeft, in.facts.weldRatio,
-              RatioMask(mask::kWeldBar, in.check().weldPasses, in.longTerm()));
+              RatioMask(mask::kWeldBar, in.check().weldPasses, WeldRatioLimit(!in.longTerm())));
     out.text(kLeft, std::string(mask::kWeldDenominator));
     return true;
 }

@@ -139,8 +139,11 @@ TEST_F(BatchJobTest, TheBookTellsWhoMadeItWhenFromWhichListAndOnWhatBasis) {
           QStringLiteral("E=%1N/mm²").arg(design::kYoungModulus),
           QStringLiteral("%1N/mm²以下").arg(design::kFbLongCap),
           QStringLiteral("fbe=%1N/mm²").arg(design::kWeldAllowableStress),
-          QStringLiteral("|M|／(Zx·fb)≦%1（長期）、%2（短期）")
-              .arg(QString::fromUtf8(LimitText(false).data()), QString::fromUtf8(LimitText(true).data())),
+          QStringLiteral("|M|／(Zx·fb)≦%1（長期・短期とも")
+              .arg(QString::fromUtf8(kBendingRatioLimit.text.data(), kBendingRatioLimit.text.size())),
+          QStringLiteral("|M|／(Ze·fbe)≦%1（長期）、%2（短期）")
+              .arg(QString::fromUtf8(WeldRatioLimit(false).text.data(), 3),
+                   QString::fromUtf8(WeldRatioLimit(true).text.data(), 3)),
           QStringLiteral("δ≦L／%1").arg(design::kSpanOverDeflectionLimit)})
         EXPECT_TRUE(pages[1].contains(Comparable(expected))) << expected.toStdString();
     // The summary: the list's line numbers, the verdicts and each beam's page;
