@@ -146,6 +146,10 @@ QString BookFileName(const QString& list) {
     return Stem(list) + QStringLiteral("_計算書.pdf");
 }
 
+QString RecordFileName(const QString& list) {
+    return OutputStage::kStagingPrefix + QStringLiteral("files-") + Stem(list);
+}
+
 int JobSummary::exitStatus() const {
     if (outputFailed)
         return 3;
@@ -187,7 +191,7 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
     // so that the counts are true; nothing is written.
     std::optional<OutputStage> stage;
     if (options.write)
-        stage.emplace(summary.outputFolder);
+        stage.emplace(summary.outputFolder, RecordFileName(options.list));
 
     // First pass: every row checked, its report written, its table line kept.
     const ListEncoding encoding =
@@ -257,9 +261,12 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
         list.rewind();
         StageBook(*stage, options, list, run, rows, summary, heading, callbacks);
     }
-    if (!stage->commit()) {
+    const bool committed = stage->commit();
+    summary.notes = stage->notes();
+    if (!committed) {
         summary.failure = stage->error();
         summary.outputFailed = true;
+        summary.mixed = stage->mixed();
         return summary;
     }
     summary.wrote = true;
