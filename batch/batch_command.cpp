@@ -105,7 +105,8 @@ int RunInTerminal(const JobOptions& options) {
     };
     callbacks.warning = [&](const QString& warning) {
         progress.clear();
-        Print(stderr, QStringLiteral("%1: %2\n").arg(QDir::toNativeSeparators(options.list), warning));
+        Print(stderr,
+              QStringLiteral("%1: %2\n").arg(QDir::toNativeSeparators(options.list), warning));
     };
     callbacks.progress = [&](JobStage stage, int done, int total) {
         progress.show(stage, done, total);
@@ -265,14 +266,16 @@ QString ProblemLine(const QString& list, const RowProblem& p) {
 
 QString FailureLine(const QString& list, const TableRow& row) {
     const BeamResult& r = row.result;
-    QString checks = QStringLiteral("曲げ %1/%2 %3、たわみ L/δ %4 %5")
-                         .arg(QString::fromStdString(r.stressRatio), QString::fromStdString(r.limit),
-                              QString::fromStdString(r.bendingVerdict),
-                              QString::fromStdString(r.spanOverDeflection),
-                              QString::fromStdString(r.deflectionVerdict));
+    QString checks =
+        QStringLiteral("曲げ %1/%2 %3、たわみ L/δ %4 %5")
+            .arg(QString::fromStdString(r.stressRatio), QString::fromStdString(r.limit),
+                 QString::fromStdString(r.bendingVerdict),
+                 QString::fromStdString(r.spanOverDeflection),
+                 QString::fromStdString(r.deflectionVerdict));
     if (!r.weldRatio.empty())
-        checks += QStringLiteral("、溶接部 %1 %2")
-                      .arg(QString::fromStdString(r.weldRatio), QString::fromStdString(r.weldVerdict));
+        checks +=
+            QStringLiteral("、溶接部 %1 %2")
+                .arg(QString::fromStdString(r.weldRatio), QString::fromStdString(r.weldVerdict));
     return QStringLiteral("%1:%2: %3 %4（%5 %6）")
         .arg(QDir::toNativeSeparators(list))
         .arg(row.line)

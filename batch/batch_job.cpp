@@ -118,7 +118,8 @@ void StageBook(OutputStage& stage, const JobOptions& options, BeamList& list, Be
     const int cause = errno;
     pdf.close();
     if (mismatch)
-        stage.fail(QStringLiteral("梁リストが読み込み中に変わりました（読み直すと行が合いません）。"));
+        stage.fail(
+            QStringLiteral("梁リストが読み込み中に変わりました（読み直すと行が合いません）。"));
     else if (!drawn || pdf.error() != QFileDevice::NoError)
         stage.fail(name, drawn ? errno : cause);
     else
@@ -194,8 +195,7 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
         stage.emplace(summary.outputFolder, RecordFileName(options.list));
 
     // First pass: every row checked, its report written, its table line kept.
-    const ListEncoding encoding =
-        options.tableEncoding.value_or(TableEncodingFor(list.encoding()));
+    const ListEncoding encoding = options.tableEncoding.value_or(TableEncodingFor(list.encoding()));
     const bool book = stage && options.book;
     std::vector<TableRow> rows; // for the book's summary pages
     QByteArray table = TablePreamble(encoding);

@@ -84,11 +84,11 @@ struct RowProblem {
 
 struct ListRow {
     int line = 0;
-    std::string memberName;           // as given, for the results table
-    std::string note;                 // the user's remark (備考), carried unread
+    std::string memberName;              // as given, for the results table
+    std::string note;                    // the user's remark (備考), carried unread
     std::vector<std::string> extraCells; // the columns the reader does not know, unread
-    std::optional<BeamRow> beam;      // when the row can be checked
-    std::vector<RowProblem> problems; // why not
+    std::optional<BeamRow> beam;         // when the row can be checked
+    std::vector<RowProblem> problems;    // why not
 };
 
 /// A list opened for reading: decoded, header understood; rows read one at a

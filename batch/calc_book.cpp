@@ -2,8 +2,8 @@
 
 #include "design_basis_page.h"
 
-#include <QIODevice>
 #include <QFontMetricsF>
+#include <QIODevice>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -89,8 +89,7 @@ std::vector<std::string> SummaryRow(const TableRow& row, int page) {
     const BeamResult& r = row.result;
     std::string line = Fit(std::to_string(row.line), 6) + Fit(row.memberName, kNameWidth + 1);
     if (!row.errors.empty()) {
-        std::vector<std::string> lines =
-            Wrap("入力エラー（" + row.errors + "）", kErrorWidth);
+        std::vector<std::string> lines = Wrap("入力エラー（" + row.errors + "）", kErrorWidth);
         lines.front() = line + lines.front();
         for (std::size_t i = 1; i < lines.size(); ++i)
             lines[i] = std::string(6 + kNameWidth + 1, ' ') + lines[i];
@@ -262,14 +261,15 @@ int WriteCalcBook(QIODevice& file, reports::Typeface face, const CalcBookSource&
         const qreal topMargin = paint.top() - full.top();
 
         const QFontMetricsF metrics(QFont(reports::PageFont(face), &writer), &writer);
-        const int linesPerPage = static_cast<int>(painter.window().height() / metrics.lineSpacing());
+        const int linesPerPage =
+            static_cast<int>(painter.window().height() / metrics.lineSpacing());
         std::vector<BookPage> own{CoverPage(source), {DesignBasisLines(), {}}};
         const int summaryStart = static_cast<int>(own.size()) + 1;
         // The summary's length decides where the beams' pages begin: one more
         // pass when the first guess was short.
         std::vector<BookPage> summary = SummaryPages(source, linesPerPage, summaryStart + 1);
-        summary = SummaryPages(source, linesPerPage,
-                               summaryStart + static_cast<int>(summary.size()));
+        summary =
+            SummaryPages(source, linesPerPage, summaryStart + static_cast<int>(summary.size()));
         std::move(summary.begin(), summary.end(), std::back_inserter(own));
         summary.clear();
         pages = static_cast<int>(own.size()) + source.beamPages;

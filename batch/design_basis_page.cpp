@@ -48,8 +48,8 @@ reports::ReportLines DesignBasisLines() {
 
     lines.push_back({kLeft, "設計条件"});
     head("１．材料");
-    line("鋼材の基準強度　F = " + Number(kSteelF) + " N/mm²　　ヤング係数　E = " +
-         Number(kYoungModulus) + " N/mm²");
+    line("鋼材の基準強度　F = " + Number(kSteelF) +
+         " N/mm²　　ヤング係数　E = " + Number(kYoungModulus) + " N/mm²");
     head("２．許容曲げ応力度（横座屈を考慮）");
     line("長期　fb = " + Number(kBucklingNumerator) + "·ib／(Lb·η)、ただし " + Number(kFbLongCap) +
          " N/mm² 以下");
@@ -62,12 +62,12 @@ reports::ReportLines DesignBasisLines() {
     line("曲げ　　　|M|／(Zx·fb) ≦ " + std::string(kBendingRatioLimit.text) +
          "（長期・短期とも。fb がその期間のもの）");
     line("溶接部　　|M|／(Ze·fbe) ≦ " + WeldLimits() + "（片持梁）");
-    line("たわみ　　δ ≦ L／" + Number(kSpanOverDeflectionLimit) + "（L／|δ| を整数に丸めて " +
-         Number(kSpanOverDeflectionLimit) + " 以上）");
+    const std::string deflectionLimit(kSpanOverDeflectionLimit.text);
+    line("たわみ　　δ ≦ L／" + deflectionLimit + "（L／|δ| を整数に丸めて " + deflectionLimit +
+         " 以上）");
     head("４．応力とたわみ");
     line("w：等分布荷重 kN/m、P：集中荷重 kN（片持梁は先端荷重）、L：スパン m");
-    line("M：kN·m、δ：cm、EI = (E／10⁵)·Ix = " + Number(kYoungModulus / 100000) +
-         "·Ix（Ix：cm⁴）");
+    line("M：kN·m、δ：cm、EI = (E／10⁵)·Ix = " + Number(kYoungModulus / 100000) + "·Ix（Ix：cm⁴）");
     for (const LoadCaseEntry& e : kLoadCases) {
         lines.push_back({kIndent, std::string(e.caption)});
         switch (e.sheet) {
@@ -75,13 +75,13 @@ reports::ReportLines DesignBasisLines() {
             lines.push_back({kIndent + 4, PointTerms(e)});
             break;
         case SheetKind::kei3_b2:
-            lines.push_back({kIndent + 4, "M = wL²／8　　δ = " +
-                                              Number(kSimpleUniformDeflection) + "·wL⁴／EI"});
+            lines.push_back({kIndent + 4,
+                             "M = wL²／8　　δ = " + Number(kSimpleUniformDeflection) + "·wL⁴／EI"});
             break;
         case SheetKind::kei3_cg:
-            lines.push_back({kIndent + 4, "M = wL²／2 + PL　　δ = " +
-                                              Number(kCantileverUniformDeflection) + "·wL⁴／EI + " +
-                                              Number(kCantileverTipDeflection) + "·PL³／EI"});
+            lines.push_back(
+                {kIndent + 4, "M = wL²／2 + PL　　δ = " + Number(kCantileverUniformDeflection) +
+                                  "·wL⁴／EI + " + Number(kCantileverTipDeflection) + "·PL³／EI"});
             break;
         }
     }

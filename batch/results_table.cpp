@@ -11,9 +11,9 @@ namespace varnok::batch {
 namespace {
 
 constexpr std::array<std::string_view, 25> kHeaders{
-    "行",       "部材名",     "荷重形式", "系列",       "長期短期", "選定",       "L(m)",
-    "Lb(m)",    "w(kN/m)",    "P(kN)",    "断面",       "M(kN・m)", "Zx(cm3)",    "fb(N/mm2)",
-    "応力度比", "許容値",     "曲げ判定", "δ(cm)",      "L/δ",      "たわみ判定", "溶接部比",
+    "行",         "部材名",   "荷重形式",   "系列",  "長期短期", "選定",       "L(m)",
+    "Lb(m)",      "w(kN/m)",  "P(kN)",      "断面",  "M(kN・m)", "Zx(cm3)",    "fb(N/mm2)",
+    "応力度比",   "許容値",   "曲げ判定",   "δ(cm)", "L/δ",      "たわみ判定", "溶接部比",
     "溶接部判定", "総合判定", "入力エラー", "備考"};
 
 /// A cell a spreadsheet shows as a number as it stands: sign, digits, one ".".
@@ -36,7 +36,8 @@ void Append(std::string& line, std::string_view cell) {
         line += ',';
     // A formula in a member name or a copied cell is shown, never evaluated.
     std::string guarded;
-    if (!cell.empty() && std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos &&
+    if (!cell.empty() &&
+        std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos &&
         !IsPlainNumber(cell)) {
         guarded = "'" + std::string(cell);
         cell = guarded;
@@ -113,11 +114,14 @@ std::string TableLine(const TableRow& row) {
     std::string line;
     Append(line, std::to_string(row.line));
     Append(line, row.memberName);
-    for (const std::string* cell :
-         {&row.arrangement, &row.series, &row.duration, &row.selection, &r.span,
-          &r.bucklingLength, &r.w, &r.P, &r.section, &r.moment, &r.Zx, &r.fb, &r.stressRatio,
-          &r.limit, &r.bendingVerdict, &r.deflection, &r.spanOverDeflection, &r.deflectionVerdict,
-          &r.weldRatio, &r.weldVerdict, &row.overall, &row.errors, &row.note})
+    // clang-format off
+    const std::array<const std::string*, 23> cells{
+        &row.arrangement, &row.series, &row.duration, &row.selection, &r.span,
+        &r.bucklingLength, &r.w, &r.P, &r.section, &r.moment, &r.Zx, &r.fb, &r.stressRatio,
+        &r.limit, &r.bendingVerdict, &r.deflection, &r.spanOverDeflection, &r.deflectionVerdict,
+        &r.weldRatio, &r.weldVerdict, &row.overall, &row.errors, &row.note};
+    // clang-format on
+    for (const std::string* cell : cells)
         Append(line, *cell);
     for (const std::string& cell : row.extra)
         Append(line, cell);
@@ -137,10 +141,9 @@ reports::EncodedReport EncodeTableLine(const std::string& utf8, ListEncoding enc
 
 TableRow UnwritableRow(ListRow& row, const QString& unencodable) {
     row.beam.reset();
-    row.problems.push_back(
-        {row.line, 0, "結果一覧",
-         "結果一覧の文字コード（Shift-JIS）で書けない文字があります"
-         "（「?」で示します。--encoding utf-8 なら書けます）"});
+    row.problems.push_back({row.line, 0, "結果一覧",
+                            "結果一覧の文字コード（Shift-JIS）で書けない文字があります"
+                            "（「?」で示します。--encoding utf-8 なら書けます）"});
     TableRow bad = BadRow(row);
     for (std::string* text : {&bad.memberName, &bad.errors, &bad.note})
         *text = Questioned(*text, unencodable);

@@ -21,10 +21,10 @@ struct TableRow {
     std::string duration;    // 長期 / 短期
     std::string selection;   // 曲げ / 全検定
     BeamResult result;
-    bool checked = false; // false for a bad row
-    std::string overall; // "ＯＫ", "ＮＧ" or "入力エラー"
-    std::string errors;  // the reasons of a bad row, "" for a checked one
-    std::string note;    // the user's remark (備考)
+    bool checked = false;           // false for a bad row
+    std::string overall;            // "ＯＫ", "ＮＧ" or "入力エラー"
+    std::string errors;             // the reasons of a bad row, "" for a checked one
+    std::string note;               // the user's remark (備考)
     std::vector<std::string> extra; // the list's own columns the reader does not know
 };
 

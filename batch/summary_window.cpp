@@ -8,10 +8,10 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -23,7 +23,8 @@ SummaryWindow::SummaryWindow(JobOptions options, QWidget* parent)
     , options_(std::move(options))
     , status_(new QLabel(this))
     , progress_(new QProgressBar(this))
-    , open_([](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); })
+    , open_(
+          [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); })
     , problems_(new QPlainTextEdit(this))
     , openBook_(new QPushButton(QStringLiteral("計算書を開く"), this))
     , openFolder_(new QPushButton(QStringLiteral("フォルダを開く"), this))
@@ -54,8 +55,7 @@ SummaryWindow::SummaryWindow(JobOptions options, QWidget* parent)
     });
     openFolder_->setObjectName(QStringLiteral("Command3"));
     openFolder_->setEnabled(false);
-    connect(openFolder_, &QPushButton::clicked, this,
-            [this] { openPath(summary_.outputFolder); });
+    connect(openFolder_, &QPushButton::clicked, this, [this] { openPath(summary_.outputFolder); });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(openBook_);
     buttons->addWidget(openFolder_);

@@ -83,6 +83,8 @@ struct RatioLimit {
 /// long-term fb, at most 235), so its limit is 1.0 in both durations. Counting the
 /// short-term allowance again would pass a beam stressed to 2.25 × its long-term fb.
 inline constexpr RatioLimit kBendingRatioLimit{1.0, "1.0"};
+/// L/|δ| must reach 300 (δ ≤ L/300): a lower limit, unlike the ratios'.
+inline constexpr RatioLimit kSpanOverDeflectionLimit{300, "300"};
 /// The weld section keeps fbe = 141 in both durations: its limit carries the
 /// short-term allowance.
 constexpr RatioLimit WeldRatioLimit(bool shortTerm) {

@@ -43,7 +43,8 @@ void DeflectionVerdict(BeamCheck& c, FieldValues& f) {
     f.set(slot::kSpanOverDeflection,
           ShownThrough(c.spanOverDeflection, result_mask::kSpanOverDeflection).value);
     // A beam that does not deflect at all (no load) meets any limit.
-    c.deflectionPasses = c.deflection == 0 || f.get(slot::kSpanOverDeflection) >= design::kSpanOverDeflectionLimit;
+    c.deflectionPasses =
+        c.deflection == 0 || f.get(slot::kSpanOverDeflection) >= kSpanOverDeflectionLimit.value;
 }
 
 } // namespace varnok

@@ -82,12 +82,14 @@ TEST_F(BatchJobTest, WritesTheTableAReportPerCheckedBeamAndTheBook) {
                                        "P(kN),断面,M(kN・m),Zx(cm3),fb(N/mm2),応力度比,許容値,"
                                        "曲げ判定,δ(cm),L/δ,たわみ判定,溶接部比,溶接部判定,"
                                        "総合判定,入力エラー,備考"));
-    EXPECT_EQ(lines[1],
-              QStringLiteral("2,B1,１点集中荷重,細幅,長期,曲げ,4.000,2.000,1.000,2.000,"
-                             "＜H-150x75以下＞,4.000,88.8,156,0.289,1.0,ＯＫ,0.439,910,ＯＫ,,,ＯＫ,,"));
+    EXPECT_EQ(
+        lines[1],
+        QStringLiteral("2,B1,１点集中荷重,細幅,長期,曲げ,4.000,2.000,1.000,2.000,"
+                       "＜H-150x75以下＞,4.000,88.8,156,0.289,1.0,ＯＫ,0.439,910,ＯＫ,,,ＯＫ,,"));
     EXPECT_TRUE(lines[2].endsWith(QStringLiteral(",ＮＧ,,")));
     EXPECT_TRUE(lines[3].startsWith(QStringLiteral("4,B3,")));
-    EXPECT_TRUE(lines[3].endsWith(QStringLiteral("入力エラー,スパン: 「六」は数値ではありません,")));
+    EXPECT_TRUE(
+        lines[3].endsWith(QStringLiteral("入力エラー,スパン: 「六」は数値ではありません,")));
 
     // Cover, basis, one summary page, then a page per checked beam, each numbered.
     const QString pdf = QDir(out).filePath("梁リスト_計算書.pdf");
@@ -124,9 +126,8 @@ TEST_F(BatchJobTest, TheBookTellsWhoMadeItWhenFromWhichListAndOnWhatBasis) {
         EXPECT_TRUE(pages[i].startsWith(QStringLiteral("△△倉庫2026年4月1日"))) << i;
         EXPECT_TRUE(pages[i].trimmed().endsWith(QStringLiteral("-%1/5-").arg(i + 1))) << i;
     }
-    const QString hash =
-        QString::fromLatin1(QCryptographicHash::hash(ReadFile(list), QCryptographicHash::Sha256)
-                                .toHex());
+    const QString hash = QString::fromLatin1(
+        QCryptographicHash::hash(ReadFile(list), QCryptographicHash::Sha256).toHex());
     for (const QString& expected :
          {QStringLiteral("物件名△△倉庫"), QStringLiteral("設計者山田太郎"),
           QStringLiteral("作成日2026年4月1日"), QStringLiteral("プログラムVARNOK_3Ver.2.01"),
@@ -140,21 +141,25 @@ TEST_F(BatchJobTest, TheBookTellsWhoMadeItWhenFromWhichListAndOnWhatBasis) {
           QStringLiteral("%1N/mm²以下").arg(design::kFbLongCap),
           QStringLiteral("fbe=%1N/mm²").arg(design::kWeldAllowableStress),
           QStringLiteral("|M|／(Zx·fb)≦%1（長期・短期とも")
-              .arg(QString::fromUtf8(kBendingRatioLimit.text.data(), kBendingRatioLimit.text.size())),
+              .arg(QString::fromUtf8(kBendingRatioLimit.text.data(),
+                                     kBendingRatioLimit.text.size())),
           QStringLiteral("|M|／(Ze·fbe)≦%1（長期）、%2（短期）")
               .arg(QString::fromUtf8(WeldRatioLimit(false).text.data(), 3),
                    QString::fromUtf8(WeldRatioLimit(true).text.data(), 3)),
-          QStringLiteral("δ≦L／%1").arg(design::kSpanOverDeflectionLimit)})
+          QStringLiteral("δ≦L／%1").arg(kSpanOverDeflectionLimit.value)})
         EXPECT_TRUE(pages[1].contains(Comparable(expected))) << expected.toStdString();
     // The summary: the list's line numbers, the verdicts and each beam's page;
     // a bad row's whole reason, its bracket closed.
-    EXPECT_TRUE(pages[2].contains(QStringLiteral("5B1１点集中荷重長期＜H-150x75以下＞0.289/1.0ＯＫ910ＯＫＯＫ4")));
+    EXPECT_TRUE(pages[2].contains(
+        QStringLiteral("5B1１点集中荷重長期＜H-150x75以下＞0.289/1.0ＯＫ910ＯＫＯＫ4")));
     const QStringList summary = pages[2].split(u'\n');
-    const auto b2 = std::find_if(summary.begin(), summary.end(),
-                                 [](const QString& l) { return l.startsWith(u"6B2片持梁の計算長期"); });
+    const auto b2 = std::find_if(summary.begin(), summary.end(), [](const QString& l) {
+        return l.startsWith(u"6B2片持梁の計算長期");
+    });
     ASSERT_NE(b2, summary.end());
     EXPECT_TRUE(b2->endsWith(QStringLiteral("ＮＧ5"))) << b2->toStdString();
-    EXPECT_TRUE(pages[2].contains(QStringLiteral("7B3入力エラー（スパン:「六」は数値ではありません）")));
+    EXPECT_TRUE(
+        pages[2].contains(QStringLiteral("7B3入力エラー（スパン:「六」は数値ではありません）")));
     EXPECT_TRUE(pages[4].contains(QStringLiteral("ＵＳＥ：Ｈ－175×90×5×8")));
 }
 
@@ -233,18 +238,18 @@ TEST_F(BatchJobTest, TheTableHoldsEveryRowSafelyInTheListsEncoding) {
     const QStringList lines = TableLines(QDir(out).filePath("梁リスト_結果一覧.csv"));
     ASSERT_EQ(lines.size(), 5);
     EXPECT_TRUE(lines[0].endsWith(QStringLiteral(",備考,階")));
-    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("2,'=1+1,１点集中荷重,"))) << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("2,'=1+1,１点集中荷重,")))
+        << lines[1].toStdString();
     EXPECT_TRUE(lines[1].endsWith(QStringLiteral(",ＯＫ,,,3F")));
     EXPECT_TRUE(lines[2].startsWith(QStringLiteral("3,'@SUM(1+1),"))) << lines[2].toStdString();
     EXPECT_TRUE(lines[3].contains(QStringLiteral("が分かりません（１点集中荷重～４点集中荷重")))
         << lines[3].toStdString();
     // A negative moment stays a number.
-    EXPECT_TRUE(lines[4].startsWith(
-        QStringLiteral("5,B4,１点集中荷重,細幅,長期,曲げ,4.000,2.000,1.000,-5.000,＜H-150x75以下＞,-")))
+    EXPECT_TRUE(lines[4].startsWith(QStringLiteral(
+        "5,B4,１点集中荷重,細幅,長期,曲げ,4.000,2.000,1.000,-5.000,＜H-150x75以下＞,-")))
         << lines[4].toStdString();
-    EXPECT_EQ(written(),
-              (QStringList{"=1+1.TXT", "@SUM(1+1).TXT", "B4.TXT", "梁リスト_結果一覧.csv",
-                           "梁リスト_計算書.pdf"}));
+    EXPECT_EQ(written(), (QStringList{"=1+1.TXT", "@SUM(1+1).TXT", "B4.TXT",
+                                      "梁リスト_結果一覧.csv", "梁リスト_計算書.pdf"}));
 
     // A text Shift-JIS cannot hold, in a table asked for in Shift-JIS.
     writeList("部材名,荷重形式,スパン,備考,通り\nB1,１点集中荷重,4,,X😀\nB2,１点集中荷重,4,,Y\n");
@@ -255,7 +260,8 @@ TEST_F(BatchJobTest, TheTableHoldsEveryRowSafelyInTheListsEncoding) {
     EXPECT_EQ(t.passed, 1);
     const QStringList sjis = TableLines(QDir(out).filePath("梁リスト_結果一覧.csv"));
     ASSERT_EQ(sjis.size(), 3);
-    EXPECT_TRUE(sjis[1].contains(QStringLiteral("入力エラー,結果一覧: 結果一覧の文字コード（Shift-JIS）で書けない文字があります")))
+    EXPECT_TRUE(sjis[1].contains(QStringLiteral(
+        "入力エラー,結果一覧: 結果一覧の文字コード（Shift-JIS）で書けない文字があります")))
         << sjis[1].toStdString();
     EXPECT_TRUE(sjis[1].endsWith(QStringLiteral(",X?")));
     EXPECT_TRUE(sjis[2].endsWith(QStringLiteral(",ＯＫ,,,Y")));
@@ -333,7 +339,8 @@ TEST_F(BatchJobTest, AnOutputFolderThatCannotBeMadeIsAnOutputFailure) {
     const JobSummary s = run();
     EXPECT_EQ(s.exitStatus(), 3);
     EXPECT_EQ(s.beams, 1) << "the list is checked all the same";
-    EXPECT_TRUE(s.failure->contains(QStringLiteral("を作成できません（"))) << s.failure->toStdString();
+    EXPECT_TRUE(s.failure->contains(QStringLiteral("を作成できません（")))
+        << s.failure->toStdString();
 }
 
 // Without the shell's "trap '' XFSZ" the limit would end the program by its

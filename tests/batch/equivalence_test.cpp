@@ -236,7 +236,7 @@ TEST_F(EquivalenceTest, ShortTermBendingFailsPastTheShortTermStress) {
     typed.shortTerm = true;
     typed.section = "H-198x99x4.5x7";
     typed.csv = "片持1,片持梁,1.8,,6,2,0.5,6,1.5,1,5,,,,細幅,短期," + typed.section;
-    typed.fields = {{1, "片持1"}, {2, "1.8"}, {4, "6"},   {5, "2"}, {6, "0.5"},
+    typed.fields = {{1, "片持1"}, {2, "1.8"}, {4, "6"},  {5, "2"}, {6, "0.5"},
                     {8, "6"},     {9, "1.5"}, {10, "1"}, {11, "5"}};
     const BeamResult table = checkBoth(typed);
     EXPECT_EQ(table.moment, "45.450");
@@ -252,7 +252,7 @@ TEST_F(EquivalenceTest, ShortTermBendingFailsPastTheShortTermStress) {
         return l.text.starts_with("------- ＝");
     });
     ASSERT_NE(ratioLine, page.lines.end());
-    EXPECT_EQ(ratioLine->text, "------- ＝ 1.209   ＞ 1.O      【ＮＧ】");
+    EXPECT_EQ(ratioLine->text, "------- ＝ 1.209   ＞ 1.0      【ＮＧ】");
 }
 
 } // namespace
