@@ -111,19 +111,15 @@ void StageBook(OutputStage& stage, const JobOptions& options, BeamList& list, Be
         if (callbacks.progress)
             callbacks.progress(JobStage::Book, done, total);
     };
+    const std::unique_ptr<QFile> pdf = stage.open(name, /*readBack=*/true);
+    if (!pdf)
+        return;
     errno = 0;
-    QFile pdf(stage.stagingPath(name));
-    const bool drawn = pdf.open(QIODevice::ReadWrite | QIODevice::NewOnly) &&
-                       WriteCalcBook(pdf, options.face, source) > 0 && pdf.flush();
-    const int cause = errno;
-    pdf.close();
+    if (WriteCalcBook(*pdf, options.face, source) == 0 && stage.ok())
+        stage.fail(name, errno);
     if (mismatch)
-        stage.fail(
-            QStringLiteral("梁リストが読み込み中に変わりました（読み直すと行が合いません）。"));
-    else if (!drawn || pdf.error() != QFileDevice::NoError)
-        stage.fail(name, drawn ? errno : cause);
-    else
-        stage.staged(name);
+        stage.fail(QStringLiteral("梁リストが読み込み中に変わりました（読み直すと行が合いません）。"));
+    stage.finish(*pdf, name);
 }
 
 QString Given(const std::optional<QString>& option, const std::optional<std::string>& title) {
@@ -198,8 +194,16 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
     const ListEncoding encoding = options.tableEncoding.value_or(TableEncodingFor(list.encoding()));
     const bool book = stage && options.book;
     std::vector<TableRow> rows; // for the book's summary pages
-    QByteArray table = TablePreamble(encoding);
-    table += TableHeaderBytes(list.extraHeaders(), encoding);
+    // The table goes into the stage line by line: a long list never stands in
+    // memory as a table.
+    const QString tableName = TableFileName(options.list);
+    std::unique_ptr<QFile> table = stage ? stage->open(tableName) : nullptr;
+    auto writeTable = [&](const QByteArray& bytes) {
+        errno = 0;
+        if (table && stage->ok() && table->write(bytes) != bytes.size())
+            stage->fail(tableName, errno);
+    };
+    writeTable(TablePreamble(encoding) + TableHeaderBytes(list.extraHeaders(), encoding));
     BeamRun run;
     ListRow row;
     while (list.next(row)) {
@@ -218,7 +222,7 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
             line = UnwritableRow(row, bytes.unencodable);
             bytes = EncodeTableLine(TableLine(line), encoding);
         }
-        table += bytes.bytes;
+        writeTable(bytes.bytes);
         if (line.checked) {
             ++(line.result.passes ? summary.passed : summary.failed);
             summary.raised += line.result.raised ? 1 : 0;
@@ -252,10 +256,8 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
         return summary;
 
     // A list whose rows are all bad still gets its table, to show every error.
-    if (stage->ok())
-        stage->add(TableFileName(options.list), table);
-    table.clear();
-    table.squeeze();
+    if (table)
+        stage->finish(*table, tableName);
 
     if (stage->ok() && book) {
         list.rewind();

@@ -226,27 +226,51 @@ bool OutputStage::track(const QString& name, const QByteArray& sha256) {
     return true;
 }
 
-void OutputStage::staged(const QString& name) {
-    track(name, {});
+std::unique_ptr<QFile> OutputStage::open(const QString& name, bool readBack) {
+    if (!ok())
+        return nullptr;
+    errno = 0;
+    auto file = std::make_unique<QFile>(stagingPath(name));
+    const QIODevice::OpenMode mode = readBack ? QIODevice::ReadWrite : QIODevice::WriteOnly;
+    if (!file->open(mode | QIODevice::NewOnly)) {
+        fail(name, errno);
+        return nullptr;
+    }
+    return file;
 }
 
-bool OutputStage::add(const QString& name, const QByteArray& bytes) {
-    if (!ok())
-        return false;
+bool OutputStage::close(QFile& file, const QString& name) {
     // A new file in a fresh folder: every write, the flush and the close are
     // checked. No file is synced to disk one by one (ten thousand reports would
     // take minutes); the moves over the old files come only after all of them.
     errno = 0;
-    QFile file(stagingPath(name));
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::NewOnly) &&
-                         file.write(bytes) == bytes.size() && file.flush();
+    const bool flushed = file.flush();
     const int cause = errno;
     file.close();
-    if (!written || file.error() != QFileDevice::NoError) {
-        fail(name, written ? errno : cause);
+    if (!ok())
+        return false;
+    if (!flushed || file.error() != QFileDevice::NoError) {
+        fail(name, flushed ? errno : cause);
         return false;
     }
-    return track(name, QCryptographicHash::hash(bytes, QCryptographicHash::Sha256));
+    return true;
+}
+
+bool OutputStage::finish(QFile& file, const QString& name) {
+    return close(file, name) && track(name, {});
+}
+
+bool OutputStage::add(const QString& name, const QByteArray& bytes) {
+    const std::unique_ptr<QFile> file = open(name);
+    if (!file)
+        return false;
+    errno = 0;
+    if (file->write(bytes) != bytes.size()) {
+        fail(name, errno);
+        return false;
+    }
+    return close(*file, name) &&
+           track(name, QCryptographicHash::hash(bytes, QCryptographicHash::Sha256));
 }
 
 void OutputStage::fail(const QString& name, int error) {

@@ -1,5 +1,5 @@
 // Speed and memory of the calc book. The whole program runs as a user starts
-// it, on lists of 1 000 and 10 000 beams: checking and the results table only,
+// it, on lists of 1 000 and 10 000 beams (and a million, for memory): checking and the results table only,
 // the same run writing nothing, with the text reports, and with the PDF book.
 // The book is also timed page by page in this process.
 #include "beam_list.h"
@@ -9,6 +9,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -98,6 +99,33 @@ BENCHMARK(BM_WholeProcess)
     ->Args({1000, 3})
     ->Args({10000, 3})
     ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// A long list (a million rows, about 67 MB in UTF-8): checking only, and the
+// table. Its peak memory is to stay within four times the list and 40 MB.
+void BM_LongList(benchmark::State& state) {
+    const int beams = static_cast<int>(state.range(0));
+    QTemporaryDir dir;
+    const QString list = MakeList(dir, beams);
+    std::vector<std::string> arguments{"--batch", list.toStdString()};
+    if (state.range(1) == 0)
+        arguments.push_back("--check-only");
+    else
+        arguments.insert(arguments.end(),
+                         {"--out", dir.filePath("out").toStdString(), "--no-reports", "--no-pdf"});
+    double peak = 0;
+    for (auto _ : state)
+        peak = std::max(peak, RunProgram(arguments));
+    const double listMiB = static_cast<double>(QFileInfo(list).size()) / (1024.0 * 1024.0);
+    state.counters["list_MiB"] = listMiB;
+    state.counters["peak_rss_MiB"] = peak;
+    state.counters["peak_goal_MiB"] = 4 * listMiB + 40;
+}
+BENCHMARK(BM_LongList)
+    ->Args({1000000, 0})
+    ->Args({1000000, 1})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond)
     ->UseRealTime();
 
 void BM_CalcBookPages(benchmark::State& state) {

@@ -90,6 +90,14 @@ TEST(BeamListTest, ReadsEveryEncodingWithQuotingBlankLinesAndLineEnds) {
     }
 }
 
+TEST(BeamListTest, ReadsCharactersOutsideTheBasicPlane) {
+    const Read r = ReadAll("name,case,L\n\xF0\xA0\xAE\xB7,C,2\n");
+    ASSERT_FALSE(r.list.error());
+    EXPECT_EQ(r.list.encoding(), ListEncoding::Utf8);
+    ASSERT_EQ(r.rows.size(), 1u);
+    EXPECT_EQ(r.rows[0].memberName, "\xF0\xA0\xAE\xB7");
+}
+
 TEST(BeamListTest, TakesAliasesInAnyOrderAndSpellingsOfValues) {
     const Read r = ReadAll("section,term,series,Lb,L,case,name,p_add\n"
                            " h-294 x 200 x8x12 ,short,Medium,,6,4p,A1,10\n"
@@ -257,6 +265,11 @@ TEST(BeamListTest, AFileThatIsNoBeamListGetsOneMessage) {
         {"部材名,荷重形式\nB1,１点集中荷重\n", "必須の列「スパン」がありません"},
         {"部材名,荷重形式,スパン,L\n", "二つあります"},
         {"\x82\xA0\xFF\xFF,x\n", "文字コードを判別できません"},
+        // Not UTF-8 after a byte-order mark: an overlong form, a surrogate, past U+10FFFF.
+        {"\xEF\xBB\xBF\xC0\xAF\n", "文字コードを判別できません"},
+        {"\xEF\xBB\xBF\xED\xA0\x80\n", "文字コードを判別できません"},
+        {"\xEF\xBB\xBF\xF4\x90\x80\x80\n", "文字コードを判別できません"},
+        {"\xEF\xBB\xBF\xE6\xA2\n", "文字コードを判別できません"},
     };
     for (const auto& [bytes, message] : cases) {
         SCOPED_TRACE(message);
