@@ -167,40 +167,6 @@ std::string_view SeriesName(SectionSeries series) {
     return {};
 }
 
-std::optional<double> WholeNumber(std::string_view cell) {
-    std::string s;
-    for (char c : cell) {
-        if (c != ' ' && c != '\t' && c != '\n' && c != '\r')
-            s += c;
-    }
-    std::size_t i = 0;
-    auto digits = [&] {
-        const std::size_t start = i;
-        while (i < s.size() && s[i] >= '0' && s[i] <= '9')
-            ++i;
-        return i - start;
-    };
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        ++i;
-    std::size_t mantissa = digits();
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        mantissa += digits();
-    }
-    if (mantissa == 0)
-        return std::nullopt;
-    if (i < s.size() && std::string_view("EeDd").find(s[i]) != std::string_view::npos) {
-        ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-            ++i;
-        if (digits() == 0)
-            return std::nullopt;
-    }
-    if (i != s.size())
-        return std::nullopt;
-    return ReadNumber(cell);
-}
-
 int FindSection(std::string_view designation, SectionSeries series, bool* elsewhere) {
     const std::string key = Normalised(designation);
     const SeriesRange range = RangeOf(series);
@@ -413,7 +379,8 @@ ListRow BeamList::interpret(const CsvRecord& record) {
                 beam.fieldTexts[static_cast<std::size_t>(field)] = "0";
             continue;
         }
-        const std::optional<double> value = WholeNumber(text);
+        // A cell is a number only as a whole, by the sheets' own reading rule.
+        const std::optional<double> value = ReadWholeNumber(text);
         if (!value) {
             problem(entry.column, "「" + std::string(text) + "」は数値ではありません");
             continue;

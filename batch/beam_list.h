@@ -149,8 +149,4 @@ int FindSection(std::string_view designation, SectionSeries series, bool* elsewh
 std::string_view ArrangementName(LoadCaseButton arrangement);
 std::string_view SeriesName(SectionSeries series);
 
-/// Whether a cell is one whole number as the sheets read numbers (blanks
-/// ignored; sign, digits, one ".", exponent E or D); the value it reads as.
-std::optional<double> WholeNumber(std::string_view cell);
-
 } // namespace varnok::batch

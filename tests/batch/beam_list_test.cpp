@@ -279,14 +279,23 @@ TEST(BeamListTest, AFileThatIsNoBeamListGetsOneMessage) {
     }
 }
 
-TEST(BeamListTest, ReadsNumbersAsTheSheetsDoButOnlyWhole) {
-    EXPECT_EQ(WholeNumber(" 6.5 "), 6.5);
-    EXPECT_EQ(WholeNumber("1.5D2"), 150.0);
-    EXPECT_EQ(WholeNumber("-.5"), -0.5);
-    EXPECT_FALSE(WholeNumber("6,5"));
-    EXPECT_FALSE(WholeNumber("1e"));
-    EXPECT_FALSE(WholeNumber("."));
-    EXPECT_FALSE(WholeNumber("６")); // full-width digits read as 0 on a sheet
+TEST(BeamListTest, ANumberCellIsReadAsTheSheetsReadItAndOnlyAsAWhole) {
+    // Full-width numbers are numbers; a unit, a comma or a carriage return
+    // inside a quoted cell makes the cell no number.
+    const Read r = ReadAll(List("B1,１点集中荷重,６,　３．０,２．５,２,０．５,,,,－１Ｅ１,,,,,,\n"
+                                "B2,１点集中荷重,６ｍ,,,,,,,,,,,,,,\n"
+                                "B3,１点集中荷重,\"6\r0\",,,,,,,,,,,,,,\n"
+                                "B4,１点集中荷重,6,,\"\r6\",1,,,,,,,,,,,\n"
+                                "B5,１点集中荷重,6,,6,\"1 \",,,,,,,,,,,\n"));
+    ASSERT_EQ(r.rows.size(), 5u);
+    ASSERT_TRUE(r.rows[0].beam);
+    const BeamRow& b1 = *r.rows[0].beam;
+    EXPECT_EQ(b1.fieldTexts[2], "６");
+    EXPECT_EQ(b1.fieldTexts[11], "－１Ｅ１");
+    for (std::size_t i : {1u, 2u, 3u})
+        EXPECT_FALSE(r.rows[i].beam) << i; // the line breaks are told as well
+    EXPECT_NE(r.rows[1].problems[0].reason.find("数値ではありません"), std::string::npos);
+    EXPECT_TRUE(r.rows[4].beam);
 }
 
 } // namespace
