@@ -227,12 +227,13 @@ bool OutputStage::track(const QString& name, const QByteArray& sha256) {
     return true;
 }
 
-std::unique_ptr<QFile> OutputStage::open(const QString& name) {
+std::unique_ptr<QFile> OutputStage::open(const QString& name, bool readBack) {
     if (!ok())
         return nullptr;
     errno = 0;
     auto file = std::make_unique<QFile>(stagingPath(name));
-    if (!file->open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+    const QIODevice::OpenMode mode = readBack ? QIODevice::ReadWrite : QIODevice::WriteOnly;
+    if (!file->open(mode | QIODevice::NewOnly)) {
         fail(name, errno);
         return nullptr;
     }
