@@ -50,12 +50,39 @@ BeamInput InputOf(const BeamRow& row) {
 void BeamRun::check(const BeamRow& row) {
     // A sheet opened afresh for every beam: nothing of the beam before carries over.
     memberName_ = row.memberName;
+    raised_ = false;
     auto outcome = Calculate(InputOf(row));
     // The list refuses what the calculate step refuses before a row gets here.
-    if (auto* design = std::get_if<BeamDesign>(&outcome))
+    if (auto* design = std::get_if<BeamDesign>(&outcome)) {
         design_ = std::move(*design);
-    else
+    } else {
         design_ = Uncalculated(row.arrangement);
+        return;
+    }
+    if (!row.raiseUntilPasses)
+        return;
+    const int chosen = design_.check.currentSection;
+    const CheckOptions options = OptionsOf(design_.input);
+    // The series' last row only repeats its largest section under an
+    // "or larger" name: the search ends on the largest real one.
+    const int largest = RangeOf(row.series).last - 1;
+    if (design_.check.currentSection > largest)
+        design_ = Recheck(design_, options, largest);
+    while (!design_.result.passes() && design_.check.currentSection < largest)
+        design_ = Recheck(design_, options, StepUp(design_.check.currentSection)); // the ↑ button
+    raised_ = design_.check.currentSection > chosen;
+}
+
+BeamResult BeamRun::result() const {
+    BeamResult r = ResultOf(design_.result);
+    r.raised = raised_;
+    const bool uniform = design_.kind == SheetKind::kei3_b2;
+    r.span = design_.shown[slot::kSpan];
+    r.bucklingLength = design_.shown[slot::kBucklingLength];
+    r.w = design_.shown[uniform ? slot::kWUniform : slot::kW];
+    if (!uniform)
+        r.P = design_.shown[slot::kP];
+    return r;
 }
 
 reports::Report BeamRun::report(reports::ReportTarget target) const {
