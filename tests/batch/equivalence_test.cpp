@@ -155,11 +155,11 @@ protected:
         if (!row.raise)
             return;
         const int largest = RangeOf(static_cast<SectionSeries>(row.series)).last - 1;
-        if (state.beamCheck.currentSection > largest) {
+        if (shownRow() > largest) {
             button("Command7")->click();
             processEvents();
         }
-        while (!sheetPasses() && state.beamCheck.currentSection < largest) {
+        while (!sheetPasses() && shownRow() < largest) {
             button("Command6")->click();
             processEvents();
         }
