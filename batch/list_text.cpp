@@ -55,6 +55,7 @@ bool CsvRecords::next(CsvRecord& record) {
     if (pos_ >= text_.size())
         return false;
     record.line = line_;
+    record.begin = pos_;
     std::string cell;
     bool quoted = false;
     while (pos_ < text_.size()) {
@@ -89,6 +90,7 @@ bool CsvRecords::next(CsvRecord& record) {
         }
     }
     record.cells.push_back(std::move(cell));
+    record.end = pos_;
     return true;
 }
 
