@@ -36,6 +36,8 @@ rm -rf "$build/package"
 mkdir -p "$stage"
 cp "$build/bin/varnok3.exe" "$stage/"
 cp "$root"/images/s_b[1-5].gif "$root/images/s_cb.gif" "$stage/"
+# The beam-list template, to copy and drop on varnok3.exe.
+cp "$root/batch/template/beam_list_template.csv" "$stage/"
 
 # Qt 6 keeps the Windows print support inside Qt6PrintSupport.dll: no plugin.
 plugins=(platforms/qwindows.dll imageformats/qgif.dll styles/qwindowsvistastyle.dll)
