@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include <csignal>
 #include <cstdio>
 
 #ifdef _WIN32
@@ -100,6 +101,10 @@ int RunInTerminal(const JobOptions& options) {
     callbacks.problem = [&](const RowProblem& p) {
         progress.clear();
         Print(stderr, ProblemLine(options.list, p) + u'\n');
+    };
+    callbacks.warning = [&](const QString& warning) {
+        progress.clear();
+        Print(stderr, QStringLiteral("%1: %2\n").arg(QDir::toNativeSeparators(options.list), warning));
     };
     callbacks.progress = [&](JobStage stage, int done, int total) {
         progress.show(stage, done, total);
@@ -276,6 +281,10 @@ int RunBatchProgram(int argc, char** argv) {
 #ifdef _WIN32
     UseTheCallersConsole();
     SetConsoleOutputCP(CP_UTF8);
+#else
+    // Past a file-size limit a write is to fail and be told (exit 3), not to
+    // end the program without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
 #endif
     QStringList arguments;
     for (int i = 1; i < argc; ++i)

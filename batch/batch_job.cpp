@@ -80,15 +80,25 @@ void StageBook(OutputStage& stage, const JobOptions& options, BeamList& list, Be
     source.rows = &rows;
     source.beamPages = summary.passed + summary.failed;
     ListRow row;
+    std::size_t at = 0;
+    bool mismatch = false;
     source.nextPage = [&](reports::ReportLines& lines) {
-        while (list.next(row)) {
-            if (row.beam) {
+        lines.clear();
+        // The list is read a second time: each of its rows must be the row of
+        // the table in the same place, or the book would show other beams.
+        while (!mismatch && list.next(row)) {
+            const TableRow* summaryRow = at < rows.size() ? &rows[at++] : nullptr;
+            if (summaryRow == nullptr || summaryRow->line != row.line ||
+                (summaryRow->checked && !row.beam)) {
+                mismatch = true;
+                return;
+            }
+            if (summaryRow->checked) {
                 run.check(*row.beam);
                 lines = run.report(reports::ReportTarget::PrintedPage).lines;
                 return;
             }
         }
-        lines.clear();
     };
     source.progress = [&](int done, int total) {
         if (callbacks.progress)
@@ -100,7 +110,9 @@ void StageBook(OutputStage& stage, const JobOptions& options, BeamList& list, Be
                        WriteCalcBook(pdf, options.face, source) > 0 && pdf.flush();
     const int cause = errno;
     pdf.close();
-    if (!drawn || pdf.error() != QFileDevice::NoError)
+    if (mismatch)
+        stage.fail(QStringLiteral("梁リストが読み込み中に変わりました（読み直すと行が合いません）。"));
+    else if (!drawn || pdf.error() != QFileDevice::NoError)
         stage.fail(name, drawn ? errno : cause);
     else
         stage.staged(name);
@@ -146,66 +158,76 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
         return summary;
     }
 
+    if (callbacks.warning && !list.warning().empty())
+        callbacks.warning(QString::fromStdString(list.warning()));
+
+    // When the output folder cannot be prepared the list is still checked,
+    // so that the counts are true; nothing is written.
     std::optional<OutputStage> stage;
-    if (options.write) {
+    if (options.write)
         stage.emplace(summary.outputFolder);
-        if (!stage->ok()) {
-            summary.failure = stage->error();
-            summary.outputFailed = true;
-            return summary;
-        }
-    }
 
     // First pass: every row checked, its report written, its table line kept.
     const ListEncoding encoding = options.tableEncoding.value_or(list.encoding());
-    std::vector<TableRow> rows;
-    std::string table = TableHeader();
+    const bool book = stage && options.book;
+    std::vector<TableRow> rows; // for the book's summary pages
+    QByteArray table = TablePreamble(encoding);
+    table += TableHeaderBytes(list.extraHeaders(), encoding);
     BeamRun run;
     ListRow row;
     while (list.next(row)) {
         ++summary.beams;
-        if (!row.beam) {
+        TableRow line;
+        if (row.beam) {
+            run.check(*row.beam);
+            line = CheckedRow(*row.beam, run.result());
+            line.extra = row.extraCells;
+        } else {
+            line = BadRow(row);
+        }
+        reports::EncodedReport bytes = EncodeTableLine(TableLine(line), encoding);
+        if (!bytes.ok()) {
+            // The user's text the table cannot hold makes the row bad, not the run.
+            line = UnwritableRow(row, bytes.unencodable);
+            bytes = EncodeTableLine(TableLine(line), encoding);
+        }
+        table += bytes.bytes;
+        if (line.checked) {
+            ++(line.result.passes ? summary.passed : summary.failed);
+            // After a failed write the rest is still checked (the counts stay
+            // true), but nothing more is written.
+            if (stage && stage->ok() && options.reports)
+                StageReport(*stage, run, row.beam->memberName);
+        } else {
             ++summary.bad;
             if (callbacks.problem) {
                 for (const RowProblem& p : row.problems)
                     callbacks.problem(p);
             }
-            rows.push_back(BadRow(row));
-        } else {
-            run.check(*row.beam);
-            rows.push_back(CheckedRow(*row.beam, run.result()));
-            ++(rows.back().result.passes ? summary.passed : summary.failed);
-            if (stage && stage->ok() && options.reports)
-                StageReport(*stage, run, row.beam->memberName);
         }
-        table += TableLine(rows.back());
-        // After a failed write the rest is still checked (the counts stay
-        // true), but nothing more is written.
+        if (book)
+            rows.push_back(std::move(line));
         if (callbacks.progress && summary.beams % 64 == 0)
             callbacks.progress(JobStage::Checking, summary.beams, 0);
+    }
+    if (list.error()) {
+        summary.failure = QString::fromStdString(*list.error());
+        return summary;
     }
     if (summary.beams == 0) {
         summary.failure = QStringLiteral("梁のデータ行がありません（見出し行だけです）。");
         return summary;
     }
-    if (summary.passed + summary.failed == 0) {
-        summary.failure =
-            QStringLiteral("チェックできる梁がありません（すべての行に入力エラーがあります）。");
-        return summary;
-    }
     if (!stage)
         return summary;
 
-    QByteArray tableBytes;
-    if (stage->ok() && !EncodeTable(table, encoding, tableBytes))
-        stage->fail(
-            QStringLiteral("結果一覧をShift-JISで書けません（Shift-JISにない文字があります）。"
-                           "--encoding utf-8 を指定して下さい。"));
+    // A list whose rows are all bad still gets its table, to show every error.
     if (stage->ok())
-        stage->add(TableFileName(options.list), tableBytes);
+        stage->add(TableFileName(options.list), table);
     table.clear();
+    table.squeeze();
 
-    if (stage->ok() && options.book) {
+    if (stage->ok() && book) {
         list.rewind();
         StageBook(*stage, options, list, run, rows, summary, callbacks);
     }

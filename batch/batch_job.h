@@ -32,6 +32,7 @@ enum class JobStage { Checking, Book };
 
 struct JobCallbacks {
     std::function<void(const RowProblem&)> problem;              // each bad row's reasons
+    std::function<void(const QString&)> warning;                 // said once, the run goes on
     std::function<void(JobStage, int done, int total)> progress; // total 0 while unknown
 };
 

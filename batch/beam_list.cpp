@@ -67,15 +67,23 @@ QString FromUtf8(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-/// A header without the unit a spreadsheet user may have added: "スパン(m)".
+/// A header without the unit a spreadsheet user may have added: "スパン(m)",
+/// "w負担幅[m]", "［kN/m2］" (full-width brackets are folded to these).
 std::string HeaderKey(std::string_view header) {
     std::string key = Normalised(header);
-    if (!key.empty() && key.back() == ')') {
-        if (const auto open = key.rfind('('); open != std::string::npos && open > 0)
-            key.erase(open);
+    for (const auto [open, close] : {std::pair{'(', ')'}, std::pair{'[', ']'}}) {
+        if (!key.empty() && key.back() == close) {
+            if (const auto at = key.rfind(open); at != std::string::npos && at > 0)
+                key.erase(at);
+            break;
+        }
     }
     return key;
 }
+
+/// The longest file name the file systems take: 255 bytes (Linux, macOS) or
+/// 255 UTF-16 units (Windows).
+constexpr qsizetype kLongestFileName = 255;
 
 std::optional<int> Lookup(std::string_view cell, const auto& table) {
     const std::string key = Normalised(cell);
@@ -219,7 +227,7 @@ BeamList BeamList::Open(std::string_view bytes) {
         }
     }
     if (!found) {
-        list.error_ = "ファイルが空です。";
+        list.error_ = list.unclosedQuote().value_or("ファイルが空です。");
         return list;
     }
     std::vector<std::string> unknown;
@@ -233,8 +241,10 @@ BeamList BeamList::Open(std::string_view bytes) {
                 column = entry.column;
         }
         if (!column) {
-            if (!IsBlank(cell))
+            if (!IsBlank(cell)) {
                 unknown.push_back(cell);
+                list.extraColumns_.push_back(list.headers_.size() - 1);
+            }
             continue;
         }
         ++known;
@@ -251,12 +261,12 @@ BeamList BeamList::Open(std::string_view bytes) {
         return list;
     }
     if (!unknown.empty()) {
+        // A column the engineer added (a floor, a grid line) is no error: it is
+        // told once and copied into the results table as it stands.
         std::string names;
         for (const std::string& u : unknown)
             names += "「" + u + "」";
-        list.error_ =
-            "見出しの列名" + names + "が分かりません（使える列名は README の一覧を参照）。";
-        return list;
+        list.warning_ = "見出しの列" + names + "は読みません（結果一覧にそのまま写します）。";
     }
     for (const ColumnRow& entry : kColumns) {
         if (entry.required && !list.cellOf_[static_cast<std::size_t>(entry.column)]) {
@@ -274,6 +284,24 @@ void BeamList::rewind() {
     seenNames_.clear();
 }
 
+std::string UnclosedQuoteMessage(int line) {
+    return std::to_string(line) +
+           "行目の「\"」で始まるセルが閉じていません（引用符の対を確かめて下さい）。";
+}
+
+std::optional<std::string> BeamList::unclosedQuote() const {
+    if (records_.unclosedLine() == 0)
+        return std::nullopt;
+    return UnclosedQuoteMessage(records_.unclosedLine());
+}
+
+std::vector<std::string> BeamList::extraHeaders() const {
+    std::vector<std::string> headers;
+    for (const std::size_t i : extraColumns_)
+        headers.push_back(headers_[i]);
+    return headers;
+}
+
 bool BeamList::next(ListRow& row) {
     CsvRecord record;
     while (records_.next(record)) {
@@ -286,6 +314,9 @@ bool BeamList::next(ListRow& row) {
         }
         return true;
     }
+    // An unclosed quote would take every row after it into one cell.
+    if (!error_)
+        error_ = unclosedQuote();
     return false;
 }
 
@@ -322,10 +353,28 @@ ListRow BeamList::interpret(const CsvRecord& record) const {
     };
     auto problem = [&](Column c, std::string reason) { addProblem(row, c, std::move(reason)); };
 
+    for (const std::size_t i : extraColumns_)
+        row.extraCells.push_back(i < record.cells.size() ? record.cells[i] : std::string());
+    // A line break inside a quoted cell is refused wherever it stands: no
+    // column has a use for one, and a row that runs over several lines may
+    // hold rows meant to be beams of their own.
+    if (record.lastLine > record.line) {
+        for (std::size_t i = 0; i < record.cells.size(); ++i) {
+            if (record.cells[i].find_first_of("\r\n") == std::string::npos)
+                continue;
+            row.problems.push_back({record.line, static_cast<int>(i) + 1,
+                                    i < headers_.size() ? headers_[i] : std::string(),
+                                    "セルの中に改行があります（" + std::to_string(record.line) +
+                                        "～" + std::to_string(record.lastLine) +
+                                        "行目が一つの行として読まれます）"});
+        }
+    }
+
     BeamRow beam;
     beam.line = record.line;
     beam.memberName = std::string(cell(Column::MemberName));
     row.memberName = beam.memberName;
+    const QString reportName = FromUtf8(beam.memberName) + QStringLiteral(".TXT");
     // Blank as the sheets judge it: a name of full-width blanks names no report either.
     if (sheets::IsBlankName(beam.memberName)) {
         problem(Column::MemberName, "部材名がありません（レポートのファイル名になります）");
@@ -333,6 +382,10 @@ ListRow BeamList::interpret(const CsvRecord& record) const {
                    FromUtf8(beam.memberName), reports::FileNameRules::Windows);
                !check.ok()) {
         problem(Column::MemberName, NameReason(check));
+    } else if (reportName.size() > kLongestFileName ||
+               reportName.toUtf8().size() > kLongestFileName) {
+        problem(Column::MemberName, "部材名が長すぎます（レポートのファイル名は" +
+                                        std::to_string(kLongestFileName) + "バイトまで）");
     } else {
         // Windows compares file names without regard to case.
         row.nameKey = FromUtf8(beam.memberName).toUpper().toStdString();
@@ -345,7 +398,7 @@ ListRow BeamList::interpret(const CsvRecord& record) const {
                 arrangement.empty()
                     ? std::string("荷重形式がありません")
                     : "荷重形式「" + std::string(arrangement) +
-                          "」が分かりません（１点集中荷重〜４点集中荷重、等分布荷重、片持梁）");
+                          "」が分かりません（１点集中荷重～４点集中荷重、等分布荷重、片持梁）");
     } else {
         beam.arrangement = static_cast<LoadCaseButton>(*button);
         beam.kind = LoadCaseFor(beam.arrangement).sheet;

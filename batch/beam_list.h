@@ -82,6 +82,7 @@ struct ListRow {
     int line = 0;
     std::string memberName;           // as given, for the results table
     std::string nameKey;              // how names are compared; "" for a name that is no file name
+    std::vector<std::string> extraCells; // the columns the reader does not know, unread
     std::optional<BeamRow> beam;      // when the row can be checked
     std::vector<RowProblem> problems; // why not
 };
@@ -95,11 +96,17 @@ public:
     /// encoding, unknown or missing columns).
     static BeamList Open(std::string_view bytes);
 
+    /// Also set when reading stops at a quoted cell that is never closed.
     const std::optional<std::string>& error() const { return error_; }
     ListEncoding encoding() const { return encoding_; }
+    /// The columns the reader does not know, named once; empty when none.
+    const std::string& warning() const { return warning_; }
+    /// Their headers, in the list's order; each row carries their cells.
+    std::vector<std::string> extraHeaders() const;
 
-    /// The next row that is not blank; false at the end. Names already seen
-    /// (file names compared as Windows compares them) make a row bad.
+    /// The next row that is not blank; false at the end (and `error()` when
+    /// the rest cannot be read). Names already seen (file names compared as
+    /// Windows compares them) make a row bad.
     bool next(ListRow& row);
     /// Back to the first row.
     void rewind();
@@ -116,8 +123,11 @@ public:
 
 private:
     void addProblem(ListRow& row, Column column, std::string reason) const;
+    std::optional<std::string> unclosedQuote() const;
 
     std::optional<std::string> error_;
+    std::string warning_;
+    std::vector<std::size_t> extraColumns_;
     ListEncoding encoding_ = ListEncoding::Utf8;
     CsvRecords records_;
     CsvRecords::Mark body_;            // where the first row after the header starts
@@ -131,6 +141,9 @@ private:
 /// report's spelling, blanks, case and full-width forms ignored. 0 when the
 /// series has no such section; `elsewhere` tells whether another series has.
 int FindSection(std::string_view designation, SectionSeries series, bool* elsewhere = nullptr);
+
+/// Why reading stops at a quoted cell opened on `line` and never closed.
+std::string UnclosedQuoteMessage(int line);
 
 /// The launcher caption of an arrangement ("２点集中荷重" ...).
 std::string_view ArrangementName(LoadCaseButton arrangement);

@@ -52,12 +52,19 @@ std::optional<std::string> DecodeList(std::string_view bytes, ListEncoding& enco
 
 bool CsvRecords::next(CsvRecord& record) {
     record.cells.clear();
-    if (pos_ >= text_.size())
+    if (pos_ >= text_.size() || unclosedLine_ != 0)
         return false;
     record.line = line_;
     record.begin = pos_;
     std::string cell;
     bool quoted = false;
+    bool cellStarted = false; // a quote opens a quoted cell only before anything else
+    int quoteLine = 0;
+    auto lineEnd = [&](char c) {
+        if (c == '\r' && pos_ < text_.size() && text_[pos_] == '\n')
+            ++pos_;
+        ++line_;
+    };
     while (pos_ < text_.size()) {
         const char c = text_[pos_++];
         if (quoted) {
@@ -68,27 +75,44 @@ bool CsvRecords::next(CsvRecord& record) {
                 } else {
                     quoted = false;
                 }
-            } else {
-                if (c == '\n' || (c == '\r' && (pos_ >= text_.size() || text_[pos_] != '\n')))
-                    ++line_;
-                cell += c;
+                continue;
             }
+            if (c == '\r' && pos_ < text_.size() && text_[pos_] == '\n') {
+                cell += c;
+                cell += text_[pos_];
+                lineEnd(c);
+                continue;
+            }
+            if (c == '\n' || c == '\r')
+                ++line_;
+            cell += c;
             continue;
         }
-        if (c == '"') {
+        if (c == '"' && !cellStarted) {
             quoted = true;
+            cellStarted = true;
+            quoteLine = line_;
         } else if (c == ',') {
             record.cells.push_back(std::move(cell));
             cell.clear();
+            cellStarted = false;
         } else if (c == '\n' || c == '\r') {
-            if (c == '\r' && pos_ < text_.size() && text_[pos_] == '\n')
-                ++pos_;
-            ++line_;
-            break;
+            record.lastLine = line_;
+            lineEnd(c);
+            record.cells.push_back(std::move(cell));
+            record.end = pos_;
+            return true;
         } else {
             cell += c;
+            cellStarted = true;
         }
     }
+    if (quoted) {
+        unclosedLine_ = quoteLine;
+        record.cells.clear();
+        return false;
+    }
+    record.lastLine = line_;
     record.cells.push_back(std::move(cell));
     record.end = pos_;
     return true;

@@ -19,9 +19,10 @@ enum class ListEncoding { Utf8, Utf8WithBom, ShiftJis };
 std::optional<std::string> DecodeList(std::string_view bytes, ListEncoding& encoding);
 
 /// One record: its cells, quotes taken off ("" inside quotes is one quote), and
-/// the line it starts on (a quoted cell may run over several lines).
+/// the lines it takes (a quoted cell may run over several lines).
 struct CsvRecord {
     int line = 0;
+    int lastLine = 0;
     std::vector<std::string> cells;
     /// Where the record lies in the text read, its line end included: what a
     /// list saved unchanged writes back as it was.
@@ -31,13 +32,20 @@ struct CsvRecord {
     bool blank() const;
 };
 
-/// Reads records from a UTF-8 text; lines end with CR LF, LF or CR.
+/// Reads records from a UTF-8 text as spreadsheets write CSV; lines end with
+/// CR LF, LF or CR. A quote opens a quoted cell only where a cell begins;
+/// anywhere else it is a character of the cell (`配管 6" 貫通`), and so is
+/// anything after a quoted cell's closing quote.
 class CsvRecords {
 public:
     explicit CsvRecords(std::string text = {})
         : text_(std::move(text)) {}
 
+    /// The next record; false at the end, or when a quoted cell is never
+    /// closed: then `unclosedLine()` is the line where it opens, and nothing
+    /// after it is read (which row the rest belongs to cannot be known).
     bool next(CsvRecord& record);
+    int unclosedLine() const { return unclosedLine_; }
 
     struct Mark {
         std::size_t position = 0;
@@ -53,6 +61,7 @@ private:
     std::string text_;
     std::size_t pos_ = 0;
     int line_ = 1;
+    int unclosedLine_ = 0;
 };
 
 bool IsBlank(std::string_view cell);

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <cerrno>
 #include <filesystem>
@@ -26,10 +27,14 @@ QString WriteErrorMessage(const QString& path, const QString& reason) {
 OutputStage::OutputStage(const QString& folder)
     : folder_(folder) {
     createdFolder_ = !QFileInfo(folder).isDir();
-    if (createdFolder_ && !QDir().mkpath(folder)) {
+    std::error_code made;
+    if (createdFolder_ &&
+        (std::filesystem::create_directories(std::filesystem::path(folder.toStdU16String()), made),
+         made)) {
         createdFolder_ = false;
-        error_ = QStringLiteral("出力先のフォルダ「%1」を作成できません。")
-                     .arg(QDir::toNativeSeparators(folder));
+        error_ = QStringLiteral("出力先のフォルダ「%1」を作成できません（%2）。")
+                     .arg(QDir::toNativeSeparators(folder),
+                          SystemErrorReason(made.default_error_condition().value()));
         return;
     }
     // Inside the output folder, so that the final moves stay on one file system.
@@ -85,6 +90,7 @@ bool OutputStage::commit() {
     QStringList written;
     for (const QString& name : names_)
         written << name;
+    const QSet<QString> now(written.begin(), written.end()); // not quadratic on long lists
     if (!add(kManifest, written.join(u'\n').toUtf8()))
         return false;
     for (const QString& name : names_) {
@@ -103,7 +109,7 @@ bool OutputStage::commit() {
     committed_ = true;
     for (const QString& name : before) {
         // Only plain names from our own list: nothing outside the folder.
-        if (name.isEmpty() || written.contains(name) || name.contains(u'/') ||
+        if (name.isEmpty() || now.contains(name) || name.contains(u'/') ||
             name.contains(u'\\') || name == u"." || name == u"..")
             continue;
         const QFileInfo old(QDir(folder_).filePath(name));

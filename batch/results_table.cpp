@@ -15,9 +15,31 @@ constexpr std::array<std::string_view, 19> kHeaders{
     "Zx(cm3)",    "fb(N/mm2)", "応力度比",   "許容値",   "曲げ判定", "δ(cm)", "L/δ",
     "たわみ判定", "溶接部比",  "溶接部判定", "総合判定", "備考"};
 
+/// A cell a spreadsheet shows as a number as it stands: sign, digits, one ".".
+bool IsPlainNumber(std::string_view cell) {
+    std::size_t i = cell.empty() || (cell[0] != '-' && cell[0] != '+') ? 0 : 1;
+    bool digits = false, point = false;
+    for (; i < cell.size(); ++i) {
+        if (cell[i] >= '0' && cell[i] <= '9')
+            digits = true;
+        else if (cell[i] == '.' && !point)
+            point = true;
+        else
+            return false;
+    }
+    return digits;
+}
+
 void Append(std::string& line, std::string_view cell) {
     if (!line.empty() && line.back() != '\n')
         line += ',';
+    // A formula in a member name or a copied cell is shown, never evaluated.
+    std::string guarded;
+    if (!cell.empty() && std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos &&
+        !IsPlainNumber(cell)) {
+        guarded = "'" + std::string(cell);
+        cell = guarded;
+    }
     if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
         line += cell;
         return;
@@ -31,6 +53,17 @@ void Append(std::string& line, std::string_view cell) {
     line += '"';
 }
 
+/// `text` with each of the characters `unencodable` lists replaced by "?".
+std::string Questioned(const std::string& text, const QString& unencodable) {
+    QString s = QString::fromStdString(text);
+    for (qsizetype i = 0; i < unencodable.size();) {
+        const qsizetype length = unencodable[i].isHighSurrogate() ? 2 : 1;
+        s.replace(unencodable.mid(i, length), QStringLiteral("?"));
+        i += length;
+    }
+    return s.toStdString();
+}
+
 } // namespace
 
 TableRow CheckedRow(const BeamRow& beam, const BeamResult& result) {
@@ -41,6 +74,7 @@ TableRow CheckedRow(const BeamRow& beam, const BeamResult& result) {
     row.series = SeriesName(beam.series);
     row.duration = beam.shortTerm ? "短期" : "長期";
     row.result = result;
+    row.checked = true;
     row.overall = result.passes ? "ＯＫ" : "ＮＧ";
     return row;
 }
@@ -49,6 +83,7 @@ TableRow BadRow(const ListRow& list) {
     TableRow row;
     row.line = list.line;
     row.memberName = list.memberName;
+    row.extra = list.extraCells;
     row.overall = "入力エラー";
     for (const RowProblem& p : list.problems) {
         if (!row.note.empty())
@@ -58,9 +93,11 @@ TableRow BadRow(const ListRow& list) {
     return row;
 }
 
-std::string TableHeader() {
+std::string TableHeader(const std::vector<std::string>& extraHeaders) {
     std::string line;
     for (std::string_view h : kHeaders)
+        Append(line, h);
+    for (const std::string& h : extraHeaders)
         Append(line, h);
     return line + "\r\n";
 }
@@ -75,21 +112,41 @@ std::string TableLine(const TableRow& row) {
           &r.stressRatio, &r.limit, &r.bendingVerdict, &r.deflection, &r.spanOverDeflection,
           &r.deflectionVerdict, &r.weldRatio, &r.weldVerdict, &row.overall, &row.note})
         Append(line, *cell);
+    for (const std::string& cell : row.extra)
+        Append(line, cell);
     return line + "\r\n";
 }
 
-bool EncodeTable(const std::string& utf8, ListEncoding encoding, QByteArray& bytes) {
-    if (encoding != ListEncoding::ShiftJis) {
-        bytes.clear();
-        if (encoding == ListEncoding::Utf8WithBom)
-            bytes = "\xEF\xBB\xBF";
-        bytes.append(utf8.data(), static_cast<qsizetype>(utf8.size()));
-        return true;
-    }
-    const std::optional<QByteArray> sjis =
-        reports::ToShiftJis(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
-    bytes = sjis.value_or(QByteArray());
-    return sjis.has_value();
+QByteArray TablePreamble(ListEncoding encoding) {
+    return encoding == ListEncoding::Utf8WithBom ? QByteArray("\xEF\xBB\xBF") : QByteArray();
+}
+
+reports::EncodedReport EncodeTableLine(const std::string& utf8, ListEncoding encoding) {
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    if (encoding == ListEncoding::ShiftJis)
+        return reports::EncodeShiftJisText(text);
+    return {QByteArray(utf8.data(), static_cast<qsizetype>(utf8.size())), {}};
+}
+
+TableRow UnwritableRow(ListRow& row, const QString& unencodable) {
+    row.beam.reset();
+    row.problems.push_back(
+        {row.line, 0, "結果一覧",
+         "結果一覧の文字コード（Shift-JIS）で書けない文字があります"
+         "（「?」で示します。--encoding utf-8 なら書けます）"});
+    TableRow bad = BadRow(row);
+    for (std::string* text : {&bad.memberName, &bad.note})
+        *text = Questioned(*text, unencodable);
+    for (std::string& cell : bad.extra)
+        cell = Questioned(cell, unencodable);
+    return bad;
+}
+
+QByteArray TableHeaderBytes(const std::vector<std::string>& extraHeaders, ListEncoding encoding) {
+    reports::EncodedReport bytes = EncodeTableLine(TableHeader(extraHeaders), encoding);
+    if (!bytes.ok())
+        bytes = EncodeTableLine(Questioned(TableHeader(extraHeaders), bytes.unencodable), encoding);
+    return bytes.bytes;
 }
 
 } // namespace varnok::batch

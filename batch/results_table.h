@@ -4,9 +4,11 @@
 
 #include "beam_list.h"
 #include "beam_run.h"
+#include "text_report_file.h"
 
 #include <QByteArray>
 #include <string>
+#include <vector>
 
 namespace varnok::batch {
 
@@ -18,19 +20,34 @@ struct TableRow {
     std::string series;      // 細幅 / 中幅 / 広幅
     std::string duration;    // 長期 / 短期
     BeamResult result;
+    bool checked = false; // false for a bad row
     std::string overall; // "ＯＫ", "ＮＧ" or "入力エラー"
     std::string note;    // the reasons of a bad row
+    std::vector<std::string> extra; // the list's own columns the reader does not know
 };
 
 TableRow CheckedRow(const BeamRow& beam, const BeamResult& result);
 TableRow BadRow(const ListRow& row);
 
-/// The header line and the lines, UTF-8 with CR LF.
-std::string TableHeader();
+/// The header line and the lines, UTF-8 with CR LF. The columns the list
+/// adds of its own come last, under their headers. A text cell that a
+/// spreadsheet would take for a formula (it begins with "=", "+", "-", "@", a
+/// tab or a CR and is no number) is written after a "'", so it shows as text.
+std::string TableHeader(const std::vector<std::string>& extraHeaders = {});
 std::string TableLine(const TableRow& row);
 
-/// The table in the list's encoding (with a byte-order mark for UTF-8 that had
-/// one); false when a character cannot be written in Shift-JIS.
-bool EncodeTable(const std::string& utf8, ListEncoding encoding, QByteArray& bytes);
+/// The bytes the table file starts with: the byte-order mark of a UTF-8 list
+/// that had one, else none.
+QByteArray TablePreamble(ListEncoding encoding);
+/// A line in the table's encoding; `unencodable` names the characters that
+/// Shift-JIS cannot hold (the JIS look-alikes "〜", "−" are written in their
+/// Windows forms, as the reports write them).
+reports::EncodedReport EncodeTableLine(const std::string& utf8, ListEncoding encoding);
+/// The header line in the table's encoding; a character of the list's own
+/// headers that it cannot hold becomes "?".
+QByteArray TableHeaderBytes(const std::vector<std::string>& extraHeaders, ListEncoding encoding);
+/// Makes `row` a bad row for texts the table's encoding cannot hold, and
+/// gives its table line, where the characters that cannot be written are "?".
+TableRow UnwritableRow(ListRow& row, const QString& unencodable);
 
 } // namespace varnok::batch

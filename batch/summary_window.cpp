@@ -55,6 +55,10 @@ const JobSummary& SummaryWindow::run() {
         problems_->setVisible(true);
         problems_->appendPlainText(ProblemLine(QFileInfo(options_.list).fileName(), p));
     };
+    callbacks.warning = [this](const QString& warning) {
+        problems_->setVisible(true);
+        problems_->appendPlainText(warning);
+    };
     callbacks.progress = [this](JobStage stage, int done, int total) {
         if (stage == JobStage::Book) {
             status_->setText(QStringLiteral("計算書を作成中… %1 / %2 ページ").arg(done).arg(total));

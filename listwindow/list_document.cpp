@@ -99,6 +99,11 @@ ListDocument ListDocument::Read(std::string bytes) {
         blankBegin = entry.end;
         doc.rows_.push_back(std::move(entry));
     }
+    if (records.unclosedLine() != 0) {
+        // The rest would be one cell: nothing after it can be shown or saved.
+        doc.error_ = batch::UnclosedQuoteMessage(records.unclosedLine());
+        return doc;
+    }
     doc.tailBegin_ = blankBegin;
     for (ListEntry& entry : doc.rows_)
         doc.checkRow(entry);
@@ -131,6 +136,9 @@ batch::ListRow ListDocument::interpret(int row) const {
 batch::ListRow ListDocument::interpretEntry(const ListEntry& entry) const {
     batch::CsvRecord record;
     record.line = entry.line;
+    record.lastLine = entry.line;
+    for (const std::string& c : entry.cells)
+        record.lastLine += LineBreaks(c);
     record.cells = entry.cells;
     batch::ListRow read = reader_.interpret(record);
     if (entry.repeatOf != 0)

@@ -37,6 +37,8 @@ public:
 
     const std::optional<std::string>& error() const { return error_; }
     batch::ListEncoding encoding() const { return reader_.encoding(); }
+    /// The columns the reader does not know (carried as they are), named once.
+    const std::string& warning() const { return reader_.warning(); }
 
     int rowCount() const { return static_cast<int>(rows_.size()); }
     int columnCount() const { return static_cast<int>(headers_.size()); }

@@ -126,6 +126,8 @@ ListWindow::ListWindow(ListDocument document, QString path, ListWindowServices s
     table_->goTo(0, 0);
     table_->setFocus();
     updateStatus();
+    if (!model_->document().warning().empty())
+        statusBar()->showMessage(Q(model_->document().warning()));
 }
 
 ListWindow::~ListWindow() {

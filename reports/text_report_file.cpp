@@ -200,6 +200,10 @@ EncodedReport EncodeReport(const ReportLines& lines) {
         text += QString::fromUtf8(line.text.data(), static_cast<qsizetype>(line.text.size()));
         text += u"\r\n";
     }
+    return EncodeShiftJisText(std::move(text));
+}
+
+EncodedReport EncodeShiftJisText(QString text) {
     text = InWindowsForms(std::move(text));
     EncodedReport encoded;
     if (std::optional<QByteArray> bytes = ToShiftJis(text)) {

@@ -60,6 +60,9 @@ struct EncodedReport {
     bool ok() const { return unencodable.isEmpty(); }
 };
 EncodedReport EncodeReport(const ReportLines& lines);
+/// Any text as the reports write it: in Windows-31J, the JIS look-alikes
+/// ("〜", "−") in their Windows forms.
+EncodedReport EncodeShiftJisText(QString text);
 
 /// Why a write failed, in Japanese, as the system reported the cause.
 QString FileErrorReason(FileError error);

@@ -105,7 +105,8 @@ TEST_F(BatchJobTest, ExitStatusTellsPassFailAndBadLists) {
 
 TEST_F(BatchJobTest, AListThatCannotRunWritesNothing) {
     for (const std::string& text :
-         {std::string(), std::string(kHeader), std::string(kHeader) + std::string(kBad)}) {
+         {std::string(), std::string(kHeader),
+          std::string(kHeader) + std::string(kPasses) + "B4,１点集中荷重,4,1,1,\"2,細幅\n"}) {
         writeList(text);
         const JobSummary s = run();
         EXPECT_TRUE(s.failure);
@@ -114,6 +115,77 @@ TEST_F(BatchJobTest, AListThatCannotRunWritesNothing) {
     }
     QFile::remove(list);
     EXPECT_TRUE(run().failure->contains(QStringLiteral("見つかりません")));
+}
+
+QStringList TableLines(const QString& path) {
+    const QString text = QStringDecoder("windows-31j").decode(ReadFile(path));
+    return text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+}
+
+// The table of a Shift-JIS list: every message the program writes fits it, a
+// user's text that does not makes its own row bad, a text a spreadsheet would
+// evaluate shows as text, and the list's own columns come along.
+TEST_F(BatchJobTest, TheTableHoldsEveryRowSafelyInTheListsEncoding) {
+    writeList("階,部材名,荷重形式,スパン,w単位荷重,w負担幅,P追加荷重,系列\n"
+              "3F,=1+1,１点集中荷重,4,1,1,2,細幅\n"
+              "3F,@SUM(1+1),１点集中荷重,4,1,1,2,細幅\n"
+              "3F,B3,１点集中加重,4,1,1,2,細幅\n"
+              "3F,B4,１点集中荷重,4,1,1,-5,細幅\n",
+              /*shiftJis=*/true);
+    std::vector<QString> warnings;
+    JobCallbacks callbacks;
+    callbacks.warning = [&](const QString& w) { warnings.push_back(w); };
+    JobOptions options;
+    options.list = list;
+    options.outputFolder = out;
+    const JobSummary s = RunJob(options, callbacks);
+    EXPECT_EQ(s.exitStatus(), 2);
+    EXPECT_EQ(s.passed, 3);
+    EXPECT_EQ(s.bad, 1);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_TRUE(warnings[0].contains(QStringLiteral("「階」")));
+    const QStringList lines = TableLines(QDir(out).filePath("梁リスト_結果一覧.csv"));
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral(",備考,階")));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("2,'=1+1,１点集中荷重,"))) << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].endsWith(QStringLiteral(",ＯＫ,,3F")));
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("3,'@SUM(1+1),"))) << lines[2].toStdString();
+    EXPECT_TRUE(lines[3].contains(QStringLiteral("が分かりません（１点集中荷重～４点集中荷重")))
+        << lines[3].toStdString();
+    // A negative moment stays a number.
+    EXPECT_TRUE(lines[4].startsWith(QStringLiteral("5,B4,１点集中荷重,細幅,長期,＜H-150x75以下＞,-")))
+        << lines[4].toStdString();
+    EXPECT_EQ(written(),
+              (QStringList{"=1+1.TXT", "@SUM(1+1).TXT", "B4.TXT", "梁リスト_結果一覧.csv",
+                           "梁リスト_計算書.pdf"}));
+
+    // A text Shift-JIS cannot hold, in a table asked for in Shift-JIS.
+    writeList("部材名,荷重形式,スパン,備考,通り\nB1,１点集中荷重,4,,X😀\nB2,１点集中荷重,4,,Y\n");
+    options.tableEncoding = ListEncoding::ShiftJis;
+    const JobSummary t = RunJob(options);
+    EXPECT_EQ(t.exitStatus(), 2);
+    EXPECT_EQ(t.bad, 1);
+    EXPECT_EQ(t.passed, 1);
+    const QStringList sjis = TableLines(QDir(out).filePath("梁リスト_結果一覧.csv"));
+    ASSERT_EQ(sjis.size(), 3);
+    EXPECT_TRUE(sjis[1].contains(QStringLiteral("入力エラー,結果一覧: 結果一覧の文字コード（Shift-JIS）で書けない文字があります")))
+        << sjis[1].toStdString();
+    EXPECT_TRUE(sjis[1].endsWith(QStringLiteral(",X?")));
+    EXPECT_TRUE(sjis[2].endsWith(QStringLiteral(",ＯＫ,,Y")));
+}
+
+// Every row bad: the table of their errors is still written, so each can be found.
+TEST_F(BatchJobTest, AListOfOnlyBadRowsWritesItsErrorTable) {
+    writeList(std::string(kHeader) + std::string(kBad), /*shiftJis=*/true);
+    JobOptions options;
+    options.book = false;
+    const JobSummary s = run(options);
+    EXPECT_FALSE(s.failure);
+    EXPECT_EQ(s.exitStatus(), 2);
+    EXPECT_EQ(written(), QStringList{"梁リスト_結果一覧.csv"});
+    const QStringList lines = TableLines(QDir(out).filePath("梁リスト_結果一覧.csv"));
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("入力エラー")));
 }
 
 TEST_F(BatchJobTest, CheckOnlyAndTheEncodingOptionChangeWhatIsWritten) {
@@ -170,7 +242,28 @@ TEST_F(BatchJobTest, AnOutputFolderThatCannotBeMadeIsAnOutputFailure) {
     blocker.close();
     const JobSummary s = run();
     EXPECT_EQ(s.exitStatus(), 3);
-    EXPECT_TRUE(s.failure->contains(QStringLiteral("作成できません")));
+    EXPECT_EQ(s.beams, 1) << "the list is checked all the same";
+    EXPECT_TRUE(s.failure->contains(QStringLiteral("を作成できません（"))) << s.failure->toStdString();
+}
+
+// Without the shell's "trap '' XFSZ" the limit would end the program by its
+// signal; the program itself ignores it and tells the failure.
+TEST_F(BatchJobTest, AFileSizeLimitIsToldAsAFailedWrite) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the file-size limit is set through a POSIX shell";
+#endif
+    writeList(std::string(kHeader) + std::string(kPasses));
+    QProcess child;
+    child.start(QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"),
+                 QStringLiteral("ulimit -f 16; exec \"$0\" --batch \"$1\" --out \"$2\""),
+                 QStringLiteral(VARNOK3_PROGRAM), list, out});
+    ASSERT_TRUE(child.waitForFinished(60000));
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(child.exitCode(), 3);
+    EXPECT_TRUE(QString::fromUtf8(child.readAllStandardError())
+                    .contains(QStringLiteral("ファイルが書き込める大きさの上限を超えます")));
+    EXPECT_FALSE(QFileInfo::exists(out));
 }
 
 TEST_F(BatchJobTest, ARunTakesAwayTheReportsOfBeamsNoLongerInTheList) {

@@ -1,6 +1,7 @@
 // The beam list reader: encodings, CSV quoting, blank lines, headers in any
 // order with their aliases, and every kind of bad row and bad file.
 #include "beam_list.h"
+#include "results_table.h"
 
 #include <QStringEncoder>
 #include <gtest/gtest.h>
@@ -112,6 +113,14 @@ struct BadRowCase {
     std::string reason;
 };
 
+/// 85 characters of three UTF-8 bytes: 255 bytes before ".TXT".
+std::string LongName() {
+    std::string name;
+    for (int i = 0; i < 85; ++i)
+        name += "梁";
+    return name;
+}
+
 TEST(BeamListTest, ReportsEachBadRowWithItsColumnAndReasonAndReadsOn) {
     const std::vector<BadRowCase> cases{
         {"B1,５点集中荷重,6,,,,,,,,,,,,,,", 2, "荷重形式「５点集中荷重」が分かりません"},
@@ -123,7 +132,7 @@ TEST(BeamListTest, ReportsEachBadRowWithItsColumnAndReasonAndReadsOn) {
         {"B1,１点集中荷重,1e999,,,,,,,,,,,,,,", 3, "大きすぎます"},
         {"A/B,１点集中荷重,6,,,,,,,,,,,,,,", 1, "ファイル名に使えない文字（/）"},
         {"CON,１点集中荷重,6,,,,,,,,,,,,,,", 1, "Windowsが予約している名前"},
-        {"\"B\n1\",１点集中荷重,6,,,,,,,,,,,,,,", 1, "制御文字"},
+        {"\"B\t1\",１点集中荷重,6,,,,,,,,,,,,,,", 1, "制御文字"},
         {",１点集中荷重,6,,,,,,,,,,,,,,", 1, "部材名がありません"},
         {"\"　 \",１点集中荷重,6,,,,,,,,,,,,,,", 1, "部材名がありません"},
         {"B1,等分布荷重,6,,3,1,,3,,,,,,,,,", 8, "では使わない列です"},
@@ -131,6 +140,9 @@ TEST(BeamListTest, ReportsEachBadRowWithItsColumnAndReasonAndReadsOn) {
         {"B1,１点集中荷重,6,,,,,,,,,,,,,,H-123x45", 17, "断面表にありません"},
         {"B1,１点集中荷重,6,,,,,,,,,,,,極太,,", 15, "系列「極太」が分かりません"},
         {"B1,１点集中荷重,6,,,,,,,,,,,,,中期,", 16, "「中期」が分かりません"},
+        {std::string(252, 'A') + ",１点集中荷重,6,,,,,,,,,,,,,,", 1, "部材名が長すぎます"},
+        {LongName() + ",１点集中荷重,6,,,,,,,,,,,,,,", 1, "部材名が長すぎます"},
+        {"B1,１点集中荷重,\"6\n\",,,,,,,,,,,,,,", 3, "セルの中に改行があります（2～3行目"},
     };
     for (const BadRowCase& c : cases) {
         SCOPED_TRACE(c.row);
@@ -144,7 +156,68 @@ TEST(BeamListTest, ReportsEachBadRowWithItsColumnAndReasonAndReadsOn) {
         EXPECT_EQ(p.column, c.column);
         EXPECT_NE(p.reason.find(c.reason), std::string::npos) << p.reason;
         EXPECT_TRUE(r.rows[1].beam) << "the good row after it is still read";
+        // Every reason the program gives goes into a Shift-JIS table.
+        EXPECT_TRUE(EncodeTableLine(TableLine(BadRow(r.rows[0])), ListEncoding::ShiftJis).ok());
     }
+}
+
+// A quote begins a quoted cell only where a cell begins; anywhere else it is
+// a character, as spreadsheets read and write CSV.
+TEST(BeamListTest, ReadsQuotesAsSpreadsheetsDo) {
+    const std::vector<std::pair<std::string, std::vector<std::string>>> cases{
+        {"a,b\"c,d", {"a", "b\"c", "d"}},
+        {"\"a\"\"b\",c", {"a\"b", "c"}},
+        {"\"a\"b,c", {"ab", "c"}},
+        {"a, \"b\"", {"a", " \"b\""}},
+        {"\"a,\r\nb\",c", {"a,\r\nb", "c"}},
+        {"6\"\",x", {"6\"\"", "x"}},
+    };
+    for (const auto& [text, cells] : cases) {
+        SCOPED_TRACE(text);
+        CsvRecords records(text + "\nnext");
+        CsvRecord record;
+        ASSERT_TRUE(records.next(record));
+        EXPECT_EQ(record.cells, cells);
+        ASSERT_TRUE(records.next(record));
+        EXPECT_EQ(record.cells, std::vector<std::string>{"next"});
+        EXPECT_EQ(record.line, text.find('\n') == std::string::npos ? 2 : 3);
+    }
+}
+
+TEST(BeamListTest, NoRowVanishesBehindAStrayQuote) {
+    std::string rows;
+    for (int i = 1; i <= 10; ++i)
+        rows += "B" + std::to_string(i) + ",１点集中荷重,6," + (i == 3 ? "配管 6\" 貫通" : "") + "\n";
+    const Read r = ReadAll("部材名,荷重形式,スパン,備考\n" + rows);
+    ASSERT_FALSE(r.list.error());
+    ASSERT_EQ(r.rows.size(), 10u);
+    for (const ListRow& row : r.rows)
+        EXPECT_TRUE(row.beam) << row.line;
+
+    // A quote that opens a cell and never closes stops the list, naming its line.
+    const Read unclosed =
+        ReadAll("部材名,荷重形式,スパン,備考\nB1,１点集中荷重,6,\nB2,１点集中荷重,6,\"配管\n"
+                "B3,１点集中荷重,6,\n");
+    ASSERT_TRUE(unclosed.list.error());
+    EXPECT_NE(unclosed.list.error()->find("3行目の「\"」で始まるセルが閉じていません"),
+              std::string::npos)
+        << *unclosed.list.error();
+    EXPECT_TRUE(BeamList::Open("部材名,\"荷重形式\n").error());
+}
+
+// Columns the engineer added are told once and carried along unread; units may
+// stand in any bracket.
+TEST(BeamListTest, CarriesUnknownColumnsAndReadsUnitsInAnyBracket) {
+    const Read r = ReadAll("階,部材名,荷重形式,スパン[m],w単位荷重［kN/m2］,w負担幅（m）,通り\n"
+                           "3F,B1,等分布荷重,6,3,2,X1-X2\n");
+    ASSERT_FALSE(r.list.error()) << *r.list.error();
+    EXPECT_EQ(r.list.warning(), "見出しの列「階」「通り」は読みません（結果一覧にそのまま写します）。");
+    EXPECT_EQ(r.list.extraHeaders(), (std::vector<std::string>{"階", "通り"}));
+    ASSERT_EQ(r.rows.size(), 1u);
+    ASSERT_TRUE(r.rows[0].beam);
+    EXPECT_EQ(r.rows[0].beam->fieldTexts[4], "3");
+    EXPECT_EQ(r.rows[0].beam->fieldTexts[5], "2");
+    EXPECT_EQ(r.rows[0].extraCells, (std::vector<std::string>{"3F", "X1-X2"}));
 }
 
 TEST(BeamListTest, ANameUsedTwiceIsBadWhereItComesAgainWhateverItsCase) {
@@ -162,7 +235,6 @@ TEST(BeamListTest, AFileThatIsNoBeamListGetsOneMessage) {
         {"\xEF\xBB\xBF\r\n,,,\r\n", "ファイルが空です"},
         {"B1,１点集中荷重,6\n", "見出し行がありません"},
         {"部材名,荷重形式\nB1,１点集中荷重\n", "必須の列「スパン」がありません"},
-        {"部材名,荷重形式,スパン,座屈長\n", "列名「座屈長」が分かりません"},
         {"部材名,荷重形式,スパン,L\n", "二つあります"},
         {"\x82\xA0\xFF\xFF,x\n", "文字コードを判別できません"},
     };
