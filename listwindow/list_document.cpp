@@ -192,8 +192,30 @@ bool ListDocument::setCell(int row, int column, std::string text) {
     checkRow(entry);
     if (entry.nameKey == key)
         return false;
-    recheckNames();
+    recheckNames(key, entry.nameKey);
     return true;
+}
+
+void ListDocument::recheckNames(std::string_view before, std::string_view after) {
+    // Only rows of the old or the new name can change: no full pass over a long list.
+    int firstBefore = 0;
+    int firstAfter = 0;
+    for (ListEntry& entry : rows_) {
+        if (entry.nameKey.empty())
+            continue;
+        int* first = entry.nameKey == before ? &firstBefore
+                     : entry.nameKey == after ? &firstAfter
+                                              : nullptr;
+        if (first == nullptr)
+            continue;
+        const int repeatOf = *first;
+        if (*first == 0)
+            *first = entry.line;
+        if (repeatOf != entry.repeatOf) {
+            entry.repeatOf = repeatOf;
+            checkRow(entry);
+        }
+    }
 }
 
 ListEntry ListDocument::NewEntry(std::vector<std::string> cells) {

@@ -72,6 +72,8 @@ private:
     void checkRow(ListEntry& entry) const;
     /// Lines, repeated names and their verdicts, for every row.
     void recheckNames();
+    /// The rows of a name that changed from `before` to `after`.
+    void recheckNames(std::string_view before, std::string_view after);
     std::string recordBytes(const ListEntry& entry, bool* ok, std::string* problem) const;
     std::string_view lineEndOf(const ListEntry& entry) const;
 

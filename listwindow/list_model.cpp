@@ -203,15 +203,24 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant ListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Vertical && section < rowCount()) {
+        // The row's overall verdict stays in sight however far the table scrolls.
+        const ListEntry& entry = document_.row(section);
+        if (role == Qt::DisplayRole)
+            return QString::number(section + 1) + u' ' + resultText(entry, ResultColumn::Overall);
+        if (role == Qt::ForegroundRole)
+            return ui::ToQColor(entry.verdict.result && entry.verdict.result->passes
+                                    ? colour::kVerdictOk
+                                    : colour::kVerdictNg);
+    }
     if (role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    if (orientation == Qt::Vertical)
-        return section + 1;
     if (!isInput(section))
         return Q(kResultHeaders[std::size_t(section - document_.columnCount())]);
     if (const auto c = document_.columnAt(section)) {
         const batch::ColumnRow& row = batch::ColumnRowOf(*c);
-        return row.unit.empty() ? Q(row.header) : Q(row.header) + u'(' + Q(row.unit) + u')';
+        // The unit on a line of its own keeps the many number columns narrow.
+        return row.unit.empty() ? Q(row.header) : Q(row.header) + QStringLiteral("\n(") + Q(row.unit) + u')';
     }
     return Q(document_.header(section));
 }
@@ -262,25 +271,32 @@ void ListModel::moveRow(int from, int to) {
 
 void ListModel::applyCell(int row, int column, const std::string& text) {
     const bool others = document_.setCell(row, column, text);
-    if (others)
-        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
-    else
-        emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+    const int first = others ? 0 : row;
+    const int last = others ? rowCount() - 1 : row;
+    emit dataChanged(index(first, 0), index(last, columnCount() - 1));
+    emit headerDataChanged(Qt::Vertical, first, last);
 }
 
 void ListModel::applyInsert(int at, ListEntry entry) {
     beginInsertRows({}, at, at);
     document_.insertRow(at, std::move(entry));
     endInsertRows();
+    allChanged();
+}
+
+void ListModel::allChanged() {
+    // Lines and repeated names move with a row: every row may read otherwise.
+    if (rowCount() == 0)
+        return;
     emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
 }
 
 ListEntry ListModel::applyTake(int at) {
     beginRemoveRows({}, at, at);
     ListEntry entry = document_.takeRow(at);
     endRemoveRows();
-    if (rowCount() > 0)
-        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    allChanged();
     return entry;
 }
 

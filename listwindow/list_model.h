@@ -61,6 +61,7 @@ public:
     ListEntry applyTake(int at);
 
 private:
+    void allChanged();
     QString resultText(const ListEntry& entry, ResultColumn column) const;
 
     ListDocument document_;

@@ -107,10 +107,13 @@ ListWindow::ListWindow(ListDocument document, QString path, ListWindowServices s
     // a long list must not be read through for its widths.
     const QFontMetrics metrics(table_->font());
     for (int c = 0; c < model_->columnCount(); ++c) {
-        int width = metrics.horizontalAdvance(model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString());
+        int width = 0;
+        for (const QString& line :
+             model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().split(u'\n'))
+            width = std::max(width, metrics.horizontalAdvance(line));
         for (int r = 0; r < std::min(model_->rowCount(), 50); ++r)
             width = std::max(width, metrics.horizontalAdvance(model_->index(r, c).data().toString()));
-        table_->setColumnWidth(c, std::min(width + 16, 240));
+        table_->setColumnWidth(c, std::min(width + 12, 160));
     }
     table_->verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
 
@@ -121,7 +124,7 @@ ListWindow::ListWindow(ListDocument document, QString path, ListWindowServices s
     connect(table_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &ListWindow::updateStatus);
     updateTitle();
-    resize(1200, 600);
+    resize(1360, 640);
     // Typing starts at once: the first beam's first cell is current.
     table_->goTo(0, 0);
     table_->setFocus();
