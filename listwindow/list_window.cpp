@@ -113,6 +113,8 @@ ListWindow::ListWindow(ListDocument document, QString path, ListWindowServices s
             width = std::max(width, metrics.horizontalAdvance(line));
         for (int r = 0; r < std::min(model_->rowCount(), 50); ++r)
             width = std::max(width, metrics.horizontalAdvance(model_->index(r, c).data().toString()));
+        if (c == model_->columnCount() - 1) // the overall verdict of a row that waits
+            width = std::max(width, metrics.horizontalAdvance(QStringLiteral("入力エラー")));
         table_->setColumnWidth(c, std::min(width + 12, 160));
     }
     table_->verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
