@@ -238,10 +238,14 @@ QString SummaryText(const JobSummary& s) {
                        .arg(s.passed)
                        .arg(s.failed)
                        .arg(s.bad);
+    for (const QString& note : s.notes)
+        text += note + u'\n';
     if (s.wrote)
         // Absolute: the summary window is opened from a desktop, with no folder to be relative to.
         text += QStringLiteral("出力先: %1\n")
                     .arg(QDir::toNativeSeparators(QFileInfo(s.outputFolder).absoluteFilePath()));
+    else if (s.mixed)
+        text += QStringLiteral("出力先の一部を元に戻せませんでした（上の説明を参照）。\n");
     else
         text += QStringLiteral("何も書き込んでいません。\n");
     return text;

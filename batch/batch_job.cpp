@@ -133,6 +133,10 @@ QString BookFileName(const QString& list) {
     return Stem(list) + QStringLiteral("_計算書.pdf");
 }
 
+QString RecordFileName(const QString& list) {
+    return OutputStage::kStagingPrefix + QStringLiteral("files-") + Stem(list);
+}
+
 int JobSummary::exitStatus() const {
     if (outputFailed)
         return 3;
@@ -165,7 +169,7 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
     // so that the counts are true; nothing is written.
     std::optional<OutputStage> stage;
     if (options.write)
-        stage.emplace(summary.outputFolder);
+        stage.emplace(summary.outputFolder, RecordFileName(options.list));
 
     // First pass: every row checked, its report written, its table line kept.
     const ListEncoding encoding = options.tableEncoding.value_or(list.encoding());
@@ -231,9 +235,12 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
         list.rewind();
         StageBook(*stage, options, list, run, rows, summary, callbacks);
     }
-    if (!stage->commit()) {
+    const bool committed = stage->commit();
+    summary.notes = stage->notes();
+    if (!committed) {
         summary.failure = stage->error();
         summary.outputFailed = true;
+        summary.mixed = stage->mixed();
         return summary;
     }
     summary.wrote = true;

@@ -6,6 +6,7 @@
 #include "printed_page.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -27,6 +28,8 @@ QString DefaultOutputFolder(const QString& list);
 /// The file names of the table and the book inside the output folder.
 QString TableFileName(const QString& list);
 QString BookFileName(const QString& list);
+/// The list's record of what its last run wrote into the output folder.
+QString RecordFileName(const QString& list);
 
 enum class JobStage { Checking, Book };
 
@@ -45,6 +48,8 @@ struct JobSummary {
     QString outputFolder;
     bool wrote = false;        // the output folder holds this run's files
     bool outputFailed = false; // they could not be written
+    bool mixed = false;        // nor could all of the previous run's be put back
+    QStringList notes;         // what changed in the output folder besides
 
     /// 0 every beam passes, 1 a beam fails a check, 2 the list has errors,
     /// 3 the output could not be written.

@@ -18,7 +18,7 @@ BeamResult ResultOf(const CheckResult& r) {
     b.Zx = r.Zx.text;
     b.fb = r.fbShown.text;
     b.stressRatio = r.stressRatioShown.text;
-    b.limit = LimitText(r.shortTerm);
+    b.limit = std::string(kBendingRatioLimit.text);
     b.bendingVerdict = VerdictText(r.bendingPasses);
     b.deflection = r.deflectionShown.text;
     b.spanOverDeflection = r.spanOverDeflectionShown.text;

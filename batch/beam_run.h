@@ -19,7 +19,7 @@ struct BeamResult {
     std::string Zx;                 // cm³, "######.0"
     std::string fb;                 // N/mm², "####"
     std::string stressRatio;        // "#0.###"
-    std::string limit;              // "1.0" long term, "1.5" short term
+    std::string limit;              // of the stress ratio: "1.0" in both durations
     std::string bendingVerdict;     // "ＯＫ" / "ＮＧ"
     std::string deflection;         // cm, "##0.000"
     std::string spanOverDeflection; // "#####"

@@ -3,16 +3,122 @@
 #include "report_file_io.h"
 #include "text_report_file.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
+#include <QSaveFile>
+#include <QUrl>
 
 #include <cerrno>
-#include <filesystem>
-#include <system_error>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace varnok::batch {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Inside a staging folder: the mark that it is this program's, the new files,
+// the replaced ones, the journal of a commit and the mark of a finished one.
+const QString kMark = QStringLiteral(".stage");
+const QString kNew = QStringLiteral("new");
+const QString kOld = QStringLiteral("old");
+const QString kJournal = QStringLiteral("journal");
+const QString kCommitted = QStringLiteral("committed");
+const QString kLock = QStringLiteral(".varnok3-lock");
+
+fs::path PathOf(const QString& path) {
+    return fs::path(path.toStdU16String());
+}
+
+bool Exists(const fs::path& path) {
+    std::error_code failed;
+    return fs::symlink_status(path, failed).type() != fs::file_type::not_found;
+}
+
+QString Quoted(const QStringList& names) {
+    QString text;
+    for (const QString& name : names.mid(0, 5))
+        text += QStringLiteral("「%1」").arg(name);
+    if (names.size() > 5)
+        text += QStringLiteral("ほか %1 件").arg(names.size() - 5);
+    return text;
+}
+
+/// Whether another program holds the file so that it cannot be replaced (a
+/// viewer that opened the PDF without sharing its deletion).
+bool HeldOpen(const fs::path& path) {
+#ifdef _WIN32
+    const HANDLE handle =
+        CreateFileW(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return GetLastError() != ERROR_FILE_NOT_FOUND;
+    CloseHandle(handle);
+#else
+    (void)path;
+#endif
+    return false;
+}
+
+struct Journal {
+    QStringList written; // moved into place from new/
+    QStringList stale;   // taken away into old/
+};
+
+std::optional<Journal> ReadJournal(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    Journal journal;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (line.size() < 3)
+            continue;
+        const QString name = QUrl::fromPercentEncoding(line.mid(2));
+        if (name.isEmpty() || name.contains(u'/') || name.contains(u'\\') || name == u"." ||
+            name == u"..")
+            return std::nullopt;
+        (line[0] == 'N' ? journal.written : journal.stale) << name;
+    }
+    return journal;
+}
+
+/// Puts every file of an unfinished commit back as it was before it, by what
+/// is where: a new file still in new/ was never moved; one that is gone from
+/// there stands at its name and goes, the old file from old/ taking its place.
+/// The names that could not be put back.
+QStringList Undo(const QString& folder, const QString& staging, const Journal& journal,
+                 const OutputStage::Move& move) {
+    QStringList failed;
+    const QDir target(folder), stage(staging);
+    auto undo = [&](const QString& name, bool written) {
+        const fs::path at = PathOf(target.filePath(name));
+        const fs::path old = PathOf(stage.filePath(kOld + u'/' + name));
+        const bool moved = written && !Exists(PathOf(stage.filePath(kNew + u'/' + name)));
+        std::error_code error;
+        if (Exists(old))
+            move(old, at, error); // replaces the new file where it stands
+        else if (moved)
+            fs::remove(at, error);
+        if (error)
+            failed << name;
+    };
+    for (const QString& name : journal.written)
+        undo(name, true);
+    for (const QString& name : journal.stale)
+        undo(name, false);
+    return failed;
+}
+
+void SystemMove(const fs::path& from, const fs::path& to, std::error_code& failed) {
+    fs::rename(from, to, failed);
+}
+
+} // namespace
 
 QString SystemErrorReason(int error) {
     return reports::FileErrorReason(error == 0 ? reports::FileError::Other
@@ -24,35 +130,104 @@ QString WriteErrorMessage(const QString& path, const QString& reason) {
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
-OutputStage::OutputStage(const QString& folder)
-    : folder_(folder) {
+void RecoverOutputFolder(const QString& folder, QStringList& notes) {
+    const QDir dir(folder);
+    const QStringList candidates =
+        dir.entryList({OutputStage::kStagingPrefix + u'*'},
+                      QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    for (const QString& name : candidates) {
+        const QString staging = dir.filePath(name);
+        std::error_code error;
+        if (fs::symlink_status(PathOf(staging), error).type() != fs::file_type::directory ||
+            !QFileInfo(QDir(staging).filePath(kMark)).isFile())
+            continue; // not one of ours
+        const QDir stage(staging);
+        if (QFileInfo::exists(stage.filePath(kJournal)) &&
+            !QFileInfo::exists(stage.filePath(kCommitted))) {
+            const std::optional<Journal> journal = ReadJournal(stage.filePath(kJournal));
+            const QStringList failed =
+                journal ? Undo(folder, staging, *journal, SystemMove) : QStringList{QString()};
+            if (!failed.isEmpty()) {
+                notes << QStringLiteral("中断された書き込み（%1）を元に戻せません。")
+                             .arg(QDir::toNativeSeparators(staging));
+                continue;
+            }
+            notes << QStringLiteral("前回中断された書き込みを元に戻しました（出力先はその前の状態です）。");
+        } else if (QFileInfo::exists(stage.filePath(kCommitted))) {
+            notes << QStringLiteral("前回中断された書き込みの後始末をしました（出力先はその書き込みの結果です）。");
+        }
+        fs::remove_all(PathOf(staging), error);
+    }
+}
+
+OutputStage::OutputStage(const QString& folder, const QString& recordName, NameCase rule)
+    : folder_(folder)
+    , recordName_(recordName)
+    , rule_(rule)
+    , move_(SystemMove) {
+    written_.setNameCase(rule);
     createdFolder_ = !QFileInfo(folder).isDir();
     std::error_code made;
-    if (createdFolder_ &&
-        (std::filesystem::create_directories(std::filesystem::path(folder.toStdU16String()), made),
-         made)) {
+    if (createdFolder_ && (fs::create_directories(PathOf(folder), made), made)) {
         createdFolder_ = false;
         error_ = QStringLiteral("出力先のフォルダ「%1」を作成できません（%2）。")
                      .arg(QDir::toNativeSeparators(folder),
                           SystemErrorReason(made.default_error_condition().value()));
         return;
     }
+    const QString where = QDir::toNativeSeparators(folder);
+    lock_ = std::make_unique<QLockFile>(QDir(folder).filePath(kLock));
+    lock_->setStaleLockTime(0); // only a lock whose run has ended is stale, however long it runs
+    if (!lock_->tryLock(0)) {
+        error_ = lock_->error() == QLockFile::LockFailedError
+                     ? QStringLiteral("出力先のフォルダ「%1」には、ほかの実行が書き込み中です。").arg(where)
+                     : QStringLiteral("出力先のフォルダ「%1」に書き込めません（%2）。")
+                           .arg(where, SystemErrorReason(EACCES));
+        lock_.reset();
+        return;
+    }
+    RecoverOutputFolder(folder, notes_);
     // Inside the output folder, so that the final moves stay on one file system.
     errno = 0;
-    staging_ = std::make_unique<QTemporaryDir>(QDir(folder).filePath(".varnok3-XXXXXX"));
-    if (!staging_->isValid())
+    staging_ = std::make_unique<QTemporaryDir>(QDir(folder).filePath(kStagingPrefix + QStringLiteral("XXXXXX")));
+    QFile mark(staging_->isValid() ? staging_->filePath(kMark) : QString());
+    if (!staging_->isValid() || !mark.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
+        !QDir(staging_->path()).mkdir(kNew) || !QDir(staging_->path()).mkdir(kOld))
         error_ = QStringLiteral("出力先のフォルダ「%1」に書き込めません（%2）。")
-                     .arg(QDir::toNativeSeparators(folder), SystemErrorReason(errno));
+                     .arg(where, SystemErrorReason(errno));
 }
 
 OutputStage::~OutputStage() {
+    if (mixed_ && staging_)
+        staging_->setAutoRemove(false); // it holds the files that could not be put back
     staging_.reset();
+    lock_.reset();
     if (createdFolder_ && !committed_)
         QDir().rmdir(folder_); // only while empty
 }
 
 QString OutputStage::stagingPath(const QString& name) const {
-    return staging_ ? staging_->filePath(name) : QString();
+    return staging_ ? QDir(staging_->path()).filePath(kNew + u'/' + name) : QString();
+}
+
+QString OutputStage::targetPath(const QString& name) const {
+    return QDir(folder_).filePath(name);
+}
+
+bool OutputStage::track(const QString& name, const QByteArray& sha256) {
+    const std::optional<FileIdentity> identity =
+        sha256.isEmpty() ? IdentityOf(stagingPath(name)) : IdentityOf(stagingPath(name), sha256);
+    if (!identity) {
+        fail(name, errno);
+        return false;
+    }
+    names_ << name;
+    written_.add(name, *identity);
+    return true;
+}
+
+void OutputStage::staged(const QString& name) {
+    track(name, {});
 }
 
 bool OutputStage::add(const QString& name, const QByteArray& bytes) {
@@ -71,51 +246,148 @@ bool OutputStage::add(const QString& name, const QByteArray& bytes) {
         fail(name, written ? errno : cause);
         return false;
     }
-    names_.push_back(name);
-    return true;
+    return track(name, QCryptographicHash::hash(bytes, QCryptographicHash::Sha256));
 }
 
 void OutputStage::fail(const QString& name, int error) {
-    fail(WriteErrorMessage(QDir(folder_).filePath(name), SystemErrorReason(error)));
+    fail(WriteErrorMessage(targetPath(name), SystemErrorReason(error)));
+}
+
+bool OutputStage::checkTargets(const FolderRecord& previous, const QStringList& stale) {
+    QStringList foreign, held;
+    for (const QString& name : names_) {
+        const FileState state = name == recordName_
+                                    ? FileState::Ours // read as the record already
+                                    : previous.stateOf(folder_, name);
+        if (state == FileState::Foreign)
+            foreign << name;
+        else if (state == FileState::Ours && HeldOpen(PathOf(targetPath(name))))
+            held << name;
+    }
+    for (const QString& name : stale) {
+        if (HeldOpen(PathOf(targetPath(name))))
+            held << name;
+    }
+    if (!foreign.isEmpty()) {
+        fail(QStringLiteral("出力先に、この梁リストの前回の実行が書いたものではない"
+                            "（または書いた後で変更された）ファイルがあります: %1。"
+                            "移動するか、別の出力先を選んで下さい。")
+                 .arg(Quoted(foreign)));
+        return false;
+    }
+    if (!held.isEmpty()) {
+        fail(QStringLiteral("%1をほかのプログラムが開いているため置き換えられません。"
+                            "閉じてから、もう一度実行して下さい。")
+                 .arg(Quoted(held)));
+        return false;
+    }
+    return true;
+}
+
+bool OutputStage::writeJournal(const QStringList& stale) {
+    QByteArray text;
+    for (const QString& name : names_)
+        text += "N " + QUrl::toPercentEncoding(name) + '\n';
+    for (const QString& name : stale)
+        text += "S " + QUrl::toPercentEncoding(name) + '\n';
+    // Written whole or not at all, and on the disk before the first move.
+    QSaveFile journal(QDir(staging_->path()).filePath(kJournal));
+    if (!journal.open(QIODevice::WriteOnly) || journal.write(text) != text.size() ||
+        !journal.flush() || journal.error() != QFileDevice::NoError || !journal.commit()) {
+        journal.cancelWriting();
+        fail(kJournal, errno);
+        return false;
+    }
+    return true;
+}
+
+void OutputStage::rollBack(const QStringList& stale) {
+    const QStringList failed = Undo(folder_, staging_->path(), {names_, stale}, move_);
+    if (failed.isEmpty()) {
+        error_ += QStringLiteral("出力先は前回のままです（元に戻しました）。");
+        return;
+    }
+    mixed_ = true;
+    error_ += QStringLiteral("%1を元に戻せませんでした。前回のファイルは「%2」にあります"
+                             "（次の実行で元に戻します）。")
+                  .arg(Quoted(failed), QDir::toNativeSeparators(
+                                           QDir(staging_->path()).filePath(kOld)));
 }
 
 bool OutputStage::commit() {
     if (!ok())
         return false;
-    QFile previous(QDir(folder_).filePath(kManifest));
-    const QStringList before = previous.open(QIODevice::ReadOnly)
-                                   ? QString::fromUtf8(previous.readAll()).split(u'\n')
-                                   : QStringList();
-    previous.close();
-    QStringList written;
-    for (const QString& name : names_)
-        written << name;
-    const QSet<QString> now(written.begin(), written.end()); // not quadratic on long lists
-    if (!add(kManifest, written.join(u'\n').toUtf8()))
+    FolderRecord previous;
+    if (ReadRecord(targetPath(recordName_), previous, rule_) == RecordRead::NotARecord) {
+        fail(QStringLiteral("出力先の「%1」は、このプログラムの記録ではありません。"
+                            "移動するか、別の出力先を選んで下さい。")
+                 .arg(recordName_));
         return false;
-    for (const QString& name : names_) {
-        std::error_code failed;
-        // Replaces the older file in one step (rename over it).
-        std::filesystem::rename(
-            std::filesystem::path(stagingPath(name).toStdU16String()),
-            std::filesystem::path(QDir(folder_).filePath(name).toStdU16String()), failed);
-        if (failed) {
-            // The portable form of the system's error, so that it reads in Japanese.
-            fail(name, failed.default_error_condition().value());
-            return false;
+    }
+    if (!add(recordName_, written_.serialised()))
+        return false;
+    // The files of the last run this one does not write again go, if unchanged.
+    QStringList stale, kept;
+    for (const QString& name : StaleNames(previous, names_, rule_)) {
+        switch (previous.stateOf(folder_, name)) {
+        case FileState::Ours:
+            stale << name;
+            break;
+        case FileState::Foreign:
+            kept << name;
+            break;
+        case FileState::Missing:
+            break;
         }
     }
-    names_.clear();
-    committed_ = true;
-    for (const QString& name : before) {
-        // Only plain names from our own list: nothing outside the folder.
-        if (name.isEmpty() || now.contains(name) || name.contains(u'/') ||
-            name.contains(u'\\') || name == u"." || name == u"..")
-            continue;
-        const QFileInfo old(QDir(folder_).filePath(name));
-        if (old.isFile() && !old.isSymLink())
-            QFile::remove(old.filePath());
+    if (!checkTargets(previous, stale) || !writeJournal(stale))
+        return false;
+
+    const QDir stage(staging_->path());
+    int replaced = 0;
+    auto undo = [&](const QString& name, const std::error_code& failed) {
+        fail(name, failed.default_error_condition().value());
+        rollBack(stale);
+        return false;
+    };
+    for (const QString& name : names_) {
+        std::error_code failed;
+        const fs::path at = PathOf(targetPath(name));
+        if (Exists(at)) {
+            move_(at, PathOf(stage.filePath(kOld + u'/' + name)), failed);
+            if (failed)
+                return undo(name, failed);
+            replaced += name == recordName_ ? 0 : 1;
+        }
+        move_(PathOf(stagingPath(name)), at, failed);
+        if (failed)
+            return undo(name, failed);
     }
+    for (const QString& name : stale) {
+        std::error_code failed;
+        move_(PathOf(targetPath(name)), PathOf(stage.filePath(kOld + u'/' + name)), failed);
+        if (failed)
+            return undo(name, failed);
+    }
+    QFile done(stage.filePath(kCommitted));
+    if (!done.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        fail(kCommitted, errno);
+        rollBack(stale);
+        return false;
+    }
+    done.close();
+    committed_ = true;
+    // The replaced files go with the staging folder; a kill from here on
+    // leaves the new set, which the next run only tidies.
+    notes_ << QStringLiteral("%1 個のファイルを書きました（うち前回のファイルの置き換え %2 個）。")
+                  .arg(names_.size() - 1)
+                  .arg(replaced);
+    if (!stale.isEmpty())
+        notes_ << QStringLiteral("前回の実行が書いた%1を削除しました（今回は書かないファイル）。")
+                      .arg(Quoted(stale));
+    if (!kept.isEmpty())
+        notes_ << QStringLiteral("前回の実行の後で変更された%1は削除せずに残しました。")
+                      .arg(Quoted(kept));
     return true;
 }
 

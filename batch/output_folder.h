@@ -1,26 +1,37 @@
 #pragma once
-// Writing a run's files all or nothing: every file is written into a hidden
-// staging folder inside the output folder first, and only when all of them
-// are complete are they moved over their names. A failure on the way leaves
-// the output folder as the previous run left it. A list of what a run wrote
-// stays in the folder, so that the next run can take away the files of beams
-// no longer in the list (a stale report is never handed on with a new book);
-// files the program did not write are never touched.
+// Writing a run's files all or nothing. Every file is written into a hidden
+// staging folder inside the output folder first. Only when all of them are
+// complete, and every file at their names is one this list's last run wrote
+// and nobody changed since (see folder_record.h), are they moved into place:
+// each file replaced is kept in the staging folder until every move is done,
+// so that a failure puts every old file back. A journal in the staging folder
+// tells the next run what an interrupted commit (a kill, a power cut) had
+// begun: that run undoes it, or finishes it when every move was made.
+
+#include "folder_record.h"
 
 #include <QByteArray>
 #include <QFileDevice>
+#include <QLockFile>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
+
+#include <filesystem>
+#include <functional>
 #include <memory>
+#include <system_error>
 #include <vector>
 
 namespace varnok::batch {
 
 class OutputStage {
 public:
-    /// Creates the output folder when missing, and the staging folder in it.
+    /// Creates the output folder when missing, takes it for this run (one
+    /// run at a time), sets right what an interrupted run left, and makes the
+    /// staging folder. `recordName` is the list's record in the folder.
     /// `error()` says in Japanese what went wrong.
-    explicit OutputStage(const QString& folder);
+    OutputStage(const QString& folder, const QString& recordName, NameCase rule = kNativeNameCase);
     /// Without a commit, removes what it made: the staging folder, and the
     /// output folder too when this stage created it.
     ~OutputStage();
@@ -29,6 +40,12 @@ public:
 
     bool ok() const { return error_.isEmpty(); }
     const QString& error() const { return error_; }
+    /// What the run changed besides writing its files, or found and left
+    /// alone, in Japanese: one line each.
+    const QStringList& notes() const { return notes_; }
+    /// A commit failed and not everything could be put back: the folder is
+    /// neither the old set nor the new one (`error()` says which files).
+    bool mixed() const { return mixed_; }
 
     /// Writes a whole file into the staging folder; false (and `error()`) when
     /// any write, flush or close fails.
@@ -36,28 +53,53 @@ public:
     /// Where a file is written that its writer opens itself (the PDF); call
     /// `staged` once it is closed without error.
     QString stagingPath(const QString& name) const;
-    void staged(const QString& name) { names_.push_back(name); }
+    void staged(const QString& name);
     /// Records a failure found by a writer of its own.
     void fail(const QString& message) { error_ = message; }
     /// The same for a file of the stage that failed with the system error
     /// `error` (errno; 0 when unknown), told in Japanese.
     void fail(const QString& name, int error);
 
-    /// Moves every staged file over its name in the output folder, then removes
-    /// the files the previous run wrote that this run did not.
+    /// Moves every staged file over its name, takes away the files of the
+    /// list's last run that this run does not write, and records what was
+    /// written. All or nothing: on failure the folder is as it was.
     bool commit();
 
-    /// The list of the files a run wrote, kept in the output folder.
-    static inline const QString kManifest = QStringLiteral(".varnok3-files");
+    /// Stands in for the file system's rename in the fault-injection tests.
+    using Move = std::function<void(const std::filesystem::path& from,
+                                    const std::filesystem::path& to, std::error_code& failed)>;
+    void setMoveForTesting(Move move) { move_ = std::move(move); }
+
+    /// The beginning of every staging folder's name.
+    static inline const QString kStagingPrefix = QStringLiteral(".varnok3-");
 
 private:
+    bool track(const QString& name, const QByteArray& sha256);
+    bool checkTargets(const FolderRecord& previous, const QStringList& stale);
+    bool writeJournal(const QStringList& stale);
+    void rollBack(const QStringList& stale);
+    QString targetPath(const QString& name) const;
+
     QString folder_;
+    QString recordName_;
+    NameCase rule_;
+    std::unique_ptr<QLockFile> lock_;
     std::unique_ptr<QTemporaryDir> staging_;
-    std::vector<QString> names_;
+    QStringList names_;
+    FolderRecord written_;
     QString error_;
+    QStringList notes_;
+    Move move_;
     bool createdFolder_ = false;
     bool committed_ = false;
+    bool mixed_ = false;
 };
+
+/// Sets right what interrupted runs left in `folder`: an unfinished commit is
+/// undone (or finished when all its moves were made), the staging folders of
+/// this program are taken away, nothing else is touched. Lines for the user
+/// about what it did are added to `notes`. Call it holding the folder's lock.
+void RecoverOutputFolder(const QString& folder, QStringList& notes);
 
 /// "「path」を書き込めません（reason）" for a file device that failed.
 QString WriteErrorMessage(const QString& path, const QString& reason);

@@ -86,14 +86,15 @@ void ApplyLoadDuration(BeamCheck& check, bool shortTerm);
 /// FieldValues 25..28 and the stress ratio |M| / (Zx·fb), never negative.
 void BendingRatio(BeamCheck& check, FieldValues& fields, const SectionCatalogue& catalogue);
 
-/// The bending verdict on the unrounded ratio: at most 1.0 long term, 1.5 short term.
-void BendingVerdict(BeamCheck& check, bool shortTerm);
+/// The bending verdict on the unrounded ratio: at most kBendingRatioLimit (1.0)
+/// in both durations, the ratio having taken the duration's fb already.
+void BendingVerdict(BeamCheck& check);
 
 /// Ratio half of the cantilever's weld-section check: FieldValues 41..43 and 16,
 /// the ratio being |M| / (Ze·141).
 void WeldSectionRatio(BeamCheck& check, FieldValues& fields, const SectionCatalogue& catalogue);
 
-/// Verdict half, on the same limits as the bending verdict.
+/// Verdict half: at most WeldRatioLimit (1.0 long term, 1.5 short term).
 void WeldSectionVerdict(BeamCheck& check, bool shortTerm);
 
 /// δ from w, P, L, L² and EI (and the load case's deflection coefficient on the

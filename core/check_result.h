@@ -74,9 +74,21 @@ struct CheckResult {
 constexpr std::string_view VerdictText(bool passes) {
     return passes ? "ＯＫ" : "ＮＧ";
 }
-/// The limit of the stress and weld ratios: "1.0" long term, "1.5" short term.
-constexpr std::string_view LimitText(bool shortTerm) {
-    return shortTerm ? "1.5" : "1.0";
+/// A ratio's upper limit (a ratio equal to it passes) and the text its field shows.
+struct RatioLimit {
+    double value;
+    std::string_view text;
+};
+/// The stress ratio divides by the fb of its own duration (short term: 1.5 × the
+/// long-term fb, at most 235), so its limit is 1.0 in both durations. Counting the
+/// short-term allowance again would pass a beam stressed to 2.25 × its long-term fb.
+inline constexpr RatioLimit kBendingRatioLimit{1.0, "1.0"};
+/// L/|δ| must reach 300 (δ ≤ L/300): a lower limit, unlike the ratios'.
+inline constexpr RatioLimit kSpanOverDeflectionLimit{300, "300"};
+/// The weld section keeps fbe = 141 in both durations: its limit carries the
+/// short-term allowance.
+constexpr RatioLimit WeldRatioLimit(bool shortTerm) {
+    return shortTerm ? RatioLimit{1.5, "1.5"} : RatioLimit{1.0, "1.0"};
 }
 
 /// The choices as the sheet's option buttons stand.

@@ -11,7 +11,6 @@ namespace {
 constexpr double kSimpleUniform = 1.30208;     // 100 × 5/384, cut to five decimals
 constexpr double kCantileverUniform = 12.7465; // 1.0197 × 100/8
 constexpr double kCantileverTip = 33.9905;     // 1.0197 × 100/3
-constexpr double kSpanLimit = 300;             // δ ≤ L/300
 } // namespace
 
 void ComputeDeflection(BeamCheck& c, const LoadCase& loadCase, SheetKind kind) {
@@ -43,7 +42,7 @@ void DeflectionVerdict(BeamCheck& c, FieldValues& f) {
     f.set(slot::kSpanOverDeflection,
           ShownThrough(c.spanOverDeflection, result_mask::kSpanOverDeflection).value);
     // A beam that does not deflect at all (no load) meets any limit.
-    c.deflectionPasses = c.deflection == 0 || f.get(slot::kSpanOverDeflection) >= kSpanLimit;
+    c.deflectionPasses = c.deflection == 0 || f.get(slot::kSpanOverDeflection) >= kSpanOverDeflectionLimit.value;
 }
 
 } // namespace varnok

@@ -37,10 +37,10 @@ struct VerdictFields {
     std::string_view ratio, limit, sign, verdict;
 };
 
-void ShowVerdict(const VerdictFields& fields, const Shown& ratio, bool passes, bool shortTerm,
-                 SheetAccess& sheet) {
+void ShowVerdict(const VerdictFields& fields, const Shown& ratio, bool passes,
+                 const RatioLimit& limit, SheetAccess& sheet) {
     sheet.setText(fields.ratio, ratio.text);
-    sheet.setText(fields.limit, LimitText(shortTerm));
+    sheet.setText(fields.limit, limit.text);
     ShowVerdictLabels(fields.sign, fields.verdict, passes, sheet);
 }
 
@@ -69,14 +69,14 @@ void PresentResult(const CheckResult& r, SheetAccess& sheet) {
         ShowSection(*r.section, sheet);
     ShowBendingResults(r, sheet);
     ShowVerdict({"Text28", "Text29", "Label62", "Label63"}, r.stressRatioShown, r.bendingPasses,
-                r.shortTerm, sheet);
+                kBendingRatioLimit, sheet);
     // The "↑" button follows the bending verdict alone.
     sheet.setBackColour("Command6", !r.bendingPasses               ? colour::kVerdictNg
                                     : r.kind == SheetKind::kei3_b2 ? colour::kStepPassUniform
                                                                    : colour::kStepPass);
     if (r.kind == SheetKind::kei3_cg)
         ShowVerdict({"Text16", "Text15", "Label86", "Label82"}, r.weldRatioShown, r.weldPasses,
-                    r.shortTerm, sheet);
+                    WeldRatioLimit(r.shortTerm), sheet);
     sheet.setText("Text32", r.deflectionShown.text);
     sheet.setText("Text33", r.spanOverDeflectionShown.text);
     ShowVerdictLabels("Label78", "Label80", r.deflectionPasses, sheet);

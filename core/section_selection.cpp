@@ -23,7 +23,7 @@ void checkCurrentSection(ProgramState& state, const CheckOptions& options, Sheet
     BendingRatio(c, state.fieldValues, catalogue);
     if (kind == SheetKind::kei3_cg)
         WeldSectionRatio(c, state.fieldValues, catalogue);
-    BendingVerdict(c, options.shortTerm);
+    BendingVerdict(c);
     if (kind == SheetKind::kei3_cg)
         WeldSectionVerdict(c, options.shortTerm);
     if (const SectionRow* row = catalogue.row(c.currentSection))

@@ -22,8 +22,7 @@ void WeldSectionRatio(BeamCheck& c, FieldValues& f, const SectionCatalogue& cata
 }
 
 void WeldSectionVerdict(BeamCheck& c, bool shortTerm) {
-    // fbe stays 141 in the short term; the allowance is in the limit alone.
-    c.weldPasses = c.weldRatio <= (shortTerm ? 1.5 : 1.0);
+    c.weldPasses = c.weldRatio <= WeldRatioLimit(shortTerm).value;
 }
 
 } // namespace varnok

@@ -39,8 +39,6 @@ constexpr auto kTimes = "× ##0.000 "sv;
 constexpr auto kPlus = "＋ ##0.000 "sv;
 constexpr auto kTotalW = "＝ ##0.000 kN/m"sv;
 constexpr auto kTotalP = "＝ ##0.000 kN"sv;
-constexpr auto kTotalWCantilever = "＝ ##0.000 KN/m"sv;
-constexpr auto kTotalPCantilever = "＝ ##0.000 KN"sv;
 
 constexpr auto kMomentNumerator = "       1              #"sv;
 constexpr auto kMoment = "Ｍ ＝ ---･ｗ･Ｌ^2 ＋ ---･Ｐ･Ｌ ＝ ##0.000 kN･m"sv;
@@ -80,9 +78,14 @@ constexpr auto kDeflection = "＝ #0.000 cm"sv;
 constexpr auto kSpanOverDeflectionHead = "     Ｌ            Ｌ"sv;
 constexpr auto kSpanOverDeflectionBar = "＝ -------   "sv; // then the sign and the verdict
 constexpr auto kSpanOverDeflectionGap = "  -------      "sv;
-constexpr auto kSpanOverDeflection = "    #####           3OO"sv;
-constexpr auto kSpanOverDeflectionUniformFile = "    #####          3OO"sv;
-constexpr auto kSpanOverDeflectionCantilever = "     #####           3OO"sv;
+// L/δ, then blanks up to the limit 300 (added as text, so that the formatter
+// does not take its zeros for digits of the mask).
+struct SpanOverDeflectionLine {
+    std::string_view mask, gap;
+};
+constexpr SpanOverDeflectionLine kSpanOverDeflection{"    #####", "           "};
+constexpr SpanOverDeflectionLine kSpanOverDeflectionUniformFile{"    #####", "          "};
+constexpr SpanOverDeflectionLine kSpanOverDeflectionCantilever{"     #####", "           "};
 
 constexpr auto kWeldModulusHead = "［溶接部］ Ze ＝ "sv;
 constexpr auto kWeldModulus = "######.0 cm3 (ウェブ無視) "sv;
@@ -115,20 +118,16 @@ constexpr std::string_view Sign(bool passes) {
 constexpr std::string_view Verdict(bool passes) {
     return passes ? "【ＯＫ】" : "【ＮＧ】";
 }
-// The letter O keeps "1.O" text for the formatter; "1.5" is text to it as well
-// (digits 1 to 9 and a second point are copied).
-constexpr std::string_view Limit(bool longTerm) {
-    return longTerm ? "1.O" : "1.5";
-}
-
-std::string RatioMask(std::string_view bar, bool passes, bool longTerm) {
-    std::string m(bar);
-    m += Sign(passes);
-    m += ' ';
-    m += Limit(longTerm);
-    m += "      ";
-    m += Verdict(passes);
-    return m;
+// The ratio through its mask, then the sign, the limit and the verdict as text:
+// the limit's digits are no part of the mask.
+std::string RatioLine(double ratio, std::string_view bar, bool passes, const RatioLimit& limit) {
+    std::string line = FormatMask(ratio, bar);
+    line += Sign(passes);
+    line += ' ';
+    line += limit.text;
+    line += "      ";
+    line += Verdict(passes);
+    return line;
 }
 
 std::string SpanOverDeflectionBar(bool passes) {
@@ -239,25 +238,26 @@ bool SectionBlock(LineList& out, const Inputs& in, const mask::SectionMasks& mas
     out.text(kSection, std::string(mask::kFbDenominator));
     out.empty();
     out.text(kLeft, std::string(mask::kRatioNumerator));
-    out.value(kLeft, in.facts.stressRatio,
-              RatioMask(mask::kRatioBar, in.check().bendingPasses, in.longTerm()));
+    out.text(kLeft, RatioLine(in.facts.stressRatio, mask::kRatioBar, in.check().bendingPasses,
+                              kBendingRatioLimit));
     out.text(kLeft, std::string(mask::kRatioDenominator));
     return true;
 }
 
-void DeflectionResult(LineList& out, const Inputs& in, std::string_view lastMask) {
+void DeflectionResult(LineList& out, const Inputs& in, const mask::SpanOverDeflectionLine& last) {
     out.value(kResult, in.check().deflection, mask::kDeflection);
     out.empty();
     out.text(kResult, std::string(mask::kSpanOverDeflectionHead));
     out.text(kResult, SpanOverDeflectionBar(in.check().deflectionPasses));
-    out.value(kResult, in.check().spanOverDeflection, lastMask);
+    out.text(kResult, FormatMask(in.check().spanOverDeflection, last.mask) +
+                          std::string(last.gap) + std::string(kSpanOverDeflectionLimit.text));
 }
 
 /// Everything after the load lines: moment, section and bending check,
 /// deflection; false as SectionBlock.
 bool Checks(LineList& out, const Inputs& in, const Formula& moment,
             const mask::SectionMasks& sectionMasks, const Formula& deflection,
-            std::string_view spanOverDeflectionMask) {
+            const mask::SpanOverDeflectionLine& spanOverDeflection) {
     out.empty(2);
     Lines(out, moment);
     out.empty(2);
@@ -266,16 +266,17 @@ bool Checks(LineList& out, const Inputs& in, const Formula& moment,
     out.empty(2);
     Lines(out, deflection);
     out.empty();
-    DeflectionResult(out, in, spanOverDeflectionMask);
+    DeflectionResult(out, in, spanOverDeflection);
     return true;
 }
 
 /// The w and P lines of the simple beam and the cantilever.
-void PointLoadRows(LineList& out, const Inputs& in, std::string_view totalW,
-                   std::string_view totalP) {
-    out.text(kValues, LoadLine(in, mask::kAreaLoadW, slot::kAreaLoadW, 1, slot::kAddedW, totalW));
+void PointLoadRows(LineList& out, const Inputs& in) {
+    out.text(kValues,
+             LoadLine(in, mask::kAreaLoadW, slot::kAreaLoadW, 1, slot::kAddedW, mask::kTotalW));
     out.empty();
-    out.text(kValues, LoadLine(in, mask::kAreaLoadP, slot::kAreaLoadP, 2, slot::kAddedP, totalP));
+    out.text(kValues,
+             LoadLine(in, mask::kAreaLoadP, slot::kAreaLoadP, 2, slot::kAddedP, mask::kTotalP));
 }
 
 bool SimpleBeam(LineList& out, const Inputs& in) {
@@ -284,7 +285,7 @@ bool SimpleBeam(LineList& out, const Inputs& in) {
     Preamble(out, in,
              drawn ? Diagram{0, kPointLoadDiagramTops[loadCase.caseNumber - 2], kBeamLines}
                    : Diagram{});
-    PointLoadRows(out, in, mask::kTotalW, mask::kTotalP);
+    PointLoadRows(out, in);
     return Checks(
         out, in,
         {FormatMask(loadCase.momentCoefficient.numerator, mask::kMomentNumerator),
@@ -332,7 +333,7 @@ bool UniformLoad(LineList& out, const Inputs& in) {
 
 bool Cantilever(LineList& out, const Inputs& in) {
     Preamble(out, in, {1, kCantileverDiagram, {}});
-    PointLoadRows(out, in, mask::kTotalWCantilever, mask::kTotalPCantilever);
+    PointLoadRows(out, in);
     if (!Checks(
             out, in, {"       1", FormatMask(in.facts.moment, mask::kMomentCantilever), "       2"},
             mask::kSectionDiamond,
@@ -348,8 +349,8 @@ bool Cantilever(LineList& out, const Inputs& in) {
                         std::string(mask::kWeldAllowable));
     out.empty();
     out.text(kLeft, std::string(mask::kWeldNumerator));
-    out.value(kLeft, in.facts.weldRatio,
-              RatioMask(mask::kWeldBar, in.check().weldPasses, in.longTerm()));
+    out.text(kLeft, RatioLine(in.facts.weldRatio, mask::kWeldBar, in.check().weldPasses,
+                              WeldRatioLimit(!in.longTerm())));
     out.text(kLeft, std::string(mask::kWeldDenominator));
     return true;
 }

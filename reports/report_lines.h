@@ -58,9 +58,9 @@ Report BuildReport(const ProgramState& state, const ReportFacts& facts, SheetKin
 /// state and, through `sheet`, the texts of the fields the reports name (Text6,
 /// Text7, Text9, Text11, Text16, Text17, Text28) and whether Option1 is selected.
 /// Each verdict line states the sheet's own verdict (BeamCheck's bendingPasses,
-/// deflectionPasses, weldPasses: "＜ ...【ＯＫ】" or "＞ ...【ＮＧ】"), and the
-/// limit of the stress-ratio and weld lines is 1.5 for the short term (Option1
-/// not selected) instead of 1.0.
+/// deflectionPasses, weldPasses: "＜ ...【ＯＫ】" or "＞ ...【ＮＧ】"). The
+/// stress-ratio line's limit is 1.0 in both durations; the weld line's is 1.5
+/// for the short term (Option1 not selected) instead of 1.0.
 Report BuildReport(const ProgramState& state, const SheetAccess& sheet, SheetKind kind,
                    ReportTarget target);
 

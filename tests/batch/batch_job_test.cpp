@@ -47,11 +47,11 @@ protected:
         options.outputFolder = out;
         return RunJob(options);
     }
-    /// What the output folder holds, its list of the run's files aside.
+    /// What the output folder holds, the list's record of the run's files aside.
     QStringList written() const {
         QStringList names =
             QDir(out).entryList(QDir::Files | QDir::Hidden | QDir::AllDirs | QDir::NoDotAndDotDot);
-        names.removeAll(QStringLiteral(".varnok3-files"));
+        names.removeAll(RecordFileName(list));
         return names;
     }
 };

@@ -116,7 +116,7 @@ TEST_F(Runs, SimpleBeamFullCheckAndRecheck) {
     sheet.select("Option2");
     RunFullCheck(state, sheet, SheetKind::kei3_b1);
     EXPECT_EQ(check.currentSection, 3);
-    EXPECT_EQ(sheet.text("Text29"), "1.5");
+    EXPECT_EQ(sheet.text("Text29"), "1.0");
 }
 
 TEST_F(Runs, CantileverFullCheckWithTheWeldSection) {
@@ -150,7 +150,7 @@ TEST_F(Runs, CantileverFullCheckWithTheWeldSection) {
     EXPECT_EQ(state.fieldValues.get(16), check.weldRatio);
 
     // A weld failure leaves the arrow green: the bending verdict alone colours it.
-    // Short term on row 2: bending 0.771 against 1.5, weld 1.621 against 1.5.
+    // Short term on row 2: bending 0.771 against 1.0, weld 1.621 against 1.5.
     sheet.select("Option2");
     StepSectionDown(check);
     RunSectionRecheck(state, sheet, SheetKind::kei3_cg);
@@ -159,6 +159,39 @@ TEST_F(Runs, CantileverFullCheckWithTheWeldSection) {
     EXPECT_EQ(sheet.text("Label82"), "ＮＧ");
     EXPECT_EQ(sheet.text("Label63"), "ＯＫ");
     EXPECT_EQ(sheet.at("Command6").back, colour::kStepPass);
+}
+
+TEST_F(Runs, ShortTermCountsItsAllowanceOnce) {
+    // σ = 45.45 kN·m / 160 cm³ = 284 N/mm², well past F = 235: the ratio against the
+    // short-term fb (235) is 1.209 and fails; the weld ratio keeps its own 1.5 limit.
+    ChooseLoadCase(state.loadCase, LoadCaseButton::Cantilever);
+    type({{"Text2", "1.8"},
+          {"Text3", "1.8"},
+          {"Text4", "6"},
+          {"Text5", "2"},
+          {"Text6", "0.5"},
+          {"Text8", "6"},
+          {"Text9", "1.5"},
+          {"Text10", "1"},
+          {"Text11", "5"}});
+    ComputeSheetLoads(state, sheet, SheetKind::kei3_cg);
+    RunFullCheck(state, sheet, SheetKind::kei3_cg);
+    sheet.select("Option2");
+    RunFullCheck(state, sheet, SheetKind::kei3_cg);
+    for (int i = 0; i < 4; ++i) {
+        StepSectionDown(check);
+        RunSectionRecheck(state, sheet, SheetKind::kei3_cg);
+    }
+    EXPECT_EQ(sheet.text("Text18"), "H-198x99x4.5x7   ");
+    EXPECT_EQ(sheet.text("Text17"), "45.450");
+    EXPECT_EQ(sheet.text("Text27"), "235");
+    EXPECT_EQ(sheet.text("Text28"), "1.209");
+    EXPECT_EQ(sheet.text("Text29"), "1.0");
+    EXPECT_EQ(sheet.text("Label62"), "＞");
+    EXPECT_EQ(sheet.text("Label63"), "ＮＧ");
+    EXPECT_EQ(sheet.at("Command6").back, colour::kVerdictNg);
+    EXPECT_EQ(sheet.text("Text15"), "1.5");
+    EXPECT_FALSE(state.result.passes());
 }
 
 TEST_F(Runs, UniformLoadFullCheck) {
