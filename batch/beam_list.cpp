@@ -34,6 +34,7 @@ const std::vector<ColumnRow> kColumns{
     {Column::Series, "系列", "series", "", false, 0, 0},
     {Column::Duration, "長期短期", "term", "", false, 0, 0},
     {Column::Section, "指定断面", "section", "", false, 0, 0},
+    {Column::Select, "選定", "select", "", false, 0, 0},
     {Column::Note, "備考", "note", "", false, 0, 0},
 };
 // clang-format on
@@ -60,6 +61,16 @@ constexpr std::array<NamedValue, 3> kSeries{{
 constexpr std::array<NamedValue, 2> kDurations{{
     {"長期|long|l", 0},
     {"短期|short|s", 1},
+}};
+constexpr std::array<NamedValue, 2> kSelections{{
+    {"曲げ|bending|b", 0},
+    {"全検定|all|a", 1},
+}};
+// The rows a list may have before its header, by their first cell.
+constexpr std::array<NamedValue, 3> kTitles{{
+    {"物件名|project", 0},
+    {"設計者|engineer", 1},
+    {"作成日|date", 2},
 }};
 // clang-format on
 
@@ -187,10 +198,17 @@ BeamList BeamList::Open(std::string_view bytes) {
     CsvRecord header;
     bool found = false;
     while (list.records_.next(header)) {
-        if (!header.blank()) {
-            found = true;
-            break;
+        if (header.blank())
+            continue;
+        if (const auto title = Lookup(header.cells.front(), kTitles)) {
+            std::optional<std::string>& value = *title == 0   ? list.titles_.project
+                                                : *title == 1 ? list.titles_.engineer
+                                                              : list.titles_.date;
+            value = header.cells.size() > 1 ? header.cells[1] : std::string();
+            continue;
         }
+        found = true;
+        break;
     }
     if (!found) {
         list.error_ = list.unclosedQuote().value_or("ファイルが空です。");
@@ -313,6 +331,7 @@ ListRow BeamList::interpret(const CsvRecord& record) {
     beam.line = record.line;
     beam.memberName = std::string(cell(Column::MemberName));
     row.memberName = beam.memberName;
+    row.note = std::string(cell(Column::Note));
     const QString reportName = FromUtf8(beam.memberName) + QStringLiteral(".TXT");
     // Blank as the sheets judge it: a name of full-width blanks names no report either.
     if (sheets::IsBlankName(beam.memberName)) {
@@ -410,6 +429,12 @@ ListRow BeamList::interpret(const CsvRecord& record) {
                     elsewhere ? "断面「" + std::string(s) + "」は系列「" +
                                     std::string(SeriesName(beam.series)) + "」にありません"
                               : "断面「" + std::string(s) + "」は断面表にありません");
+    }
+    if (const std::string_view s = cell(Column::Select); !IsBlank(s)) {
+        if (const auto select = Lookup(s, kSelections))
+            beam.raiseUntilPasses = *select == 1;
+        else
+            problem(Column::Select, "選定「" + std::string(s) + "」が分かりません（曲げ・全検定）");
     }
     if (row.problems.empty())
         row.beam = std::move(beam);

@@ -55,7 +55,9 @@ public:
     /// (the table line by line, the PDF page by page); none (and `error()`)
     /// when it cannot be made. A write that fails is told through
     /// `fail(name, errno)` by the writer.
-    std::unique_ptr<QFile> open(const QString& name);
+    /// `readBack`: opened for reading too, for a writer that goes back over
+    /// what it wrote (the calc book stamps its date in place).
+    std::unique_ptr<QFile> open(const QString& name, bool readBack = false);
     /// Flushes and closes it; it belongs to the run when every write, the
     /// flush and the close went well, else false (and `error()`).
     bool finish(QFile& file, const QString& name);
