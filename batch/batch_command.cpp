@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHashFunctions>
 
 #include <csignal>
 #include <cstdio>
@@ -104,7 +105,8 @@ int RunInTerminal(const JobOptions& options) {
     };
     callbacks.warning = [&](const QString& warning) {
         progress.clear();
-        Print(stderr, QStringLiteral("%1: %2\n").arg(QDir::toNativeSeparators(options.list), warning));
+        Print(stderr,
+              QStringLiteral("%1: %2\n").arg(QDir::toNativeSeparators(options.list), warning));
     };
     callbacks.progress = [&](JobStage stage, int done, int total) {
         progress.show(stage, done, total);
@@ -144,8 +146,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     };
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
-        const bool takesValue =
-            a == u"--batch" || a == u"--out" || a == u"--face" || a == u"--encoding";
+        const bool takesValue = a == u"--batch" || a == u"--out" || a == u"--face" ||
+                                a == u"--encoding" || a == u"--select" || a == u"--project" ||
+                                a == u"--engineer" || a == u"--date";
         if (takesValue && i + 1 >= arguments.size())
             return fail(QStringLiteral("%1 の後に値がありません。").arg(a));
         if (a == u"--batch") {
@@ -165,6 +168,21 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                            "（shift_jis、utf-8、utf-8-bom）。")
                                 .arg(arguments[i]));
             line.options.tableEncoding = encoding;
+        } else if (a == u"--select") {
+            const QString how = arguments[++i].toLower();
+            if (how == u"all" || how == u"全検定")
+                line.options.selectAll = true;
+            else if (how == u"bending" || how == u"曲げ")
+                line.options.selectAll = false;
+            else
+                return fail(
+                    QStringLiteral("選定「%1」は使えません（all か bending）。").arg(arguments[i]));
+        } else if (a == u"--project") {
+            line.options.project = arguments[++i];
+        } else if (a == u"--engineer") {
+            line.options.engineer = arguments[++i];
+        } else if (a == u"--date") {
+            line.options.date = arguments[++i];
         } else if (a == u"--no-reports") {
             line.options.reports = false;
         } else if (a == u"--no-pdf") {
@@ -194,7 +212,14 @@ QString HelpText() {
         "  --out フォルダ        出力フォルダ（既定: 梁リストと同じ場所の「リスト名_計算書」）\n"
         "  --face gothic|mincho  計算書の書体（既定: gothic）\n"
         "  --encoding 文字コード 結果一覧の文字コード: shift_jis, utf-8, utf-8-bom\n"
-        "                        （既定: 梁リストと同じ）\n"
+        "                        （既定: 梁リストが Shift-JIS なら Shift-JIS、ほかは utf-8-bom）\n"
+        "  --select all|bending  断面の選定: all = 全検定（曲げ・たわみ・溶接部がすべてＯＫ\n"
+        "                        になるまで系列内で断面を上げる）、bending = 曲げ（既定、\n"
+        "                        各行の「選定」列に従う）\n"
+        "  --project 物件名      表紙と各ページ上端の物件名（梁リストの「物件名」行より優先）\n"
+        "  --engineer 設計者     表紙の設計者（「設計者」行より優先）\n"
+        "  --date 作成日         表紙と各ページ上端の作成日（既定: 実行した日、\n"
+        "                        SOURCE_DATE_EPOCH があればその日）\n"
         "  --no-reports          テキストレポートを書かない\n"
         "  --no-pdf              計算書（PDF）を書かない\n"
         "  --check-only          チェックだけして何も書かない\n"
@@ -214,7 +239,14 @@ QString HelpText() {
         "  --out DIR             output folder (default: \"<list name>_計算書\" beside the list)\n"
         "  --face gothic|mincho  typeface of the calc book (default: gothic)\n"
         "  --encoding NAME       encoding of the results table: shift_jis, utf-8, utf-8-bom\n"
-        "                        (default: that of the list)\n"
+        "                        (default: Shift-JIS for a Shift-JIS list, else utf-8-bom)\n"
+        "  --select all|bending  section choice: all = raise the section within its series\n"
+        "                        until bending, deflection and weld checks all pass;\n"
+        "                        bending = the sheet's choice (default: each row's 選定)\n"
+        "  --project NAME        project on the cover and every page (over the list's row)\n"
+        "  --engineer NAME       engineer on the cover (over the list's row)\n"
+        "  --date DATE           date on the cover and every page (default: the day of the\n"
+        "                        run, or that of SOURCE_DATE_EPOCH)\n"
         "  --no-reports          write no text reports\n"
         "  --no-pdf              write no calc book\n"
         "  --check-only          check only, write nothing\n"
@@ -232,12 +264,33 @@ QString ProblemLine(const QString& list, const RowProblem& p) {
         .arg(column, QString::fromStdString(p.columnName), QString::fromStdString(p.reason));
 }
 
+QString FailureLine(const QString& list, const TableRow& row) {
+    const BeamResult& r = row.result;
+    QString checks =
+        QStringLiteral("曲げ %1/%2 %3、たわみ L/δ %4 %5")
+            .arg(QString::fromStdString(r.stressRatio), QString::fromStdString(r.limit),
+                 QString::fromStdString(r.bendingVerdict),
+                 QString::fromStdString(r.spanOverDeflection),
+                 QString::fromStdString(r.deflectionVerdict));
+    if (!r.weldRatio.empty())
+        checks +=
+            QStringLiteral("、溶接部 %1 %2")
+                .arg(QString::fromStdString(r.weldRatio), QString::fromStdString(r.weldVerdict));
+    return QStringLiteral("%1:%2: %3 %4（%5 %6）")
+        .arg(QDir::toNativeSeparators(list))
+        .arg(row.line)
+        .arg(QString::fromStdString(row.memberName), QString::fromStdString(row.overall),
+             QString::fromStdString(r.section), checks);
+}
+
 QString SummaryText(const JobSummary& s) {
     QString text = QStringLiteral("梁 %1 本: ＯＫ %2、ＮＧ %3、入力エラー %4\n")
                        .arg(s.beams)
                        .arg(s.passed)
                        .arg(s.failed)
                        .arg(s.bad);
+    if (s.raised > 0)
+        text += QStringLiteral("全検定で断面を上げた梁: %1 本\n").arg(s.raised);
     for (const QString& note : s.notes)
         text += note + u'\n';
     if (s.wrote)
@@ -282,6 +335,9 @@ void UseTheCallersConsole() {
 #endif
 
 int RunBatchProgram(int argc, char** argv) {
+    // The PDF's fonts are kept in hashes; a seed of the process's own would
+    // order them differently from run to run, and the book's bytes with them.
+    QHashSeed::setDeterministicGlobalSeed();
 #ifdef _WIN32
     UseTheCallersConsole();
     SetConsoleOutputCP(CP_UTF8);

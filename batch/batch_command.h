@@ -28,6 +28,8 @@ QString HelpText();
 
 /// One bad row as a terminal line: "LIST:line:column: 見出し: reason".
 QString ProblemLine(const QString& list, const RowProblem& problem);
+/// A failing beam as a line: "LIST:line: member ＮＧ（曲げ 2.058/1.0 ＮＧ、…）".
+QString FailureLine(const QString& list, const TableRow& row);
 /// The closing summary: counts and the output folder.
 QString SummaryText(const JobSummary& summary);
 

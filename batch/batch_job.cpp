@@ -8,6 +8,7 @@
 
 #include <cerrno>
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -72,11 +73,16 @@ void StageReport(OutputStage& stage, const BeamRun& run, const std::string& memb
 /// at a time and never held).
 void StageBook(OutputStage& stage, const JobOptions& options, BeamList& list, BeamRun& run,
                const std::vector<TableRow>& rows, const JobSummary& summary,
-               const JobCallbacks& callbacks) {
+               const BookHeading& heading, const JobCallbacks& callbacks) {
     const QString name = BookFileName(options.list);
     CalcBookSource source;
-    source.title = QFileInfo(options.list).fileName();
-    source.counts = {summary.beams, summary.passed, summary.failed, summary.bad};
+    source.heading = heading;
+    // The book's date at midnight UTC: the same list on the same date gives the same bytes.
+    QDate date = ParseDateText(heading.date);
+    if (!date.isValid())
+        date = BookDate();
+    source.created = QDateTime(date, QTime(0, 0), Qt::UTC);
+    source.counts = {summary.beams, summary.passed, summary.failed, summary.bad, summary.raised};
     source.rows = &rows;
     source.beamPages = summary.passed + summary.failed;
     ListRow row;
@@ -94,6 +100,7 @@ void StageBook(OutputStage& stage, const JobOptions& options, BeamList& list, Be
                 return;
             }
             if (summaryRow->checked) {
+                row.beam->raiseUntilPasses |= options.selectAll;
                 run.check(*row.beam);
                 lines = run.report(reports::ReportTarget::PrintedPage).lines;
                 return;
@@ -104,18 +111,21 @@ void StageBook(OutputStage& stage, const JobOptions& options, BeamList& list, Be
         if (callbacks.progress)
             callbacks.progress(JobStage::Book, done, total);
     };
+    const std::unique_ptr<QFile> pdf = stage.open(name, /*readBack=*/true);
+    if (!pdf)
+        return;
     errno = 0;
-    QFile pdf(stage.stagingPath(name));
-    const bool drawn = pdf.open(QIODevice::WriteOnly | QIODevice::NewOnly) &&
-                       WriteCalcBook(pdf, options.face, source) > 0 && pdf.flush();
-    const int cause = errno;
-    pdf.close();
+    if (WriteCalcBook(*pdf, options.face, source) == 0 && stage.ok())
+        stage.fail(name, errno);
     if (mismatch)
         stage.fail(QStringLiteral("梁リストが読み込み中に変わりました（読み直すと行が合いません）。"));
-    else if (!drawn || pdf.error() != QFileDevice::NoError)
-        stage.fail(name, drawn ? errno : cause);
-    else
-        stage.staged(name);
+    stage.finish(*pdf, name);
+}
+
+QString Given(const std::optional<QString>& option, const std::optional<std::string>& title) {
+    if (option)
+        return *option;
+    return title ? QString::fromStdString(*title).trimmed() : QString();
 }
 
 } // namespace
@@ -156,11 +166,20 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
         return summary;
     }
     BeamList list = BeamList::Open(std::string_view(bytes->constData(), bytes->size()));
+    BookHeading heading;
+    heading.list = QFileInfo(options.list).fileName();
+    heading.listHash =
+        QString::fromLatin1(QCryptographicHash::hash(*bytes, QCryptographicHash::Sha256).toHex());
     bytes.reset(); // the list keeps its own decoded text
     if (list.error()) {
         summary.failure = QString::fromStdString(*list.error());
         return summary;
     }
+    heading.project = Given(options.project, list.titles().project);
+    heading.engineer = Given(options.engineer, list.titles().engineer);
+    heading.date = Given(options.date, list.titles().date);
+    if (heading.date.isEmpty())
+        heading.date = DateText(BookDate());
 
     if (callbacks.warning && !list.warning().empty())
         callbacks.warning(QString::fromStdString(list.warning()));
@@ -172,20 +191,28 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
         stage.emplace(summary.outputFolder, RecordFileName(options.list));
 
     // First pass: every row checked, its report written, its table line kept.
-    const ListEncoding encoding = options.tableEncoding.value_or(list.encoding());
+    const ListEncoding encoding = options.tableEncoding.value_or(TableEncodingFor(list.encoding()));
     const bool book = stage && options.book;
     std::vector<TableRow> rows; // for the book's summary pages
-    QByteArray table = TablePreamble(encoding);
-    table += TableHeaderBytes(list.extraHeaders(), encoding);
+    // The table goes into the stage line by line: a long list never stands in
+    // memory as a table.
+    const QString tableName = TableFileName(options.list);
+    std::unique_ptr<QFile> table = stage ? stage->open(tableName) : nullptr;
+    auto writeTable = [&](const QByteArray& bytes) {
+        errno = 0;
+        if (table && stage->ok() && table->write(bytes) != bytes.size())
+            stage->fail(tableName, errno);
+    };
+    writeTable(TablePreamble(encoding) + TableHeaderBytes(list.extraHeaders(), encoding));
     BeamRun run;
     ListRow row;
     while (list.next(row)) {
         ++summary.beams;
         TableRow line;
         if (row.beam) {
+            row.beam->raiseUntilPasses |= options.selectAll;
             run.check(*row.beam);
-            line = CheckedRow(*row.beam, run.result());
-            line.extra = row.extraCells;
+            line = CheckedRow(row, run.result());
         } else {
             line = BadRow(row);
         }
@@ -195,9 +222,12 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
             line = UnwritableRow(row, bytes.unencodable);
             bytes = EncodeTableLine(TableLine(line), encoding);
         }
-        table += bytes.bytes;
+        writeTable(bytes.bytes);
         if (line.checked) {
             ++(line.result.passes ? summary.passed : summary.failed);
+            summary.raised += line.result.raised ? 1 : 0;
+            if (callbacks.checked)
+                callbacks.checked(line);
             // After a failed write the rest is still checked (the counts stay
             // true), but nothing more is written.
             if (stage && stage->ok() && options.reports)
@@ -226,14 +256,12 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
         return summary;
 
     // A list whose rows are all bad still gets its table, to show every error.
-    if (stage->ok())
-        stage->add(TableFileName(options.list), table);
-    table.clear();
-    table.squeeze();
+    if (table)
+        stage->finish(*table, tableName);
 
     if (stage->ok() && book) {
         list.rewind();
-        StageBook(*stage, options, list, run, rows, summary, callbacks);
+        StageBook(*stage, options, list, run, rows, summary, heading, callbacks);
     }
     const bool committed = stage->commit();
     summary.notes = stage->notes();

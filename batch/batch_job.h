@@ -4,6 +4,7 @@
 
 #include "beam_list.h"
 #include "printed_page.h"
+#include "results_table.h"
 
 #include <QString>
 #include <QStringList>
@@ -21,6 +22,11 @@ struct JobOptions {
     bool reports = true;                       // one text report per beam
     bool book = true;                          // the PDF calc book
     bool write = true;                         // false: check only, write nothing
+    bool selectAll = false;                    // every row "全検定", whatever its column says
+    // The cover's and the margins' titles, over what the list's title rows say.
+    std::optional<QString> project;
+    std::optional<QString> engineer;
+    std::optional<QString> date;
 };
 
 /// "<folder of the list>/<list name>_計算書".
@@ -35,6 +41,7 @@ enum class JobStage { Checking, Book };
 
 struct JobCallbacks {
     std::function<void(const RowProblem&)> problem;              // each bad row's reasons
+    std::function<void(const TableRow&)> checked;                // each checked beam
     std::function<void(const QString&)> warning;                 // said once, the run goes on
     std::function<void(JobStage, int done, int total)> progress; // total 0 while unknown
 };
@@ -45,6 +52,7 @@ struct JobSummary {
     int passed = 0;
     int failed = 0;
     int bad = 0;
+    int raised = 0; // checked on a section raised by "全検定"
     QString outputFolder;
     bool wrote = false;        // the output folder holds this run's files
     bool outputFailed = false; // they could not be written

@@ -34,6 +34,7 @@ const std::vector<ColumnRow> kColumns{
     {Column::Series, "系列", "series", "", false, 0, 0},
     {Column::Duration, "長期短期", "term", "", false, 0, 0},
     {Column::Section, "指定断面", "section", "", false, 0, 0},
+    {Column::Select, "選定", "select", "", false, 0, 0},
     {Column::Note, "備考", "note", "", false, 0, 0},
 };
 // clang-format on
@@ -60,6 +61,16 @@ constexpr std::array<NamedValue, 3> kSeries{{
 constexpr std::array<NamedValue, 2> kDurations{{
     {"長期|long|l", 0},
     {"短期|short|s", 1},
+}};
+constexpr std::array<NamedValue, 2> kSelections{{
+    {"曲げ|bending|b", 0},
+    {"全検定|all|a", 1},
+}};
+// The rows a list may have before its header, by their first cell.
+constexpr std::array<NamedValue, 3> kTitles{{
+    {"物件名|project", 0},
+    {"設計者|engineer", 1},
+    {"作成日|date", 2},
 }};
 // clang-format on
 
@@ -156,40 +167,6 @@ std::string_view SeriesName(SectionSeries series) {
     return {};
 }
 
-std::optional<double> WholeNumber(std::string_view cell) {
-    std::string s;
-    for (char c : cell) {
-        if (c != ' ' && c != '\t' && c != '\n' && c != '\r')
-            s += c;
-    }
-    std::size_t i = 0;
-    auto digits = [&] {
-        const std::size_t start = i;
-        while (i < s.size() && s[i] >= '0' && s[i] <= '9')
-            ++i;
-        return i - start;
-    };
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        ++i;
-    std::size_t mantissa = digits();
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        mantissa += digits();
-    }
-    if (mantissa == 0)
-        return std::nullopt;
-    if (i < s.size() && std::string_view("EeDd").find(s[i]) != std::string_view::npos) {
-        ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-            ++i;
-        if (digits() == 0)
-            return std::nullopt;
-    }
-    if (i != s.size())
-        return std::nullopt;
-    return ReadNumber(cell);
-}
-
 int FindSection(std::string_view designation, SectionSeries series, bool* elsewhere) {
     const std::string key = Normalised(designation);
     const SeriesRange range = RangeOf(series);
@@ -221,10 +198,17 @@ BeamList BeamList::Open(std::string_view bytes) {
     CsvRecord header;
     bool found = false;
     while (list.records_.next(header)) {
-        if (!header.blank()) {
-            found = true;
-            break;
+        if (header.blank())
+            continue;
+        if (const auto title = Lookup(header.cells.front(), kTitles)) {
+            std::optional<std::string>& value = *title == 0   ? list.titles_.project
+                                                : *title == 1 ? list.titles_.engineer
+                                                              : list.titles_.date;
+            value = header.cells.size() > 1 ? header.cells[1] : std::string();
+            continue;
         }
+        found = true;
+        break;
     }
     if (!found) {
         list.error_ = list.unclosedQuote().value_or("ファイルが空です。");
@@ -374,6 +358,7 @@ ListRow BeamList::interpret(const CsvRecord& record) const {
     beam.line = record.line;
     beam.memberName = std::string(cell(Column::MemberName));
     row.memberName = beam.memberName;
+    row.note = std::string(cell(Column::Note));
     const QString reportName = FromUtf8(beam.memberName) + QStringLiteral(".TXT");
     // Blank as the sheets judge it: a name of full-width blanks names no report either.
     if (sheets::IsBlankName(beam.memberName)) {
@@ -418,7 +403,8 @@ ListRow BeamList::interpret(const CsvRecord& record) const {
                 beam.fieldTexts[static_cast<std::size_t>(field)] = "0";
             continue;
         }
-        const std::optional<double> value = WholeNumber(text);
+        // A cell is a number only as a whole, by the sheets' own reading rule.
+        const std::optional<double> value = ReadWholeNumber(text);
         if (!value) {
             problem(entry.column, "「" + std::string(text) + "」は数値ではありません");
             continue;
@@ -467,6 +453,12 @@ ListRow BeamList::interpret(const CsvRecord& record) const {
                     elsewhere ? "断面「" + std::string(s) + "」は系列「" +
                                     std::string(SeriesName(beam.series)) + "」にありません"
                               : "断面「" + std::string(s) + "」は断面表にありません");
+    }
+    if (const std::string_view s = cell(Column::Select); !IsBlank(s)) {
+        if (const auto select = Lookup(s, kSelections))
+            beam.raiseUntilPasses = *select == 1;
+        else
+            problem(Column::Select, "選定「" + std::string(s) + "」が分かりません（曲げ・全検定）");
     }
     if (row.problems.empty())
         row.beam = std::move(beam);

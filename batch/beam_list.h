@@ -36,6 +36,7 @@ enum class Column {
     Series,
     Duration,
     Section,
+    Select,
     Note,
 };
 
@@ -68,6 +69,9 @@ struct BeamRow {
     SectionSeries series = SectionSeries::Narrow;
     bool shortTerm = false;
     int sectionRow = 0; // a chosen catalogue row; 0 for the automatic choice
+    /// "全検定": from the section chosen, up the series until every check passes,
+    /// as the sheet's ↑ button would be pressed; else the choice stands ("曲げ").
+    bool raiseUntilPasses = false;
 };
 
 /// Why a row cannot be checked.
@@ -80,15 +84,24 @@ struct RowProblem {
 
 struct ListRow {
     int line = 0;
-    std::string memberName;           // as given, for the results table
-    std::string nameKey;              // how names are compared; "" for a name that is no file name
+    std::string memberName;              // as given, for the results table
+    std::string nameKey;                 // how names are compared; "" for a name that is no file name
+    std::string note;                    // the user's remark (備考), carried unread
     std::vector<std::string> extraCells; // the columns the reader does not know, unread
-    std::optional<BeamRow> beam;      // when the row can be checked
-    std::vector<RowProblem> problems; // why not
+    std::optional<BeamRow> beam;         // when the row can be checked
+    std::vector<RowProblem> problems;    // why not
 };
 
 /// A list opened for reading: decoded, header understood; rows read one at a
 /// time so that a long list never stands in memory as rows.
+/// What the rows before the header say of the whole list: "物件名,…",
+/// "設計者,…", "作成日,…" (first cell the title, second its value).
+struct ListTitles {
+    std::optional<std::string> project;
+    std::optional<std::string> engineer;
+    std::optional<std::string> date;
+};
+
 class BeamList {
 public:
     /// Decodes the bytes and reads the header. On failure, `error` says in
@@ -99,6 +112,7 @@ public:
     /// Also set when reading stops at a quoted cell that is never closed.
     const std::optional<std::string>& error() const { return error_; }
     ListEncoding encoding() const { return encoding_; }
+    const ListTitles& titles() const { return titles_; }
     /// The columns the reader does not know, named once; empty when none.
     const std::string& warning() const { return warning_; }
     /// Their headers, in the list's order; each row carries their cells.
@@ -129,6 +143,7 @@ private:
     std::string warning_;
     std::vector<std::size_t> extraColumns_;
     ListEncoding encoding_ = ListEncoding::Utf8;
+    ListTitles titles_;
     CsvRecords records_;
     CsvRecords::Mark body_;            // where the first row after the header starts
     int headerLine_ = 0;
@@ -148,9 +163,5 @@ std::string UnclosedQuoteMessage(int line);
 /// The launcher caption of an arrangement ("２点集中荷重" ...).
 std::string_view ArrangementName(LoadCaseButton arrangement);
 std::string_view SeriesName(SectionSeries series);
-
-/// Whether a cell is one whole number as the sheets read numbers (blanks
-/// ignored; sign, digits, one ".", exponent E or D); the value it reads as.
-std::optional<double> WholeNumber(std::string_view cell);
 
 } // namespace varnok::batch

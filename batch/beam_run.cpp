@@ -55,10 +55,38 @@ void BeamRun::check(const BeamRow& row) {
     ComputeLoads(state_, fields_, kind_);
     const CheckOptions options{row.series, row.shortTerm};
     RunFullCheck(state_, options, kind_);
-    if (row.sectionRow != 0 && row.sectionRow != state_.beamCheck.currentSection) {
-        state_.beamCheck.currentSection = static_cast<std::int16_t>(row.sectionRow);
+    auto checkAt = [&](int section) {
+        state_.beamCheck.currentSection = static_cast<std::int16_t>(section);
         RunSectionRecheck(state_, options, kind_);
+    };
+    if (row.sectionRow != 0 && row.sectionRow != state_.beamCheck.currentSection)
+        checkAt(row.sectionRow);
+    const int chosen = state_.beamCheck.currentSection;
+    raised_ = false;
+    if (row.raiseUntilPasses) {
+        // The series' last row only repeats its largest section under an
+        // "or larger" name: the search ends on the largest real one.
+        const int largest = RangeOf(row.series).last - 1;
+        if (state_.beamCheck.currentSection > largest)
+            checkAt(largest);
+        while (!state_.result.passes() && state_.beamCheck.currentSection < largest) {
+            StepSectionUp(state_.beamCheck); // the ↑ button
+            RunSectionRecheck(state_, options, kind_);
+        }
+        raised_ = state_.beamCheck.currentSection > chosen;
     }
+}
+
+BeamResult BeamRun::result() const {
+    BeamResult r = ResultOf(state_.result);
+    r.raised = raised_;
+    const bool uniform = kind_ == SheetKind::kei3_b2;
+    r.span = fields_[slot::kSpan];
+    r.bucklingLength = fields_[slot::kBucklingLength];
+    r.w = fields_[uniform ? slot::kWUniform : slot::kW];
+    if (!uniform)
+        r.P = fields_[slot::kP];
+    return r;
 }
 
 reports::Report BeamRun::report(reports::ReportTarget target) const {

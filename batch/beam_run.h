@@ -26,7 +26,13 @@ struct BeamResult {
     std::string deflectionVerdict;
     std::string weldRatio; // cantilevers only, else ""
     std::string weldVerdict;
-    bool passes = true; // every check of the sheet passes
+    bool passes = true;  // every check of the sheet passes
+    bool raised = false; // "全検定" took a larger section than the automatic choice
+    // What was checked, as the calculation rewrote the fields ("##0.000"):
+    std::string span;           // L, m
+    std::string bucklingLength; // Lb as used (the proposal for a blank cell), m
+    std::string w;              // the total line load, kN/m
+    std::string P;              // each point load (the cantilever's tip load), kN; "" uniform load
 };
 
 BeamResult ResultOf(const CheckResult& result);
@@ -41,7 +47,7 @@ public:
 
     SheetKind kind() const { return kind_; }
     const ProgramState& state() const { return state_; }
-    BeamResult result() const { return ResultOf(state_.result); }
+    BeamResult result() const;
     /// The report exactly as the sheet's report button (text file) or print
     /// button (page) would build it after this calculation.
     reports::Report report(reports::ReportTarget target) const;
@@ -50,6 +56,7 @@ private:
     ProgramState state_;
     LoadTexts fields_; // the input fields as the calculation rewrote them
     SheetKind kind_ = SheetKind::kei3_b1;
+    bool raised_ = false;
 };
 
 } // namespace varnok::batch

@@ -1,11 +1,13 @@
 #include "calc_book.h"
 
-#include "qt_colour.h"
+#include "design_basis_page.h"
 
 #include <QFontMetricsF>
+#include <QIODevice>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -13,10 +15,10 @@ namespace varnok::batch {
 
 namespace {
 
-constexpr int kLeft = 10;      // the summary starts left of the report pages: it is wider
-constexpr int kHeadLines = 9;  // summary lines above the first beam
-constexpr int kFootLines = 3;  // kept free above the page number
-constexpr int kNameWidth = 20; // columns of the member name in the summary
+constexpr int kLeft = 1;       // the summary starts left of the report pages: it is wider
+constexpr int kFootLines = 2;  // kept free above the page number
+constexpr int kNameWidth = 14; // columns of the member name in the summary
+constexpr int kErrorWidth = 86;
 
 // The code point starting at s[i] and its length in bytes.
 char32_t CodePoint(std::string_view s, std::size_t& i) {
@@ -36,43 +38,110 @@ int Width(char32_t c) {
     return c < 0x80 || halfKana ? 1 : 2;
 }
 
-/// The text cut or padded with blanks to exactly `width` columns.
-std::string Fit(std::string_view text, int width) {
-    std::string out;
-    int used = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t start = i;
-        const int w = Width(CodePoint(text, i));
+/// The longest start of `text` that takes at most `width` columns, and its width.
+std::size_t Prefix(std::string_view text, int width, int& used) {
+    used = 0;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        std::size_t next = i;
+        const int w = Width(CodePoint(text, next));
         if (used + w > width)
             break;
-        out.append(text.substr(start, i - start));
         used += w;
+        i = next;
     }
+    return i;
+}
+
+/// The text cut or padded with blanks to exactly `width` columns.
+std::string Fit(std::string_view text, int width) {
+    int used = 0;
+    std::string out(text.substr(0, Prefix(text, width, used)));
     out.append(static_cast<std::size_t>(width - used), ' ');
     return out;
 }
 
-std::string SummaryLine(const TableRow& row, std::size_t number) {
-    const BeamResult& r = row.result;
-    std::string line = Fit(std::to_string(number), 6);
-    line += Fit(row.memberName, kNameWidth + 1);
-    line += Fit(row.arrangement, 13);
-    if (row.overall == "入力エラー")
-        return line + Fit("（" + row.note, 60);
-    line += Fit(r.section, 18);
-    line += Fit(r.stressRatio, 7) + Fit(r.bendingVerdict, 5);
-    line += Fit(r.spanOverDeflection, 6) + Fit(r.deflectionVerdict, 5);
-    line += Fit(r.weldRatio, 7) + Fit(r.weldVerdict, 5);
-    return line + row.overall;
+/// The text in lines of at most `width` columns, none lost.
+std::vector<std::string> Wrap(std::string_view text, int width) {
+    std::vector<std::string> lines;
+    while (!text.empty()) {
+        int used = 0;
+        const std::size_t n = std::max<std::size_t>(1, Prefix(text, width, used));
+        lines.emplace_back(text.substr(0, n));
+        text.remove_prefix(std::min(n, text.size()));
+    }
+    return lines;
 }
 
-void DrawFoot(QPainter& painter, reports::Typeface face, int page, int pages) {
+std::string Str(const QString& text) {
+    return text.toStdString();
+}
+
+std::string SummaryHead() {
+    return Fit("行", 6) + Fit("部材名", kNameWidth + 1) + Fit("荷重形式", 13) + Fit("期間", 5) +
+           Fit("断面", 19) + Fit("応力比/許容", 12) + Fit("判定", 5) + Fit("L/δ", 6) +
+           Fit("判定", 5) + Fit("溶接部", 7) + Fit("判定", 5) + Fit("総合", 5) + "頁";
+}
+
+/// A row's summary lines: one for a checked beam, one or more for a bad row,
+/// whose whole reason is given.
+std::vector<std::string> SummaryRow(const TableRow& row, int page) {
+    const BeamResult& r = row.result;
+    std::string line = Fit(std::to_string(row.line), 6) + Fit(row.memberName, kNameWidth + 1);
+    if (!row.errors.empty()) {
+        std::vector<std::string> lines = Wrap("入力エラー（" + row.errors + "）", kErrorWidth);
+        lines.front() = line + lines.front();
+        for (std::size_t i = 1; i < lines.size(); ++i)
+            lines[i] = std::string(6 + kNameWidth + 1, ' ') + lines[i];
+        return lines;
+    }
+    line += Fit(row.arrangement, 13) + Fit(row.duration, 5);
+    line += Fit((r.raised ? "↑" : "") + r.section, 19);
+    line += Fit(r.stressRatio + "/" + r.limit, 12) + Fit(r.bendingVerdict, 5);
+    line += Fit(r.spanOverDeflection, 6) + Fit(r.deflectionVerdict, 5);
+    line += Fit(r.weldRatio, 7) + Fit(r.weldVerdict, 5);
+    line += Fit(row.overall, 5) + std::to_string(page);
+    return {line};
+}
+
+void DrawPage(QPainter& painter, const BookPage& page, reports::Typeface face) {
+    reports::DrawReportLines(painter, page.lines, face, page.bold);
+}
+
+/// The project and the date in the top margin, the page number at the foot.
+void DrawMargins(QPainter& painter, reports::Typeface face, const BookHeading& heading,
+                 qreal topMargin, int page, int pages) {
     painter.setFont(QFont(reports::PageFont(face), painter.device()));
     const QFontMetricsF metrics(painter.font(), painter.device());
-    const QString text = QStringLiteral("- %1 / %2 -").arg(page).arg(pages);
     const QRectF area = painter.window();
-    const qreal x = (area.width() - metrics.horizontalAdvance(text)) / 2;
-    painter.drawText(QPointF(x, area.height() - metrics.descent() - metrics.lineSpacing()), text);
+    // Centred in the top margin, above the printable area the beam page fills.
+    const qreal top = -(topMargin - metrics.height()) / 2 - metrics.descent();
+    if (!heading.project.isEmpty())
+        painter.drawText(QPointF(0, top), heading.project);
+    painter.drawText(QPointF(area.width() - metrics.horizontalAdvance(heading.date), top),
+                     heading.date);
+    const QString number = QStringLiteral("- %1 / %2 -").arg(page).arg(pages);
+    const qreal x = (area.width() - metrics.horizontalAdvance(number)) / 2;
+    painter.drawText(QPointF(x, area.height() - metrics.descent() - metrics.lineSpacing()), number);
+}
+
+/// QPdfWriter stamps the time of writing into the document information and
+/// has no setter for it: the stamp is replaced in place by the book's date
+/// (same length, so the cross-reference offsets stay right).
+bool StampCreationDate(QIODevice& file, const QDateTime& created) {
+    const QByteArray key = "/CreationDate (D:";
+    if (!file.seek(0))
+        return false;
+    const QByteArray head = file.read(64 * 1024);
+    const qsizetype at = head.indexOf(key);
+    if (at < 0)
+        return true; // nothing stamped
+    const QByteArray stamp =
+        created.toUTC().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() + "Z";
+    const qsizetype start = at + key.size();
+    if (head.size() < start + stamp.size() || head.at(start + stamp.size()) != ')')
+        return true; // not the form written by this Qt: left as it is
+    return file.seek(start) && file.write(stamp) == stamp.size() && file.seek(file.size());
 }
 
 } // namespace
@@ -84,71 +153,152 @@ int DisplayWidth(std::string_view utf8) {
     return width;
 }
 
-reports::ReportLines SummaryLines(const CalcBookSource& source, std::size_t first,
-                                  std::size_t count) {
-    const BookCounts& n = source.counts;
-    reports::ReportLines lines(2);
-    lines.push_back({kLeft, "計算書　梁リスト「" + source.title.toStdString() + "」"});
-    lines.emplace_back();
-    lines.push_back({kLeft, "梁 " + std::to_string(n.beams) + " 本　　ＯＫ " +
-                                std::to_string(n.passed) + "　　ＮＧ " + std::to_string(n.failed) +
-                                "　　入力エラー " + std::to_string(n.bad)});
-    lines.emplace_back();
-    lines.push_back({kLeft, Fit("No.", 6) + Fit("部材名", kNameWidth + 1) + Fit("荷重形式", 13) +
-                                Fit("断面", 18) + Fit("応力比", 7) + Fit("判定", 5) +
-                                Fit("L/δ", 6) + Fit("判定", 5) + Fit("溶接部", 7) + Fit("判定", 5) +
-                                "総合"});
-    lines.push_back({kLeft, std::string(100, '-')});
-    lines.emplace_back();
-    const std::vector<TableRow>& rows = *source.rows;
-    for (std::size_t i = first; i < std::min(rows.size(), first + count); ++i)
-        lines.push_back({kLeft, SummaryLine(rows[i], i + 1)});
-    return lines;
+QDate BookDate() {
+    bool ok = false;
+    const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);
+    if (ok)
+        return QDateTime::fromSecsSinceEpoch(epoch, Qt::UTC).date();
+    return QDate::currentDate();
 }
 
-int WriteCalcBook(QIODevice& device, reports::Typeface face, const CalcBookSource& source) {
-    QPdfWriter writer(&device);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageOrientation(QPageLayout::Portrait);
-    writer.setTitle(QStringLiteral("計算書 ") + source.title);
-    writer.setCreator(QStringLiteral("VARNOK_3"));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return 0;
+QString DateText(QDate date) {
+    return QStringLiteral("%1年%2月%3日").arg(date.year()).arg(date.month()).arg(date.day());
+}
 
-    const QFontMetricsF metrics(QFont(reports::PageFont(face), &writer), &writer);
-    const int linesPerPage = static_cast<int>(painter.window().height() / metrics.lineSpacing());
-    const auto perSummaryPage =
-        static_cast<std::size_t>(std::max(1, linesPerPage - kHeadLines - kFootLines));
-    const std::size_t rows = source.rows->size();
-    const int summaryPages =
-        static_cast<int>(std::max<std::size_t>(1, (rows + perSummaryPage - 1) / perSummaryPage));
-    const int pages = summaryPages + source.beamPages;
+QDate ParseDateText(const QString& text) {
+    QString t = text.trimmed();
+    for (QChar& c : t) {
+        if (c >= QChar(u'０') && c <= QChar(u'９'))
+            c = QChar(c.unicode() - u'０' + u'0');
+    }
+    static const QRegularExpression form(
+        QStringLiteral("^(\\d{4})\\s*[-/.年]\\s*(\\d{1,2})\\s*[-/.月]\\s*(\\d{1,2})\\s*日?$"));
+    const QRegularExpressionMatch m = form.match(t);
+    if (!m.hasMatch())
+        return {};
+    return QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+}
 
-    int page = 0;
-    auto nextSheet = [&] {
-        if (page > 0)
-            writer.newPage();
-        ++page;
+BookPage CoverPage(const CalcBookSource& source) {
+    const BookHeading& h = source.heading;
+    const BookCounts& n = source.counts;
+    BookPage page;
+    auto& lines = page.lines;
+    lines.resize(10);
+    lines.push_back({45, "構　造　計　算　書"});
+    lines.emplace_back();
+    lines.push_back({38, "Ｓ造小梁の断面計算（許容応力度）"});
+    lines.resize(lines.size() + 8);
+    constexpr int kLabel = 20, kValue = 36;
+    auto item = [&](std::string_view label, const std::string& value) {
+        lines.push_back({kLabel, Fit(label, kValue - kLabel) + value});
+        lines.emplace_back();
     };
-    for (int s = 0; s < summaryPages; ++s) {
-        nextSheet();
-        reports::DrawReportLines(
-            painter,
-            SummaryLines(source, static_cast<std::size_t>(s) * perSummaryPage, perSummaryPage),
-            face);
-        DrawFoot(painter, face, page, pages);
+    item("物件名", Str(h.project));
+    item("設計者", Str(h.engineer));
+    item("作成日", Str(h.date));
+    lines.resize(lines.size() + 4);
+    item("プログラム", "VARNOK_3 Ver." VARNOK_VERSION);
+    item("梁リスト", Str(h.list));
+    item("SHA-256", Str(h.listHash));
+    item("梁の数", std::to_string(n.beams) + " 本");
+    item("内訳", "ＯＫ " + std::to_string(n.passed) + " 本　ＮＧ " + std::to_string(n.failed) +
+                     " 本　入力エラー " + std::to_string(n.bad) + " 本");
+    if (n.raised > 0)
+        item("全検定", "自動選定より断面を上げた梁 " + std::to_string(n.raised) + " 本");
+    return page;
+}
+
+std::vector<BookPage> SummaryPages(const CalcBookSource& source, int linesPerPage,
+                                   int firstBeamPage) {
+    const BookCounts& n = source.counts;
+    reports::ReportLines head(2);
+    head.push_back({kLeft, "一覧　梁 " + std::to_string(n.beams) + " 本　　ＯＫ " +
+                               std::to_string(n.passed) + "　　ＮＧ " + std::to_string(n.failed) +
+                               "　　入力エラー " + std::to_string(n.bad) +
+                               "　　（行：梁リストの行、↑：全検定で断面を上げた梁）"});
+    head.emplace_back();
+    head.push_back({kLeft, SummaryHead()});
+    head.push_back({kLeft, std::string(105, '-')});
+
+    std::vector<BookPage> pages;
+    int beamPage = firstBeamPage;
+    for (const TableRow& row : *source.rows) {
+        const bool checked = row.errors.empty();
+        const std::vector<std::string> lines = SummaryRow(row, beamPage);
+        if (checked)
+            ++beamPage;
+        const auto room = static_cast<std::size_t>(std::max(1, linesPerPage - kFootLines));
+        if (pages.empty() || pages.back().lines.size() + lines.size() > room)
+            pages.push_back({head, {}});
+        BookPage& page = pages.back();
+        for (const std::string& text : lines) {
+            if (checked && !row.result.passes)
+                page.bold.push_back(page.lines.size());
+            page.lines.push_back({kLeft, text});
+        }
     }
-    reports::ReportLines lines;
-    for (int b = 0; b < source.beamPages; ++b) {
-        nextSheet();
-        source.nextPage(lines);
-        reports::DrawReportLines(painter, lines, face);
-        DrawFoot(painter, face, page, pages);
-        if (source.progress)
-            source.progress(page, pages);
+    if (pages.empty())
+        pages.push_back({head, {}});
+    return pages;
+}
+
+int WriteCalcBook(QIODevice& file, reports::Typeface face, const CalcBookSource& source) {
+    int pages = 0;
+    {
+        QPdfWriter writer(&file);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageOrientation(QPageLayout::Portrait);
+        writer.setTitle(QStringLiteral("計算書 ") + source.heading.list);
+        writer.setCreator(QStringLiteral("VARNOK_3"));
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return 0;
+
+        const QPageLayout layout = writer.pageLayout();
+        const QRect paint = layout.paintRectPixels(writer.resolution());
+        const QRect full = layout.fullRectPixels(writer.resolution());
+        const qreal topMargin = paint.top() - full.top();
+
+        const QFontMetricsF metrics(QFont(reports::PageFont(face), &writer), &writer);
+        const int linesPerPage =
+            static_cast<int>(painter.window().height() / metrics.lineSpacing());
+        std::vector<BookPage> own{CoverPage(source), {DesignBasisLines(), {}}};
+        const int summaryStart = static_cast<int>(own.size()) + 1;
+        // The summary's length decides where the beams' pages begin: one more
+        // pass when the first guess was short.
+        std::vector<BookPage> summary = SummaryPages(source, linesPerPage, summaryStart + 1);
+        summary =
+            SummaryPages(source, linesPerPage, summaryStart + static_cast<int>(summary.size()));
+        std::move(summary.begin(), summary.end(), std::back_inserter(own));
+        summary.clear();
+        pages = static_cast<int>(own.size()) + source.beamPages;
+
+        int page = 0;
+        auto margins = [&] {
+            DrawMargins(painter, face, source.heading, topMargin, page, pages);
+            if (source.progress)
+                source.progress(page, pages);
+        };
+        for (const BookPage& p : own) {
+            if (page++ > 0)
+                writer.newPage();
+            DrawPage(painter, p, face);
+            margins();
+        }
+        own.clear();
+        reports::ReportLines lines;
+        for (int b = 0; b < source.beamPages; ++b) {
+            writer.newPage();
+            ++page;
+            source.nextPage(lines);
+            reports::DrawReportLines(painter, lines, face);
+            margins();
+        }
+        if (!painter.end())
+            return 0;
     }
-    return painter.end() ? pages : 0;
+    return StampCreationDate(file, source.created) ? pages : 0;
 }
 
 } // namespace varnok::batch

@@ -3,7 +3,6 @@
 #include "shift_jis.h"
 
 #include <QString>
-#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -27,27 +26,83 @@ std::string Normalised(std::string_view text) {
     return s.toStdString();
 }
 
+namespace {
+
+/// Whether the bytes are well-formed UTF-8 (no overlong form, no surrogate,
+/// nothing past U+10FFFF), and whether they are plain ASCII. Checked in place:
+/// a long list is not converted twice to find out.
+bool IsUtf8(std::string_view bytes, bool& ascii) {
+    ascii = true;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        ascii = false;
+        int length = 0;
+        unsigned low = 0x80, high = 0xBF;
+        if (b >= 0xC2 && b <= 0xDF) {
+            length = 2;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            length = 3;
+            low = b == 0xE0 ? 0xA0 : 0x80;
+            high = b == 0xED ? 0x9F : 0xBF;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            length = 4;
+            low = b == 0xF0 ? 0x90 : 0x80;
+            high = b == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        if (i + static_cast<std::size_t>(length) > bytes.size())
+            return false;
+        for (int k = 1; k < length; ++k) {
+            const auto c = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
+            if (c < (k == 1 ? low : 0x80) || c > (k == 1 ? high : 0xBF))
+                return false;
+        }
+        i += static_cast<std::size_t>(length);
+    }
+    return true;
+}
+
+} // namespace
+
 std::optional<std::string> DecodeList(std::string_view bytes, ListEncoding& encoding) {
     constexpr std::string_view kBom = "\xEF\xBB\xBF";
     const bool bom = bytes.substr(0, 3) == kBom;
-    const auto body = QByteArrayView(bytes.data() + (bom ? 3 : 0),
-                                     static_cast<qsizetype>(bytes.size() - (bom ? 3 : 0)));
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString text = utf8.decode(body);
-    if (!utf8.hasError()) {
-        const bool ascii = std::all_of(body.begin(), body.end(),
-                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    const std::string_view text = bytes.substr(bom ? 3 : 0);
+    bool ascii = true;
+    if (IsUtf8(text, ascii)) {
         encoding =
             bom ? ListEncoding::Utf8WithBom : (ascii ? ListEncoding::ShiftJis : ListEncoding::Utf8);
-        return text.toStdString();
+        return std::string(text);
     }
     if (bom)
         return std::nullopt;
-    const std::optional<QString> sjis = reports::FromShiftJis(body);
-    if (!sjis)
-        return std::nullopt;
+    // Converted a block of lines at a time, so that a long list does not stand
+    // in memory in three forms at once. A line feed is never the second byte
+    // of a Shift-JIS character, so a block ends at one.
+    constexpr std::size_t kBlock = 1 << 20;
+    std::string utf8;
+    utf8.reserve(text.size() + text.size() / 4);
+    for (std::size_t at = 0; at < text.size();) {
+        std::size_t end = std::min(text.size(), at + kBlock);
+        if (end < text.size()) {
+            const std::size_t lf = text.rfind('\n', end - 1);
+            end = lf != std::string_view::npos && lf >= at ? lf + 1 : text.size();
+        }
+        const std::optional<QString> sjis = reports::FromShiftJis(
+            QByteArrayView(text.data() + at, static_cast<qsizetype>(end - at)));
+        if (!sjis)
+            return std::nullopt;
+        const QByteArray block = sjis->toUtf8();
+        utf8.append(block.constData(), static_cast<std::size_t>(block.size()));
+        at = end;
+    }
     encoding = ListEncoding::ShiftJis;
-    return sjis->toStdString();
+    return utf8;
 }
 
 bool CsvRecords::next(CsvRecord& record) {

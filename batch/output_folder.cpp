@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
 #include <QUrl>
 
 #include <cerrno>
@@ -226,27 +227,51 @@ bool OutputStage::track(const QString& name, const QByteArray& sha256) {
     return true;
 }
 
-void OutputStage::staged(const QString& name) {
-    track(name, {});
+std::unique_ptr<QFile> OutputStage::open(const QString& name, bool readBack) {
+    if (!ok())
+        return nullptr;
+    errno = 0;
+    auto file = std::make_unique<QFile>(stagingPath(name));
+    const QIODevice::OpenMode mode = readBack ? QIODevice::ReadWrite : QIODevice::WriteOnly;
+    if (!file->open(mode | QIODevice::NewOnly)) {
+        fail(name, errno);
+        return nullptr;
+    }
+    return file;
 }
 
-bool OutputStage::add(const QString& name, const QByteArray& bytes) {
-    if (!ok())
-        return false;
+bool OutputStage::close(QFile& file, const QString& name) {
     // A new file in a fresh folder: every write, the flush and the close are
     // checked. No file is synced to disk one by one (ten thousand reports would
     // take minutes); the moves over the old files come only after all of them.
     errno = 0;
-    QFile file(stagingPath(name));
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::NewOnly) &&
-                         file.write(bytes) == bytes.size() && file.flush();
+    const bool flushed = file.flush();
     const int cause = errno;
     file.close();
-    if (!written || file.error() != QFileDevice::NoError) {
-        fail(name, written ? errno : cause);
+    if (!ok())
+        return false;
+    if (!flushed || file.error() != QFileDevice::NoError) {
+        fail(name, flushed ? errno : cause);
         return false;
     }
-    return track(name, QCryptographicHash::hash(bytes, QCryptographicHash::Sha256));
+    return true;
+}
+
+bool OutputStage::finish(QFile& file, const QString& name) {
+    return close(file, name) && track(name, {});
+}
+
+bool OutputStage::add(const QString& name, const QByteArray& bytes) {
+    const std::unique_ptr<QFile> file = open(name);
+    if (!file)
+        return false;
+    errno = 0;
+    if (file->write(bytes) != bytes.size()) {
+        fail(name, errno);
+        return false;
+    }
+    return close(*file, name) &&
+           track(name, QCryptographicHash::hash(bytes, QCryptographicHash::Sha256));
 }
 
 void OutputStage::fail(const QString& name, int error) {
@@ -317,8 +342,14 @@ void OutputStage::rollBack(const QStringList& stale) {
 bool OutputStage::commit() {
     if (!ok())
         return false;
+    // One look at the folder: the entries of a long record whose files are
+    // long gone are not even kept.
+    QSet<QString> present;
+    for (const QString& name : QDir(folder_).entryList(QDir::AllEntries | QDir::Hidden |
+                                                       QDir::System | QDir::NoDotAndDotDot))
+        present.insert(NameKey(name, rule_));
     FolderRecord previous;
-    if (ReadRecord(targetPath(recordName_), previous, rule_) == RecordRead::NotARecord) {
+    if (ReadRecord(targetPath(recordName_), previous, rule_, &present) == RecordRead::NotARecord) {
         fail(QStringLiteral("出力先の「%1」は、このプログラムの記録ではありません。"
                             "移動するか、別の出力先を選んで下さい。")
                  .arg(recordName_));
@@ -328,7 +359,7 @@ bool OutputStage::commit() {
         return false;
     // The files of the last run this one does not write again go, if unchanged.
     QStringList stale, kept;
-    for (const QString& name : StaleNames(previous, names_, rule_)) {
+    for (const QString& name : StaleNames(previous, names_, rule_, &present)) {
         switch (previous.stateOf(folder_, name)) {
         case FileState::Ours:
             stale << name;

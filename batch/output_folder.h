@@ -11,6 +11,7 @@
 #include "folder_record.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QFileDevice>
 #include <QLockFile>
 #include <QString>
@@ -50,10 +51,17 @@ public:
     /// Writes a whole file into the staging folder; false (and `error()`) when
     /// any write, flush or close fails.
     bool add(const QString& name, const QByteArray& bytes);
-    /// Where a file is written that its writer opens itself (the PDF); call
-    /// `staged` once it is closed without error.
+    /// A new file of the stage for a writer that writes it piece by piece
+    /// (the table line by line, the PDF page by page); none (and `error()`)
+    /// when it cannot be made. A write that fails is told through
+    /// `fail(name, errno)` by the writer.
+    /// `readBack`: opened for reading too, for a writer that goes back over
+    /// what it wrote (the calc book stamps its date in place).
+    std::unique_ptr<QFile> open(const QString& name, bool readBack = false);
+    /// Flushes and closes it; it belongs to the run when every write, the
+    /// flush and the close went well, else false (and `error()`).
+    bool finish(QFile& file, const QString& name);
     QString stagingPath(const QString& name) const;
-    void staged(const QString& name);
     /// Records a failure found by a writer of its own.
     void fail(const QString& message) { error_ = message; }
     /// The same for a file of the stage that failed with the system error
@@ -74,6 +82,7 @@ public:
     static inline const QString kStagingPrefix = QStringLiteral(".varnok3-");
 
 private:
+    bool close(QFile& file, const QString& name);
     bool track(const QString& name, const QByteArray& sha256);
     bool checkTargets(const FolderRecord& previous, const QStringList& stale);
     bool writeJournal(const QStringList& stale);

@@ -10,10 +10,11 @@ namespace varnok::batch {
 
 namespace {
 
-constexpr std::array<std::string_view, 19> kHeaders{
-    "行",         "部材名",    "荷重形式",   "系列",     "長期短期", "断面",  "M(kN・m)",
-    "Zx(cm3)",    "fb(N/mm2)", "応力度比",   "許容値",   "曲げ判定", "δ(cm)", "L/δ",
-    "たわみ判定", "溶接部比",  "溶接部判定", "総合判定", "備考"};
+constexpr std::array<std::string_view, 25> kHeaders{
+    "行",         "部材名",   "荷重形式",   "系列",  "長期短期", "選定",       "L(m)",
+    "Lb(m)",      "w(kN/m)",  "P(kN)",      "断面",  "M(kN・m)", "Zx(cm3)",    "fb(N/mm2)",
+    "応力度比",   "許容値",   "曲げ判定",   "δ(cm)", "L/δ",      "たわみ判定", "溶接部比",
+    "溶接部判定", "総合判定", "入力エラー", "備考"};
 
 /// A cell a spreadsheet shows as a number as it stands: sign, digits, one ".".
 bool IsPlainNumber(std::string_view cell) {
@@ -35,7 +36,8 @@ void Append(std::string& line, std::string_view cell) {
         line += ',';
     // A formula in a member name or a copied cell is shown, never evaluated.
     std::string guarded;
-    if (!cell.empty() && std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos &&
+    if (!cell.empty() &&
+        std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos &&
         !IsPlainNumber(cell)) {
         guarded = "'" + std::string(cell);
         cell = guarded;
@@ -66,13 +68,17 @@ std::string Questioned(const std::string& text, const QString& unencodable) {
 
 } // namespace
 
-TableRow CheckedRow(const BeamRow& beam, const BeamResult& result) {
+TableRow CheckedRow(const ListRow& list, const BeamResult& result) {
+    const BeamRow& beam = *list.beam;
     TableRow row;
+    row.note = list.note;
+    row.extra = list.extraCells;
     row.line = beam.line;
     row.memberName = beam.memberName;
     row.arrangement = ArrangementName(beam.arrangement);
     row.series = SeriesName(beam.series);
     row.duration = beam.shortTerm ? "短期" : "長期";
+    row.selection = beam.raiseUntilPasses ? "全検定" : "曲げ";
     row.result = result;
     row.checked = true;
     row.overall = result.passes ? "ＯＫ" : "ＮＧ";
@@ -85,10 +91,11 @@ TableRow BadRow(const ListRow& list) {
     row.memberName = list.memberName;
     row.extra = list.extraCells;
     row.overall = "入力エラー";
+    row.note = list.note;
     for (const RowProblem& p : list.problems) {
-        if (!row.note.empty())
-            row.note += " / ";
-        row.note += p.columnName + ": " + p.reason;
+        if (!row.errors.empty())
+            row.errors += " / ";
+        row.errors += p.columnName + ": " + p.reason;
     }
     return row;
 }
@@ -107,10 +114,14 @@ std::string TableLine(const TableRow& row) {
     std::string line;
     Append(line, std::to_string(row.line));
     Append(line, row.memberName);
-    for (const std::string* cell :
-         {&row.arrangement, &row.series, &row.duration, &r.section, &r.moment, &r.Zx, &r.fb,
-          &r.stressRatio, &r.limit, &r.bendingVerdict, &r.deflection, &r.spanOverDeflection,
-          &r.deflectionVerdict, &r.weldRatio, &r.weldVerdict, &row.overall, &row.note})
+    // clang-format off
+    const std::array<const std::string*, 23> cells{
+        &row.arrangement, &row.series, &row.duration, &row.selection, &r.span,
+        &r.bucklingLength, &r.w, &r.P, &r.section, &r.moment, &r.Zx, &r.fb, &r.stressRatio,
+        &r.limit, &r.bendingVerdict, &r.deflection, &r.spanOverDeflection, &r.deflectionVerdict,
+        &r.weldRatio, &r.weldVerdict, &row.overall, &row.errors, &row.note};
+    // clang-format on
+    for (const std::string* cell : cells)
         Append(line, *cell);
     for (const std::string& cell : row.extra)
         Append(line, cell);
@@ -130,12 +141,11 @@ reports::EncodedReport EncodeTableLine(const std::string& utf8, ListEncoding enc
 
 TableRow UnwritableRow(ListRow& row, const QString& unencodable) {
     row.beam.reset();
-    row.problems.push_back(
-        {row.line, 0, "結果一覧",
-         "結果一覧の文字コード（Shift-JIS）で書けない文字があります"
-         "（「?」で示します。--encoding utf-8 なら書けます）"});
+    row.problems.push_back({row.line, 0, "結果一覧",
+                            "結果一覧の文字コード（Shift-JIS）で書けない文字があります"
+                            "（「?」で示します。--encoding utf-8 なら書けます）"});
     TableRow bad = BadRow(row);
-    for (std::string* text : {&bad.memberName, &bad.note})
+    for (std::string* text : {&bad.memberName, &bad.errors, &bad.note})
         *text = Questioned(*text, unencodable);
     for (std::string& cell : bad.extra)
         cell = Questioned(cell, unencodable);
@@ -147,6 +157,10 @@ QByteArray TableHeaderBytes(const std::vector<std::string>& extraHeaders, ListEn
     if (!bytes.ok())
         bytes = EncodeTableLine(Questioned(TableHeader(extraHeaders), bytes.unencodable), encoding);
     return bytes.bytes;
+}
+
+ListEncoding TableEncodingFor(ListEncoding list) {
+    return list == ListEncoding::ShiftJis ? ListEncoding::ShiftJis : ListEncoding::Utf8WithBom;
 }
 
 } // namespace varnok::batch

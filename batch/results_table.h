@@ -19,14 +19,17 @@ struct TableRow {
     std::string arrangement; // the launcher's caption
     std::string series;      // 細幅 / 中幅 / 広幅
     std::string duration;    // 長期 / 短期
+    std::string selection;   // 曲げ / 全検定
     BeamResult result;
-    bool checked = false; // false for a bad row
-    std::string overall; // "ＯＫ", "ＮＧ" or "入力エラー"
-    std::string note;    // the reasons of a bad row
+    bool checked = false;           // false for a bad row
+    std::string overall;            // "ＯＫ", "ＮＧ" or "入力エラー"
+    std::string errors;             // the reasons of a bad row, "" for a checked one
+    std::string note;               // the user's remark (備考)
     std::vector<std::string> extra; // the list's own columns the reader does not know
 };
 
-TableRow CheckedRow(const BeamRow& beam, const BeamResult& result);
+/// A checked row (`list.beam` set) and a bad one.
+TableRow CheckedRow(const ListRow& list, const BeamResult& result);
 TableRow BadRow(const ListRow& row);
 
 /// The header line and the lines, UTF-8 with CR LF. The columns the list
@@ -36,8 +39,8 @@ TableRow BadRow(const ListRow& row);
 std::string TableHeader(const std::vector<std::string>& extraHeaders = {});
 std::string TableLine(const TableRow& row);
 
-/// The bytes the table file starts with: the byte-order mark of a UTF-8 list
-/// that had one, else none.
+/// The bytes the table file starts with: the byte-order mark for UTF-8 with
+/// one, else none.
 QByteArray TablePreamble(ListEncoding encoding);
 /// A line in the table's encoding; `unencodable` names the characters that
 /// Shift-JIS cannot hold (the JIS look-alikes "〜", "−" are written in their
@@ -49,5 +52,10 @@ QByteArray TableHeaderBytes(const std::vector<std::string>& extraHeaders, ListEn
 /// Makes `row` a bad row for texts the table's encoding cannot hold, and
 /// gives its table line, where the characters that cannot be written are "?".
 TableRow UnwritableRow(ListRow& row, const QString& unencodable);
+
+/// The encoding of the table for a list read in `list`, unless the user chose
+/// one: Shift-JIS stays Shift-JIS, UTF-8 gets a byte-order mark (a Japanese
+/// spreadsheet reads UTF-8 without one as Shift-JIS).
+ListEncoding TableEncodingFor(ListEncoding list);
 
 } // namespace varnok::batch

@@ -2,13 +2,18 @@
 
 #include "batch_command.h"
 
+#include "message_box.h"
+
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace varnok::batch {
@@ -18,7 +23,11 @@ SummaryWindow::SummaryWindow(JobOptions options, QWidget* parent)
     , options_(std::move(options))
     , status_(new QLabel(this))
     , progress_(new QProgressBar(this))
+    , open_(
+          [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); })
     , problems_(new QPlainTextEdit(this))
+    , openBook_(new QPushButton(QStringLiteral("計算書を開く"), this))
+    , openFolder_(new QPushButton(QStringLiteral("フォルダを開く"), this))
     , close_(new QPushButton(QStringLiteral("閉じる"), this)) {
     setObjectName(QStringLiteral("s_batch"));
     setWindowTitle(QStringLiteral(" 計算書の作成"));
@@ -39,21 +48,41 @@ SummaryWindow::SummaryWindow(JobOptions options, QWidget* parent)
     close_->setObjectName(QStringLiteral("Command1"));
     close_->setEnabled(false);
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
+    openBook_->setObjectName(QStringLiteral("Command2"));
+    openBook_->setEnabled(false);
+    connect(openBook_, &QPushButton::clicked, this, [this] {
+        openPath(QDir(summary_.outputFolder).filePath(BookFileName(options_.list)));
+    });
+    openFolder_->setObjectName(QStringLiteral("Command3"));
+    openFolder_->setEnabled(false);
+    connect(openFolder_, &QPushButton::clicked, this, [this] { openPath(summary_.outputFolder); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(openBook_);
+    buttons->addWidget(openFolder_);
+    buttons->addStretch(1);
+    buttons->addWidget(close_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list);
     layout->addWidget(progress_);
     layout->addWidget(status_);
     layout->addWidget(problems_, 1);
-    layout->addWidget(close_, 0, Qt::AlignRight);
-    resize(600, 280);
+    layout->addLayout(buttons);
+    resize(640, 300);
 }
 
 const JobSummary& SummaryWindow::run() {
     JobCallbacks callbacks;
-    callbacks.problem = [this](const RowProblem& p) {
+    const QString listName = QFileInfo(options_.list).fileName();
+    callbacks.problem = [this, listName](const RowProblem& p) {
         problems_->setVisible(true);
-        problems_->appendPlainText(ProblemLine(QFileInfo(options_.list).fileName(), p));
+        problems_->appendPlainText(ProblemLine(listName, p));
+    };
+    callbacks.checked = [this, listName](const TableRow& row) {
+        if (row.result.passes)
+            return;
+        problems_->setVisible(true);
+        problems_->appendPlainText(FailureLine(listName, row));
     };
     callbacks.warning = [this](const QString& warning) {
         problems_->setVisible(true);
@@ -75,10 +104,23 @@ const JobSummary& SummaryWindow::run() {
         text = *summary_.failure + u'\n' + text;
     status_->setText(text);
     layout()->activate();
+    openFolder_->setEnabled(summary_.wrote);
+    openBook_->setEnabled(summary_.wrote && options_.book);
     close_->setEnabled(true);
     close_->setDefault(true);
     close_->setFocus();
     return summary_;
+}
+
+void SummaryWindow::openPath(const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const QString native = QDir::toNativeSeparators(absolute);
+    if (!QFileInfo::exists(path))
+        ui::ShowMessage(this, QStringLiteral("「%1」がありません。").arg(native), ui::kProgramTitle,
+                        ui::MessageIcon::Exclamation);
+    else if (!open_(absolute))
+        ui::ShowMessage(this, QStringLiteral("「%1」を開けませんでした。").arg(native),
+                        ui::kProgramTitle, ui::MessageIcon::Exclamation);
 }
 
 int RunSummaryWindow(const JobOptions& options) {

@@ -1,10 +1,12 @@
 #pragma once
 // The window a list dropped on the program gets: a progress bar while the
-// list runs, then the counts, the bad rows and where the output went.
+// list runs, then the counts, the failing beams and the bad rows, where the
+// output went, and buttons that open the calc book and its folder.
 
 #include "batch_job.h"
 
 #include <QDialog>
+#include <functional>
 
 class QLabel;
 class QPlainTextEdit;
@@ -22,12 +24,22 @@ public:
     const JobSummary& run();
     const JobSummary& summary() const { return summary_; }
 
+    /// Opens a file or a folder in the system's viewer for it (the PDF viewer,
+    /// the file manager); the default asks the desktop. Tests put their own.
+    using Opener = std::function<bool(const QString& path)>;
+    void setOpener(Opener opener) { open_ = std::move(opener); }
+
 private:
+    void openPath(const QString& path);
+
     JobOptions options_;
     JobSummary summary_;
+    Opener open_;
     QLabel* status_;
     QProgressBar* progress_;
     QPlainTextEdit* problems_;
+    QPushButton* openBook_;
+    QPushButton* openFolder_;
     QPushButton* close_;
 };
 

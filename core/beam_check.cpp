@@ -3,6 +3,7 @@
 // it decides the last bit of the doubles.
 #include "beam_check.h"
 
+#include "design_basis.h"
 #include "display_mask.h"
 #include "load_totals.h"
 #include "read_number.h"
@@ -101,11 +102,11 @@ void AllowableBendingStress(BeamCheck& c, const SectionCatalogue& catalogue) {
         Lb = std::numeric_limits<double>::quiet_NaN();
     if (const SectionRow* row = catalogue.row(c.currentSection))
         c.fbLong = 0.01 * row->BucklingConstant / Lb;
-    if (c.fbLong > 157) // the long-term upper limit, N/mm²
-        c.fbLong = 157;
-    c.fbShort = c.fbLong * 1.5;
-    if (c.fbShort > 235) // 235, not 1.5 × 157
-        c.fbShort = 235;
+    if (c.fbLong > design::kFbLongCap)
+        c.fbLong = design::kFbLongCap;
+    c.fbShort = c.fbLong * design::kShortTermFactor;
+    if (c.fbShort > design::kFbShortCap) // F, not 1.5 × 157
+        c.fbShort = design::kFbShortCap;
     c.fb = c.fbLong;
 }
 

@@ -1,5 +1,6 @@
 #include "catalogue.h"
 
+#include "design_basis.h"
 #include "display_mask.h"
 #include "sheet_access.h"
 
@@ -83,7 +84,7 @@ SectionRow* SectionCatalogue::row(int r) {
 }
 
 double BucklingConstant(double ib, double eta) {
-    return ib * 89000 / eta;
+    return ib * design::kBucklingNumerator / eta;
 }
 
 void FillCatalogue(SectionCatalogue& catalogue) {

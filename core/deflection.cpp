@@ -2,15 +2,16 @@
 // E = 2.05 × 10⁵ N/mm² enters as 2.05 in EI; the powers of ten are folded into
 // the constants, so with w in kN/m, P in kN, L in m and Ix in cm⁴ δ is in cm.
 #include "beam_check.h"
+#include "design_basis.h"
 
 #include <cmath>
 
 namespace varnok {
 
 namespace {
-constexpr double kSimpleUniform = 1.30208;     // 100 × 5/384, cut to five decimals
-constexpr double kCantileverUniform = 12.7465; // 1.0197 × 100/8
-constexpr double kCantileverTip = 33.9905;     // 1.0197 × 100/3
+constexpr double kSimpleUniform = design::kSimpleUniformDeflection;
+constexpr double kCantileverUniform = design::kCantileverUniformDeflection;
+constexpr double kCantileverTip = design::kCantileverTipDeflection;
 } // namespace
 
 void ComputeDeflection(BeamCheck& c, const LoadCase& loadCase, SheetKind kind) {
@@ -42,7 +43,8 @@ void DeflectionVerdict(BeamCheck& c, FieldValues& f) {
     f.set(slot::kSpanOverDeflection,
           ShownThrough(c.spanOverDeflection, result_mask::kSpanOverDeflection).value);
     // A beam that does not deflect at all (no load) meets any limit.
-    c.deflectionPasses = c.deflection == 0 || f.get(slot::kSpanOverDeflection) >= kSpanOverDeflectionLimit.value;
+    c.deflectionPasses =
+        c.deflection == 0 || f.get(slot::kSpanOverDeflection) >= kSpanOverDeflectionLimit.value;
 }
 
 } // namespace varnok

@@ -11,6 +11,35 @@ namespace varnok {
 
 namespace {
 
+// The character at `at`, with full-width ASCII forms and the ideographic space
+// folded to ASCII; `length` is how many bytes it took. Any other byte is passed
+// on as it is and, not being ASCII, ends a number.
+char FoldedAt(std::string_view text, std::size_t at, std::size_t& length) {
+    length = 1;
+    if (text.size() - at < 3)
+        return text[at];
+    const auto b0 = static_cast<unsigned char>(text[at]);
+    const auto b1 = static_cast<unsigned char>(text[at + 1]);
+    const auto b2 = static_cast<unsigned char>(text[at + 2]);
+    if (b0 == 0xE3 && b1 == 0x80 && b2 == 0x80) { // U+3000
+        length = 3;
+        return ' ';
+    }
+    if (b0 != 0xEF || b2 < 0x80 || b2 > 0xBF)
+        return text[at];
+    // U+FF01..U+FF3F is EF BC 81..BF, U+FF40..U+FF5E is EF BD 80..9E;
+    // each stands for the ASCII character 0xFEE0 below it.
+    if (b1 == 0xBC && b2 >= 0x81) {
+        length = 3;
+        return static_cast<char>(0x21 + (b2 - 0x81));
+    }
+    if (b1 == 0xBD && b2 <= 0x9E) {
+        length = 3;
+        return static_cast<char>(0x60 + (b2 - 0x80));
+    }
+    return text[at];
+}
+
 constexpr bool IsIgnored(char c) {
     return c == ' ' || c == '\t' || c == '\n';
 }
@@ -39,9 +68,12 @@ double outOfRange(std::string_view mantissa, long long exponent, bool negative) 
     return negative ? -result : result;
 }
 
-} // namespace
+struct Reading {
+    double value = 0;
+    bool whole = false; // nothing but the number and ignored characters
+};
 
-double ReadNumber(std::string_view text) {
+Reading Read(std::string_view text) {
     std::string number; // digits and "." of the mantissa, then "e", sign and exponent digits
     number.reserve(24);
     bool negative = false;
@@ -52,7 +84,10 @@ double ReadNumber(std::string_view text) {
     bool exponentNegative = false;
 
     Part part = Part::Start;
-    for (char c : text) {
+    bool stopped = false;
+    std::size_t length = 1;
+    for (std::size_t at = 0; at < text.size(); at += length) {
+        const char c = FoldedAt(text, at, length);
         if (IsIgnored(c))
             continue;
         bool taken = true;
@@ -108,13 +143,17 @@ double ReadNumber(std::string_view text) {
             }
             break;
         }
-        if (!taken)
+        if (!taken) {
+            stopped = true;
             break;
+        }
     }
 
     if (!mantissaDigits)
-        return 0.0;
-    if (exponentStart != std::string::npos && !exponentDigits)
+        return {};
+    const bool exponentBegan = exponentStart == std::string::npos || exponentDigits;
+    const bool whole = !stopped && exponentBegan;
+    if (!exponentBegan)
         number.resize(exponentStart); // "1E" or "1E+": the exponent never began
 
     double value = 0;
@@ -123,9 +162,22 @@ double ReadNumber(std::string_view text) {
     if (error == std::errc::result_out_of_range) {
         const std::string_view mantissa =
             std::string_view(number).substr(0, exponentDigits ? exponentStart : number.size());
-        return outOfRange(mantissa, exponentNegative ? -exponent : exponent, negative);
+        return {outOfRange(mantissa, exponentNegative ? -exponent : exponent, negative), whole};
     }
-    return negative ? -value : value;
+    return {negative ? -value : value, whole};
+}
+
+} // namespace
+
+double ReadNumber(std::string_view text) {
+    return Read(text).value;
+}
+
+std::optional<double> ReadWholeNumber(std::string_view text) {
+    const Reading reading = Read(text);
+    if (!reading.whole)
+        return std::nullopt;
+    return reading.value;
 }
 
 } // namespace varnok

@@ -1,6 +1,7 @@
 // The driver of the engine: the automatic choice of the section, the arrow
 // steps, and the order of the steps of a check run for each sheet.
 #include "beam_check.h"
+#include "design_basis.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,10 +10,10 @@ namespace varnok {
 
 namespace {
 
-constexpr double kSimpleModulusFactor = 6.373;     // close to 1000/156.9: required Zx per kN·m
-constexpr double kCantileverModulusFactor = 7.087; // close to 1000/141.1: required Ze per kN·m
+using design::kCantileverModulusFactor;
+using design::kSimpleModulusFactor;
 
-constexpr double kYoungFactor = 2.05; // E = 2.05 × 10⁵ N/mm²
+constexpr double kYoungFactor = design::kYoungModulus / 100000; // E in 10⁵ N/mm²: 2.05
 
 // Steps 3 to 11 of a run: everything after the moment and the selection.
 void checkCurrentSection(ProgramState& state, const CheckOptions& options, SheetKind kind) {

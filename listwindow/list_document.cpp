@@ -70,8 +70,9 @@ ListDocument ListDocument::Read(std::string bytes) {
                            .toStdString();
         }
     };
+    // The title rows above the header stay as they are, bytes and all.
     batch::CsvRecord record;
-    while (records.next(record) && record.blank()) {
+    while (records.next(record) && record.line != doc.reader_.headerLine()) {
     }
     decode(record.cells);
     doc.headers_ = std::move(record.cells);

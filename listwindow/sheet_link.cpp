@@ -120,6 +120,15 @@ void TypeRowIntoSheet(sheets::DesignSheet& sheet, const ProgramState& state, con
                         steps < kCatalogueRows;
          ++steps)
         click(state.beamCheck.currentSection < row.sectionRow ? "Command6" : "Command7");
+    if (row.raiseUntilPasses) {
+        // "全検定": ↑ until every check passes, as the calc book goes, up to the
+        // series' largest real section.
+        const int largest = RangeOf(row.series).last - 1;
+        while (state.beamCheck.currentSection > largest)
+            click("Command7");
+        while (!state.result.passes() && state.beamCheck.currentSection < largest)
+            click("Command6");
+    }
 }
 
 SheetInputs InputsShown(sheets::DesignSheet& sheet, const ProgramState& state,

@@ -28,7 +28,8 @@ struct SheetInputs {
 /// Types the row into the freshly opened sheet field by field, each field
 /// entered as the user enters it (the member name taken over, the buckling
 /// length proposed from the span), sets its options, presses "計算" and then
-/// ↑/↓ until the row's chosen section is reached.
+/// ↑/↓ until the row's chosen section is reached (for "全検定" then ↑ until
+/// every check passes, as the calc book does).
 void TypeRowIntoSheet(sheets::DesignSheet& sheet, const ProgramState& state, const batch::BeamRow& row);
 
 /// What the sheet shows now (right after a calculation: what it calculated).

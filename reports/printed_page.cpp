@@ -32,16 +32,35 @@ QFont PageFont(Typeface face) {
 }
 
 void DrawReportLines(QPainter& painter, const ReportLines& lines, Typeface face) {
-    painter.setFont(QFont(PageFont(face), painter.device()));
+    DrawReportLines(painter, lines, face, {});
+}
+
+void DrawReportLines(QPainter& painter, const ReportLines& lines, Typeface face,
+                     const std::vector<std::size_t>& boldLines) {
+    const QFont regular(PageFont(face), painter.device());
+    QFont bold = regular;
+    bold.setBold(true);
+    painter.setFont(regular);
     painter.setPen(Qt::black);
-    const QFontMetricsF metrics(painter.font(), painter.device());
+    // The regular face's metrics place every line, bold ones too.
+    const QFontMetricsF metrics(regular, painter.device());
     const qreal column = metrics.horizontalAdvance(QChar(kHalfWidthSample));
     const qreal lineSpacing = metrics.lineSpacing();
     qreal baseline = metrics.ascent();
-    for (const ReportLine& line : lines) {
-        if (!line.text.empty())
+    auto nextBold = boldLines.begin();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const ReportLine& line = lines[i];
+        const bool isBold = nextBold != boldLines.end() && *nextBold == i;
+        if (isBold)
+            ++nextBold;
+        if (!line.text.empty()) {
+            if (isBold)
+                painter.setFont(bold);
             painter.drawText(QPointF((line.column - 1) * column, baseline),
                              ui::FromUtf8(line.text));
+            if (isBold)
+                painter.setFont(regular);
+        }
         baseline += lineSpacing;
     }
 }

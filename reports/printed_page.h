@@ -27,6 +27,9 @@ QFont PageFont(Typeface face);
 /// top; its text (column − 1) half-width character widths right of the left edge,
 /// both measured in the painter's device resolution. Empty lines draw nothing.
 void DrawReportLines(QPainter& painter, const ReportLines& lines, Typeface face);
+/// The same with the lines at `boldLines` (indices, ascending) in bold.
+void DrawReportLines(QPainter& painter, const ReportLines& lines, Typeface face,
+                     const std::vector<std::size_t>& boldLines);
 
 /// One portrait A4 page on a paged device (a QPrinter, a QPdfWriter): paper size,
 /// the lines, end of document. False when the device cannot be opened or fails.

@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProcess>
 #include <QTest>
 #include <cstdio>
 
@@ -270,26 +271,49 @@ void ReportProtections(GuideSession& s) {
     BackToLauncher(s);
 }
 
-/// The calc book's summary window after the shipped template, with one bad
-/// row added, ran as a list dropped on the program runs.
-void CalcBook(GuideSession& s) {
+/// A page of the calc book as the guide shows it, through poppler's renderer.
+void SaveBookPage(GuideSession& s, const QString& pdf, int page, const QString& name,
+                  const QString& folder) {
+    QProcess render;
+    render.start(QStringLiteral("pdftoppm"),
+                 {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                  QString::number(page), QStringLiteral("-r"), QStringLiteral("60"),
+                  QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf,
+                  QDir(folder).filePath(name)});
+    if (!render.waitForFinished(60000) || render.exitCode() != 0)
+        s.fail("pdftoppm could not draw a page of the calc book");
+}
+
+/// The calc book's summary window after the shipped template, with a failing
+/// beam and a bad row added, ran as a list dropped on the program runs; then
+/// the book's cover and summary page.
+void CalcBook(GuideSession& s, const QString& imageFolder) {
     const QString list = QDir(s.reportFolder()).filePath(QStringLiteral("梁リスト.csv"));
     QFile source(QStringLiteral(VARNOK_BEAM_LIST_TEMPLATE));
     QFile copy(list);
     if (!source.open(QIODevice::ReadOnly) || !copy.open(QIODevice::WriteOnly) ||
         copy.write(source.readAll()) < 0 ||
-        copy.write("2B9,５点集中荷重,6,,3,1,,,,,,,,,細幅,長期,,\n") < 0 || !copy.flush()) {
+        copy.write("2B7,等分布荷重,6,6,5,2,,,,,,,,,細幅,長期,,,\n"
+                   "2B9,５点集中荷重,6,,3,1,,,,,,,,,細幅,長期,,,\n") < 0 ||
+        !copy.flush()) {
         s.fail("cannot prepare the beam list");
         return;
     }
     copy.close();
     batch::JobOptions options;
     options.list = list;
+    options.project = QStringLiteral("〇〇ビル新築工事");
+    options.engineer = QStringLiteral("山田 太郎");
+    options.date = QStringLiteral("2026年12月1日");
     batch::SummaryWindow window(options);
     window.show();
     window.run();
     Activate(&window);
     s.save(QStringLiteral("calc_book_summary"), Framed(&window));
+    const QString pdf =
+        QDir(window.summary().outputFolder).filePath(batch::BookFileName(options.list));
+    SaveBookPage(s, pdf, 1, QStringLiteral("calc_book_cover"), imageFolder);
+    SaveBookPage(s, pdf, 3, QStringLiteral("calc_book_list"), imageFolder);
 }
 
 /// The list window on the shipped template: a load raised past the chosen
@@ -426,7 +450,7 @@ int main(int argc, char** argv) {
     NoLoad(session);
     Cantilever(session);
     ReportProtections(session);
-    CalcBook(session);
+    CalcBook(session, folder);
     ListWindowPictures(session);
     DValue(session);
 

@@ -1,5 +1,5 @@
 // Speed and memory of the calc book. The whole program runs as a user starts
-// it, on lists of 1 000 and 10 000 beams: checking and the results table only,
+// it, on lists of 1 000 and 10 000 beams (and a million, for memory): checking and the results table only,
 // the same run writing nothing, with the text reports, and with the PDF book.
 // The book is also timed page by page in this process.
 #include "beam_list.h"
@@ -9,6 +9,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -100,6 +101,33 @@ BENCHMARK(BM_WholeProcess)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
+// A long list (a million rows, about 67 MB in UTF-8): checking only, and the
+// table. Its peak memory is to stay within four times the list and 40 MB.
+void BM_LongList(benchmark::State& state) {
+    const int beams = static_cast<int>(state.range(0));
+    QTemporaryDir dir;
+    const QString list = MakeList(dir, beams);
+    std::vector<std::string> arguments{"--batch", list.toStdString()};
+    if (state.range(1) == 0)
+        arguments.push_back("--check-only");
+    else
+        arguments.insert(arguments.end(),
+                         {"--out", dir.filePath("out").toStdString(), "--no-reports", "--no-pdf"});
+    double peak = 0;
+    for (auto _ : state)
+        peak = std::max(peak, RunProgram(arguments));
+    const double listMiB = static_cast<double>(QFileInfo(list).size()) / (1024.0 * 1024.0);
+    state.counters["list_MiB"] = listMiB;
+    state.counters["peak_rss_MiB"] = peak;
+    state.counters["peak_goal_MiB"] = 4 * listMiB + 40;
+}
+BENCHMARK(BM_LongList)
+    ->Args({1000000, 0})
+    ->Args({1000000, 1})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime();
+
 void BM_CalcBookPages(benchmark::State& state) {
     const int beams = static_cast<int>(state.range(0));
     QTemporaryDir dir;
@@ -112,10 +140,10 @@ void BM_CalcBookPages(benchmark::State& state) {
     ListRow row;
     while (list.next(row)) {
         run.check(*row.beam);
-        rows.push_back(CheckedRow(*row.beam, run.result()));
+        rows.push_back(CheckedRow(row, run.result()));
     }
     CalcBookSource source;
-    source.title = QStringLiteral("beams.csv");
+    source.heading.list = QStringLiteral("beams.csv");
     source.counts.beams = beams;
     source.rows = &rows;
     source.beamPages = beams;
@@ -125,15 +153,20 @@ void BM_CalcBookPages(benchmark::State& state) {
         lines = run.report(reports::ReportTarget::PrintedPage).lines;
     };
     double pages = 0;
+    double beamPages = 0;
     for (auto _ : state) {
         list.rewind();
         QBuffer pdf;
-        pdf.open(QIODevice::WriteOnly);
+        pdf.open(QIODevice::ReadWrite);
         pages += WriteCalcBook(pdf, reports::Typeface::Gothic, source);
+        beamPages += beams;
     }
     state.counters["pages_per_s"] = benchmark::Counter(pages, benchmark::Counter::kIsRate);
     state.counters["time_per_page"] =
         benchmark::Counter(pages, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    // The whole book (cover, basis and summary included) per beam.
+    state.counters["time_per_beam"] =
+        benchmark::Counter(beamPages, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_CalcBookPages)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -2,8 +2,11 @@
 // what a failure leaves behind (nothing new, the previous run untouched).
 #include "batch_command.h"
 #include "batch_job.h"
+#include "calc_book.h"
+#include "design_basis.h"
 #include "pdf_tools.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -73,25 +76,113 @@ TEST_F(BatchJobTest, WritesTheTableAReportPerCheckedBeamAndTheBook) {
     const QString table = sjis.decode(ReadFile(QDir(out).filePath("梁リスト_結果一覧.csv")));
     const QStringList lines = table.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 4);
-    EXPECT_TRUE(
-        lines[0].startsWith(QStringLiteral("行,部材名,荷重形式,系列,長期短期,断面,M(kN・m)")));
-    EXPECT_EQ(lines[1],
-              QStringLiteral("2,B1,１点集中荷重,細幅,長期,＜H-150x75以下＞,4.000,88.8,156,0.289,"
-                             "1.0,ＯＫ,0.439,910,ＯＫ,,,ＯＫ,"));
-    EXPECT_TRUE(lines[2].endsWith(QStringLiteral(",ＮＧ,")));
+    // What was checked (L, Lb as proposed, w, P) stands beside the results;
+    // the errors and the user's remark have columns of their own.
+    EXPECT_EQ(lines[0], QStringLiteral("行,部材名,荷重形式,系列,長期短期,選定,L(m),Lb(m),w(kN/m),"
+                                       "P(kN),断面,M(kN・m),Zx(cm3),fb(N/mm2),応力度比,許容値,"
+                                       "曲げ判定,δ(cm),L/δ,たわみ判定,溶接部比,溶接部判定,"
+                                       "総合判定,入力エラー,備考"));
+    EXPECT_EQ(
+        lines[1],
+        QStringLiteral("2,B1,１点集中荷重,細幅,長期,曲げ,4.000,2.000,1.000,2.000,"
+                       "＜H-150x75以下＞,4.000,88.8,156,0.289,1.0,ＯＫ,0.439,910,ＯＫ,,,ＯＫ,,"));
+    EXPECT_TRUE(lines[2].endsWith(QStringLiteral(",ＮＧ,,")));
     EXPECT_TRUE(lines[3].startsWith(QStringLiteral("4,B3,")));
-    EXPECT_TRUE(lines[3].contains(QStringLiteral("入力エラー,スパン: 「六」は数値ではありません")));
+    EXPECT_TRUE(
+        lines[3].endsWith(QStringLiteral("入力エラー,スパン: 「六」は数値ではありません,")));
 
-    // One summary page, then a page per checked beam, each numbered.
+    // Cover, basis, one summary page, then a page per checked beam, each numbered.
     const QString pdf = QDir(out).filePath("梁リスト_計算書.pdf");
     const auto facts = ReadPdfFacts(pdf);
     ASSERT_TRUE(facts);
-    EXPECT_EQ(facts->pages, 3);
+    EXPECT_EQ(facts->pages, 5);
     EXPECT_NEAR(facts->widthPt, 595, 1);
     const QString text = Comparable(PdfTextLines(pdf).join(u'\n'));
-    for (const char* expected : {"梁3本", "ＯＫ1", "ＮＧ1", "入力エラー1", "-1/3-", "-3/3-",
+    for (const char* expected : {"梁3本", "ＯＫ1", "ＮＧ1", "入力エラー1", "-1/5-", "-5/5-",
                                  "［溶接部］", "ＵＳＥ：Ｈ－175×90×5×8"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
+}
+
+/// The pages of a PDF as pdftotext gives them, blanks removed.
+QStringList PdfPages(const QString& pdf) {
+    QStringList pages = PdfTextLines(pdf).join(u'\n').split(u'\f');
+    if (!pages.isEmpty() && pages.back().trimmed().isEmpty())
+        pages.pop_back();
+    for (QString& page : pages)
+        page = Comparable(page);
+    return pages;
+}
+
+TEST_F(BatchJobTest, TheBookTellsWhoMadeItWhenFromWhichListAndOnWhatBasis) {
+    writeList("物件名,〇〇ビル\n設計者,山田太郎\n作成日,2026年4月1日\n" + std::string(kHeader) +
+              std::string(kPasses) + std::string(kFails) + std::string(kBad));
+    JobOptions options;
+    options.project = QStringLiteral("△△倉庫"); // the option wins over the list's row
+    ASSERT_TRUE(run(options).wrote);
+    const QString pdf = QDir(out).filePath("梁リスト_計算書.pdf");
+    const QStringList pages = PdfPages(pdf);
+    ASSERT_EQ(pages.size(), 5);
+    for (int i = 0; i < pages.size(); ++i) {
+        EXPECT_TRUE(pages[i].startsWith(QStringLiteral("△△倉庫2026年4月1日"))) << i;
+        EXPECT_TRUE(pages[i].trimmed().endsWith(QStringLiteral("-%1/5-").arg(i + 1))) << i;
+    }
+    const QString hash = QString::fromLatin1(
+        QCryptographicHash::hash(ReadFile(list), QCryptographicHash::Sha256).toHex());
+    for (const QString& expected :
+         {QStringLiteral("物件名△△倉庫"), QStringLiteral("設計者山田太郎"),
+          QStringLiteral("作成日2026年4月1日"), QStringLiteral("プログラムVARNOK_3Ver.2.01"),
+          QStringLiteral("梁リスト梁リスト.csv"), QStringLiteral("SHA-256") + hash,
+          QStringLiteral("梁の数3本"), QStringLiteral("ＯＫ1本ＮＧ1本入力エラー1本")})
+        EXPECT_TRUE(pages[0].contains(expected)) << expected.toStdString();
+    // The basis states the engine's constants.
+    for (const QString& expected :
+         {QStringLiteral("F=%1N/mm²").arg(design::kSteelF),
+          QStringLiteral("E=%1N/mm²").arg(design::kYoungModulus),
+          QStringLiteral("%1N/mm²以下").arg(design::kFbLongCap),
+          QStringLiteral("fbe=%1N/mm²").arg(design::kWeldAllowableStress),
+          QStringLiteral("|M|／(Zx·fb)≦%1（長期・短期とも")
+              .arg(QString::fromUtf8(kBendingRatioLimit.text.data(),
+                                     kBendingRatioLimit.text.size())),
+          QStringLiteral("|M|／(Ze·fbe)≦%1（長期）、%2（短期）")
+              .arg(QString::fromUtf8(WeldRatioLimit(false).text.data(), 3),
+                   QString::fromUtf8(WeldRatioLimit(true).text.data(), 3)),
+          QStringLiteral("δ≦L／%1").arg(kSpanOverDeflectionLimit.value)})
+        EXPECT_TRUE(pages[1].contains(Comparable(expected))) << expected.toStdString();
+    // The summary: the list's line numbers, the verdicts and each beam's page;
+    // a bad row's whole reason, its bracket closed.
+    EXPECT_TRUE(pages[2].contains(
+        QStringLiteral("5B1１点集中荷重長期＜H-150x75以下＞0.289/1.0ＯＫ910ＯＫＯＫ4")));
+    const QStringList summary = pages[2].split(u'\n');
+    const auto b2 = std::find_if(summary.begin(), summary.end(), [](const QString& l) {
+        return l.startsWith(u"6B2片持梁の計算長期");
+    });
+    ASSERT_NE(b2, summary.end());
+    EXPECT_TRUE(b2->endsWith(QStringLiteral("ＮＧ5"))) << b2->toStdString();
+    EXPECT_TRUE(
+        pages[2].contains(QStringLiteral("7B3入力エラー（スパン:「六」は数値ではありません）")));
+    EXPECT_TRUE(pages[4].contains(QStringLiteral("ＵＳＥ：Ｈ－175×90×5×8")));
+}
+
+// The same list and options give the same bytes; the creation date is the
+// book's date (SOURCE_DATE_EPOCH's day when no date is given).
+TEST_F(BatchJobTest, TheSameListGivesTheSameBook) {
+    writeList(std::string(kHeader) + std::string(kPasses) + std::string(kFails));
+    auto book = [&] {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("SOURCE_DATE_EPOCH"), QStringLiteral("1767225600"));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(VARNOK3_PROGRAM), {"--batch", list, "--out", out});
+        EXPECT_TRUE(program.waitForFinished(60000));
+        return ReadFile(QDir(out).filePath("梁リスト_計算書.pdf"));
+    };
+    const QByteArray first = book();
+    ASSERT_FALSE(first.isEmpty());
+    EXPECT_EQ(book(), first);
+    EXPECT_TRUE(first.contains("/CreationDate (D:20260101000000Z)"));
+    EXPECT_TRUE(PdfPages(QDir(out).filePath("梁リスト_計算書.pdf"))
+                    .front()
+                    .contains(QStringLiteral("作成日2026年1月1日")));
 }
 
 TEST_F(BatchJobTest, ExitStatusTellsPassFailAndBadLists) {
@@ -147,17 +238,18 @@ TEST_F(BatchJobTest, TheTableHoldsEveryRowSafelyInTheListsEncoding) {
     const QStringList lines = TableLines(QDir(out).filePath("梁リスト_結果一覧.csv"));
     ASSERT_EQ(lines.size(), 5);
     EXPECT_TRUE(lines[0].endsWith(QStringLiteral(",備考,階")));
-    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("2,'=1+1,１点集中荷重,"))) << lines[1].toStdString();
-    EXPECT_TRUE(lines[1].endsWith(QStringLiteral(",ＯＫ,,3F")));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("2,'=1+1,１点集中荷重,")))
+        << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].endsWith(QStringLiteral(",ＯＫ,,,3F")));
     EXPECT_TRUE(lines[2].startsWith(QStringLiteral("3,'@SUM(1+1),"))) << lines[2].toStdString();
     EXPECT_TRUE(lines[3].contains(QStringLiteral("が分かりません（１点集中荷重～４点集中荷重")))
         << lines[3].toStdString();
     // A negative moment stays a number.
-    EXPECT_TRUE(lines[4].startsWith(QStringLiteral("5,B4,１点集中荷重,細幅,長期,＜H-150x75以下＞,-")))
+    EXPECT_TRUE(lines[4].startsWith(QStringLiteral(
+        "5,B4,１点集中荷重,細幅,長期,曲げ,4.000,2.000,1.000,-5.000,＜H-150x75以下＞,-")))
         << lines[4].toStdString();
-    EXPECT_EQ(written(),
-              (QStringList{"=1+1.TXT", "@SUM(1+1).TXT", "B4.TXT", "梁リスト_結果一覧.csv",
-                           "梁リスト_計算書.pdf"}));
+    EXPECT_EQ(written(), (QStringList{"=1+1.TXT", "@SUM(1+1).TXT", "B4.TXT",
+                                      "梁リスト_結果一覧.csv", "梁リスト_計算書.pdf"}));
 
     // A text Shift-JIS cannot hold, in a table asked for in Shift-JIS.
     writeList("部材名,荷重形式,スパン,備考,通り\nB1,１点集中荷重,4,,X😀\nB2,１点集中荷重,4,,Y\n");
@@ -168,10 +260,11 @@ TEST_F(BatchJobTest, TheTableHoldsEveryRowSafelyInTheListsEncoding) {
     EXPECT_EQ(t.passed, 1);
     const QStringList sjis = TableLines(QDir(out).filePath("梁リスト_結果一覧.csv"));
     ASSERT_EQ(sjis.size(), 3);
-    EXPECT_TRUE(sjis[1].contains(QStringLiteral("入力エラー,結果一覧: 結果一覧の文字コード（Shift-JIS）で書けない文字があります")))
+    EXPECT_TRUE(sjis[1].contains(QStringLiteral(
+        "入力エラー,結果一覧: 結果一覧の文字コード（Shift-JIS）で書けない文字があります")))
         << sjis[1].toStdString();
     EXPECT_TRUE(sjis[1].endsWith(QStringLiteral(",X?")));
-    EXPECT_TRUE(sjis[2].endsWith(QStringLiteral(",ＯＫ,,Y")));
+    EXPECT_TRUE(sjis[2].endsWith(QStringLiteral(",ＯＫ,,,Y")));
 }
 
 // Every row bad: the table of their errors is still written, so each can be found.
@@ -195,14 +288,17 @@ TEST_F(BatchJobTest, CheckOnlyAndTheEncodingOptionChangeWhatIsWritten) {
     EXPECT_EQ(run(options).exitStatus(), 0);
     EXPECT_FALSE(QFileInfo::exists(out));
 
+    // A UTF-8 list without a mark gets a table with one; plain UTF-8 when asked.
     options = {};
-    options.tableEncoding = ListEncoding::Utf8WithBom;
     options.book = false;
     options.reports = false;
     run(options);
     EXPECT_EQ(written(), QStringList{"梁リスト_結果一覧.csv"});
     EXPECT_TRUE(
         ReadFile(QDir(out).filePath("梁リスト_結果一覧.csv")).startsWith("\xEF\xBB\xBF行,"));
+    options.tableEncoding = ListEncoding::Utf8;
+    run(options);
+    EXPECT_TRUE(ReadFile(QDir(out).filePath("梁リスト_結果一覧.csv")).startsWith("行,"));
 }
 
 // A write that fails halfway (the file-size limit stops the book) leaves the
@@ -243,7 +339,8 @@ TEST_F(BatchJobTest, AnOutputFolderThatCannotBeMadeIsAnOutputFailure) {
     const JobSummary s = run();
     EXPECT_EQ(s.exitStatus(), 3);
     EXPECT_EQ(s.beams, 1) << "the list is checked all the same";
-    EXPECT_TRUE(s.failure->contains(QStringLiteral("を作成できません（"))) << s.failure->toStdString();
+    EXPECT_TRUE(s.failure->contains(QStringLiteral("を作成できません（")))
+        << s.failure->toStdString();
 }
 
 // Without the shell's "trap '' XFSZ" the limit would end the program by its
@@ -279,6 +376,15 @@ TEST_F(BatchJobTest, ARunTakesAwayTheReportsOfBeamsNoLongerInTheList) {
               (QStringList{"B1.TXT", "B9.TXT", "梁リスト_結果一覧.csv", "梁リスト_計算書.pdf"}));
 }
 
+TEST(BookDateTest, ReadsTheUsualWaysOfWritingADate) {
+    for (const char* text : {"2026-04-01", "2026/4/1", "2026.04.01", "2026年4月1日",
+                             "２０２６年４月１日", " 2026 年 4 月 1 日 "})
+        EXPECT_EQ(ParseDateText(QString::fromUtf8(text)), QDate(2026, 4, 1)) << text;
+    for (const char* text : {"", "令和8年4月1日", "2026-13-01", "4/1/2026"})
+        EXPECT_FALSE(ParseDateText(QString::fromUtf8(text)).isValid()) << text;
+    EXPECT_EQ(DateText(QDate(2026, 4, 1)), QStringLiteral("2026年4月1日"));
+}
+
 TEST(CommandLineTest, ReadsTheOptionsAndRefusesWhatItDoesNotKnow) {
     EXPECT_FALSE(IsBatchCommandLine({}));
     EXPECT_FALSE(IsBatchCommandLine({"--unknown"}));
@@ -286,18 +392,25 @@ TEST(CommandLineTest, ReadsTheOptionsAndRefusesWhatItDoesNotKnow) {
     EXPECT_EQ(ParseCommandLine({"--batch", "a.csv", "--help"}).mode, CommandLine::Mode::Help);
 
     const CommandLine full = ParseCommandLine(
-        {"--batch", "a.csv", "--out", "o", "--face", "mincho", "--encoding", "UTF-8", "--no-pdf"});
+        {"--batch", "a.csv", "--out", "o", "--face", "mincho", "--encoding", "UTF-8", "--no-pdf",
+         "--select", "all", "--project", "P", "--engineer", "E", "--date", "2026-01-02"});
     ASSERT_EQ(full.mode, CommandLine::Mode::Run);
     EXPECT_EQ(full.options.list, "a.csv");
     EXPECT_EQ(full.options.outputFolder, "o");
     EXPECT_EQ(full.options.face, reports::Typeface::Mincho);
     EXPECT_EQ(full.options.tableEncoding, ListEncoding::Utf8);
     EXPECT_FALSE(full.options.book);
+    EXPECT_TRUE(full.options.selectAll);
+    EXPECT_EQ(full.options.project, "P");
+    EXPECT_EQ(full.options.engineer, "E");
+    EXPECT_EQ(full.options.date, "2026-01-02");
+    EXPECT_FALSE(ParseCommandLine({"--batch", "a.csv"}).options.project); // none: the list's
 
     for (const QStringList& bad :
          {QStringList{"--batch"}, QStringList{"--batch", "a.csv", "--face", "bold"},
           QStringList{"--batch", "a.csv", "--encoding", "euc"},
-          QStringList{"--batch", "a.csv", "--fast"}, QStringList{"--out", "o"}}) {
+          QStringList{"--batch", "a.csv", "--fast"}, QStringList{"--out", "o"},
+          QStringList{"--batch", "a.csv", "--select", "lightest"}}) {
         const CommandLine line = ParseCommandLine(bad);
         EXPECT_EQ(line.mode, CommandLine::Mode::Error) << bad.join(' ').toStdString();
         EXPECT_FALSE(line.error.isEmpty());

@@ -12,7 +12,7 @@ namespace {
 constexpr std::string_view kHeader =
     "部材名,荷重形式,スパン(m),座屈長さ(m),w単位荷重(kN/m2),w負担幅(m),w追加荷重(kN/m),"
     "P単位荷重(kN/m2),P負担幅(m),P負担長さ(m),P追加荷重(kN),w2単位荷重,w2負担幅,w2追加荷重,"
-    "系列,長期短期,指定断面";
+    "系列,長期短期,指定断面,選定";
 
 enum class Bytes { Utf8, Utf8Bom, ShiftJis };
 
@@ -90,6 +90,14 @@ TEST(BeamListTest, ReadsEveryEncodingWithQuotingBlankLinesAndLineEnds) {
     }
 }
 
+TEST(BeamListTest, ReadsCharactersOutsideTheBasicPlane) {
+    const Read r = ReadAll("name,case,L\n\xF0\xA0\xAE\xB7,C,2\n");
+    ASSERT_FALSE(r.list.error());
+    EXPECT_EQ(r.list.encoding(), ListEncoding::Utf8);
+    ASSERT_EQ(r.rows.size(), 1u);
+    EXPECT_EQ(r.rows[0].memberName, "\xF0\xA0\xAE\xB7");
+}
+
 TEST(BeamListTest, TakesAliasesInAnyOrderAndSpellingsOfValues) {
     const Read r = ReadAll("section,term,series,Lb,L,case,name,p_add\n"
                            " h-294 x 200 x8x12 ,short,Medium,,6,4p,A1,10\n"
@@ -140,6 +148,7 @@ TEST(BeamListTest, ReportsEachBadRowWithItsColumnAndReasonAndReadsOn) {
         {"B1,１点集中荷重,6,,,,,,,,,,,,,,H-123x45", 17, "断面表にありません"},
         {"B1,１点集中荷重,6,,,,,,,,,,,,極太,,", 15, "系列「極太」が分かりません"},
         {"B1,１点集中荷重,6,,,,,,,,,,,,,中期,", 16, "「中期」が分かりません"},
+        {"B1,１点集中荷重,6,,,,,,,,,,,,,,,最軽量", 18, "選定「最軽量」が分かりません"},
         {std::string(252, 'A') + ",１点集中荷重,6,,,,,,,,,,,,,,", 1, "部材名が長すぎます"},
         {LongName() + ",１点集中荷重,6,,,,,,,,,,,,,,", 1, "部材名が長すぎます"},
         {"B1,１点集中荷重,\"6\n\",,,,,,,,,,,,,,", 3, "セルの中に改行があります（2～3行目"},
@@ -161,16 +170,33 @@ TEST(BeamListTest, ReportsEachBadRowWithItsColumnAndReasonAndReadsOn) {
     }
 }
 
+// The project, engineer and date rows before the header, as a spreadsheet
+// saves them (trailing empty cells), the selection and the remark.
+TEST(BeamListTest, ReadsTheTitleRowsTheSelectionAndTheRemark) {
+    const Read r =
+        ReadAll("物件名,〇〇ビル新築工事,,\r\n設計者,山田 太郎\r\n\r\nDATE,2026/12/1,\r\n"
+                "name,case,L,select,備考\r\nA1,U,6,全検定,東側\r\nA2,U,6,,\r\n"
+                "A3,U,6,bending,\r\n");
+    ASSERT_FALSE(r.list.error()) << *r.list.error();
+    EXPECT_EQ(r.list.titles().project, "〇〇ビル新築工事");
+    EXPECT_EQ(r.list.titles().engineer, "山田 太郎");
+    EXPECT_EQ(r.list.titles().date, "2026/12/1");
+    ASSERT_EQ(r.rows.size(), 3u);
+    EXPECT_EQ(r.rows[0].line, 6);
+    EXPECT_TRUE(r.rows[0].beam->raiseUntilPasses);
+    EXPECT_EQ(r.rows[0].note, "東側");
+    EXPECT_FALSE(r.rows[1].beam->raiseUntilPasses);
+    EXPECT_FALSE(r.rows[2].beam->raiseUntilPasses);
+    EXPECT_FALSE(ReadAll(List("")).list.titles().project); // none given: none invented
+}
+
 // A quote begins a quoted cell only where a cell begins; anywhere else it is
 // a character, as spreadsheets read and write CSV.
 TEST(BeamListTest, ReadsQuotesAsSpreadsheetsDo) {
     const std::vector<std::pair<std::string, std::vector<std::string>>> cases{
-        {"a,b\"c,d", {"a", "b\"c", "d"}},
-        {"\"a\"\"b\",c", {"a\"b", "c"}},
-        {"\"a\"b,c", {"ab", "c"}},
-        {"a, \"b\"", {"a", " \"b\""}},
-        {"\"a,\r\nb\",c", {"a,\r\nb", "c"}},
-        {"6\"\",x", {"6\"\"", "x"}},
+        {"a,b\"c,d", {"a", "b\"c", "d"}},    {"\"a\"\"b\",c", {"a\"b", "c"}},
+        {"\"a\"b,c", {"ab", "c"}},           {"a, \"b\"", {"a", " \"b\""}},
+        {"\"a,\r\nb\",c", {"a,\r\nb", "c"}}, {"6\"\",x", {"6\"\"", "x"}},
     };
     for (const auto& [text, cells] : cases) {
         SCOPED_TRACE(text);
@@ -187,7 +213,8 @@ TEST(BeamListTest, ReadsQuotesAsSpreadsheetsDo) {
 TEST(BeamListTest, NoRowVanishesBehindAStrayQuote) {
     std::string rows;
     for (int i = 1; i <= 10; ++i)
-        rows += "B" + std::to_string(i) + ",１点集中荷重,6," + (i == 3 ? "配管 6\" 貫通" : "") + "\n";
+        rows +=
+            "B" + std::to_string(i) + ",１点集中荷重,6," + (i == 3 ? "配管 6\" 貫通" : "") + "\n";
     const Read r = ReadAll("部材名,荷重形式,スパン,備考\n" + rows);
     ASSERT_FALSE(r.list.error());
     ASSERT_EQ(r.rows.size(), 10u);
@@ -211,7 +238,8 @@ TEST(BeamListTest, CarriesUnknownColumnsAndReadsUnitsInAnyBracket) {
     const Read r = ReadAll("階,部材名,荷重形式,スパン[m],w単位荷重［kN/m2］,w負担幅（m）,通り\n"
                            "3F,B1,等分布荷重,6,3,2,X1-X2\n");
     ASSERT_FALSE(r.list.error()) << *r.list.error();
-    EXPECT_EQ(r.list.warning(), "見出しの列「階」「通り」は読みません（結果一覧にそのまま写します）。");
+    EXPECT_EQ(r.list.warning(),
+              "見出しの列「階」「通り」は読みません（結果一覧にそのまま写します）。");
     EXPECT_EQ(r.list.extraHeaders(), (std::vector<std::string>{"階", "通り"}));
     ASSERT_EQ(r.rows.size(), 1u);
     ASSERT_TRUE(r.rows[0].beam);
@@ -237,6 +265,11 @@ TEST(BeamListTest, AFileThatIsNoBeamListGetsOneMessage) {
         {"部材名,荷重形式\nB1,１点集中荷重\n", "必須の列「スパン」がありません"},
         {"部材名,荷重形式,スパン,L\n", "二つあります"},
         {"\x82\xA0\xFF\xFF,x\n", "文字コードを判別できません"},
+        // Not UTF-8 after a byte-order mark: an overlong form, a surrogate, past U+10FFFF.
+        {"\xEF\xBB\xBF\xC0\xAF\n", "文字コードを判別できません"},
+        {"\xEF\xBB\xBF\xED\xA0\x80\n", "文字コードを判別できません"},
+        {"\xEF\xBB\xBF\xF4\x90\x80\x80\n", "文字コードを判別できません"},
+        {"\xEF\xBB\xBF\xE6\xA2\n", "文字コードを判別できません"},
     };
     for (const auto& [bytes, message] : cases) {
         SCOPED_TRACE(message);
@@ -246,14 +279,23 @@ TEST(BeamListTest, AFileThatIsNoBeamListGetsOneMessage) {
     }
 }
 
-TEST(BeamListTest, ReadsNumbersAsTheSheetsDoButOnlyWhole) {
-    EXPECT_EQ(WholeNumber(" 6.5 "), 6.5);
-    EXPECT_EQ(WholeNumber("1.5D2"), 150.0);
-    EXPECT_EQ(WholeNumber("-.5"), -0.5);
-    EXPECT_FALSE(WholeNumber("6,5"));
-    EXPECT_FALSE(WholeNumber("1e"));
-    EXPECT_FALSE(WholeNumber("."));
-    EXPECT_FALSE(WholeNumber("６")); // full-width digits read as 0 on a sheet
+TEST(BeamListTest, ANumberCellIsReadAsTheSheetsReadItAndOnlyAsAWhole) {
+    // Full-width numbers are numbers; a unit, a comma or a carriage return
+    // inside a quoted cell makes the cell no number.
+    const Read r = ReadAll(List("B1,１点集中荷重,６,　３．０,２．５,２,０．５,,,,－１Ｅ１,,,,,,\n"
+                                "B2,１点集中荷重,６ｍ,,,,,,,,,,,,,,\n"
+                                "B3,１点集中荷重,\"6\r0\",,,,,,,,,,,,,,\n"
+                                "B4,１点集中荷重,6,,\"\r6\",1,,,,,,,,,,,\n"
+                                "B5,１点集中荷重,6,,6,\"1 \",,,,,,,,,,,\n"));
+    ASSERT_EQ(r.rows.size(), 5u);
+    ASSERT_TRUE(r.rows[0].beam);
+    const BeamRow& b1 = *r.rows[0].beam;
+    EXPECT_EQ(b1.fieldTexts[2], "６");
+    EXPECT_EQ(b1.fieldTexts[11], "－１Ｅ１");
+    for (std::size_t i : {1u, 2u, 3u})
+        EXPECT_FALSE(r.rows[i].beam) << i; // the line breaks are told as well
+    EXPECT_NE(r.rows[1].problems[0].reason.find("数値ではありません"), std::string::npos);
+    EXPECT_TRUE(r.rows[4].beam);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "ui_test.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -20,28 +21,43 @@ TEST_F(SummaryWindowTest, RunsTheListAndShowsWhatCameOfIt) {
     const QString list = dir.filePath("list.csv");
     QFile f(list);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("name,case,L,w_load,w_width\nA1,1P,4,1,1\nA2,1P,x,1,1\nA3,U,3,1,1\n");
+    f.write("name,case,L,w_load,w_width\nA1,1P,4,1,1\nA2,1P,x,1,1\nA3,U,3,1,1\nA4,U,6,10,1\n");
     f.close();
 
     JobOptions options;
     options.list = list;
     SummaryWindow window(options);
+    QStringList opened;
+    window.setOpener([&](const QString& path) {
+        opened << path;
+        return true;
+    });
     window.show();
     auto* close = window.findChild<QPushButton*>("Command1");
+    auto* openBook = window.findChild<QPushButton*>("Command2");
+    auto* openFolder = window.findChild<QPushButton*>("Command3");
     EXPECT_FALSE(close->isEnabled()); // not before the run has ended
+    EXPECT_FALSE(openBook->isEnabled());
 
     EXPECT_EQ(window.run().exitStatus(), 2);
     auto* bar = window.findChild<QProgressBar*>("ProgressBar1");
     EXPECT_EQ(bar->value(), bar->maximum());
     const QString status = window.findChild<QLabel*>("Label2")->text();
-    EXPECT_TRUE(status.contains(QStringLiteral("梁 3 本: ＯＫ 2、ＮＧ 0、入力エラー 1")));
+    EXPECT_TRUE(status.contains(QStringLiteral("梁 4 本: ＯＫ 2、ＮＧ 1、入力エラー 1")));
     EXPECT_TRUE(status.contains(QStringLiteral("出力先")));
     auto* problems = window.findChild<QPlainTextEdit*>("Text1");
     EXPECT_TRUE(problems->isVisible());
-    EXPECT_EQ(problems->toPlainText(),
-              QStringLiteral("list.csv:3:3: L: 「x」は数値ではありません"));
+    // The failing beam is listed with the bad row, in the terminal's words.
+    EXPECT_EQ(problems->toPlainText().toStdString(),
+              "list.csv:3:3: L: 「x」は数値ではありません\n"
+              "list.csv:5: A4 ＮＧ（H-250x125x6x9 曲げ 2.079/1.0 ＮＧ、たわみ L/δ 295 ＮＧ）");
     EXPECT_TRUE(close->isEnabled());
-    EXPECT_TRUE(QFile::exists(dir.filePath("list_計算書/list_計算書.pdf")));
+    const QString book = dir.filePath("list_計算書/list_計算書.pdf");
+    EXPECT_TRUE(QFile::exists(book));
+    openBook->click();
+    openFolder->click();
+    EXPECT_EQ(opened, (QStringList{QFileInfo(book).absoluteFilePath(),
+                                   QFileInfo(dir.filePath("list_計算書")).absoluteFilePath()}));
     close->click();
     EXPECT_FALSE(window.isVisible());
 }

@@ -3,10 +3,13 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace varnok {
 namespace {
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 struct Case {
     const char* text;
@@ -35,9 +38,44 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"1E", 1}, Case{"1E+", 1}, Case{"2.5Dx", 2.5},
         // reading stops at the first character that cannot continue
         Case{"12abc", 12}, Case{"1.2.3", 1.2}, Case{"3,5", 3}, Case{"1e2e3", 100}, Case{"--5", 0},
-        Case{"７", 0}, Case{"6ｍ", 6},
+        Case{"6ｍ", 6}, Case{"6\r0", 6}, Case{"\r6", 0},
+        // full-width forms, as an input method in full-width mode types them, read
+        // as their ASCII forms; the ideographic space is a blank
+        Case{"７", 7}, Case{"２．４", 2.4}, Case{"－３", -3}, Case{"＋．５", 0.5},
+        Case{"１Ｅ３", 1000}, Case{"1.5ｄ２", 150}, Case{"　６　", 6}, Case{"１　２", 12},
+        // any other character still ends the number: a full-width letter, "²"
+        Case{"３ｍ", 3}, Case{"５²", 5}, Case{"６，５", 6}, Case{"一", 0},
+        Case{"\xEF\xBC", 0}, Case{"5\xEF\xBC", 5},
         // no number at all reads as 0
         Case{"", 0}, Case{"abc", 0}, Case{".", 0}, Case{"-", 0}, Case{"E5", 0}, Case{"Ｂ", 0}));
+
+// A list cell is a number only when the whole of it, blanks aside, is read by
+// ReadNumber's own rule; then it has ReadNumber's value.
+struct WholeCase {
+    const char* text;
+    std::optional<double> expected;
+};
+
+class ReadWholeNumberTable : public ::testing::TestWithParam<WholeCase> {};
+
+TEST_P(ReadWholeNumberTable, IsTheNumberOnlyAsAWhole) {
+    const WholeCase c = GetParam();
+    EXPECT_EQ(ReadWholeNumber(c.text), c.expected) << '"' << c.text << '"';
+    if (c.expected)
+        EXPECT_EQ(ReadNumber(c.text), *c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ReadWholeNumberTable,
+    ::testing::Values(WholeCase{" 6.5 ", 6.5}, WholeCase{"1.5D2", 150.0}, WholeCase{"-.5", -0.5},
+                      WholeCase{"5.", 5.0}, WholeCase{"1 E 2", 100.0}, WholeCase{"６", 6.0},
+                      WholeCase{"　２．４　", 2.4}, WholeCase{"1e400", kInfinity},
+                      // not a number as a whole
+                      WholeCase{"６ｍ", {}}, WholeCase{"6,5", {}}, WholeCase{"1e", {}},
+                      WholeCase{"1E+", {}}, WholeCase{".", {}}, WholeCase{"-", {}},
+                      WholeCase{"", {}}, WholeCase{"　", {}}, WholeCase{"５²", {}},
+                      // a carriage return is no blank to ReadNumber, so none to a cell
+                      WholeCase{"6\r0", {}}, WholeCase{"\r6", {}}, WholeCase{"6\r", {}}));
 
 // Beyond the double range a number reads as ±infinity, below it as 0, however
 // it is written: long digit strings, long fractions, huge exponents.

@@ -192,6 +192,13 @@ TEST_F(DValueFormTest, ColumnRatioThatReadsAsZeroAsksForIt) {
     clickCalculate();
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(results(), QStringList({"2.0000", "0.5000", "0.5000"}));
+    // and so are the full-width forms an input method types
+    clearMessages();
+    for (int n = 1; n <= 5; ++n)
+        text(n)->setText(QString::fromUtf8(n < 5 ? "１" : "　１．０"));
+    clickCalculate();
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(results(), QStringList({"2.0000", "0.5000", "0.5000"}));
 }
 
 TEST_F(DValueFormTest, TextIsWholeAndTheHintClearOfTheSketch) {

@@ -25,7 +25,10 @@ constexpr std::string_view kRows[] = {
 enum class Encoding { Utf8, Utf8Bom, ShiftJis };
 
 std::string ListBytes(Encoding encoding, std::string_view lineEnd, bool finalLineEnd) {
-    std::string text = std::string(kHeader) + std::string(lineEnd);
+    // Title rows above the header, a blank line among them.
+    std::string text = "物件名,○○ビル新築工事" + std::string(lineEnd) + std::string(lineEnd) +
+                       "設計者,山田" + std::string(lineEnd) + std::string(kHeader) +
+                       std::string(lineEnd);
     for (std::string_view row : kRows) {
         text += row;
         text += lineEnd;
@@ -125,7 +128,7 @@ TEST(ListDocumentTest, AnEditedCellChangesTheVerdictAsTheCalcBookChecksTheSavedL
     // Names are compared with every other row's, as the calc book does.
     doc.setCell(3, 0, "2b1");
     EXPECT_FALSE(doc.row(3).verdict.result);
-    EXPECT_NE(doc.row(3).verdict.problems.at(0).reason.find("2行目と同じ"), std::string::npos);
+    EXPECT_NE(doc.row(3).verdict.problems.at(0).reason.find("5行目と同じ"), std::string::npos);
     doc.setCell(0, 0, "2B0");
     EXPECT_TRUE(doc.row(3).verdict.result); // the other row was rechecked
 }

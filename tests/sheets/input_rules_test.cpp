@@ -100,6 +100,34 @@ TEST_F(InputRulesTest, RunningTotalsUseTheEntriesAsLastStored) {
     EXPECT_EQ(state.fieldValues.get(12), 7.0);
 }
 
+TEST_F(InputRulesTest, FullWidthEntriesReadAsTypedAndShowHalfWidth) {
+    // An input method in full-width mode commits its text; Enter and calculate
+    // read the same numbers from it.
+    open(LoadCaseButton::OnePoint);
+    field(2)->setFocus();
+    processEvents();
+    auto commitEnter = [this](int n, const char* utf8) {
+        field(n)->selectAll();
+        field(n)->insert(QString::fromUtf8(utf8));
+        key(n, Qt::Key_Return);
+    };
+    commitEnter(2, "６");
+    EXPECT_EQ(text(2), "6.000");
+    commitEnter(3, "　２");
+    commitEnter(4, "５");
+    commitEnter(5, "２．４");
+    commitEnter(6, "＋０．５");
+    EXPECT_EQ(text(5), "2.400");
+    EXPECT_EQ(text(7), "12.500");
+    fill({{4, "５"}, {8, "－１Ｅ０"}, {9, "１"}, {10, "１"}, {11, "３ｋＮ"}});
+    click("Command1");
+    EXPECT_EQ(text(4), "5.000");
+    EXPECT_EQ(text(7), "12.500");
+    EXPECT_EQ(text(11), "3.000");
+    EXPECT_EQ(text(12), "2.000");
+    EXPECT_EQ(state.beamCheck.w, 12.5);
+}
+
 TEST_F(InputRulesTest, LeavingTheLastFieldPromptsOnceWithEnterTabOrTheMouse) {
     open(LoadCaseButton::OnePoint);
     clearMessages();

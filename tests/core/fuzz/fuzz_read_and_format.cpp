@@ -15,6 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const double read = varnok::ReadNumber(text);
     if (std::isnan(read))
         std::abort(); // reading never invents a not-a-number
+    if (const auto whole = varnok::ReadWholeNumber(text); whole && *whole != read)
+        std::abort(); // a whole number is what ReadNumber reads, never another value
 
     // Any mask, with the value read and with raw bit patterns.
     (void)varnok::FormatMask(read, text);
