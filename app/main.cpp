@@ -6,10 +6,7 @@
 
 int main(int argc, char** argv) {
     // A beam list on the command line (or dropped on the program) runs the calc book.
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    if (varnok::batch::IsBatchCommandLine(arguments))
+    if (varnok::batch::IsBatchCommandLine(varnok::batch::ProgramArguments(argc, argv)))
         return varnok::batch::RunBatchProgram(argc, argv);
 
     QApplication application(argc, argv);
