@@ -6,6 +6,7 @@
 #include <QSet>
 #include <QUrl>
 
+#include <array>
 #include <filesystem>
 #include <system_error>
 
@@ -90,7 +91,7 @@ void FolderRecord::add(const QString& name, const FileIdentity& identity) {
 
 const FolderRecord::Entry* FolderRecord::find(const QString& name) const {
     const auto at = entries_.find(NameKey(name, rule_));
-    return at == entries_.end() ? nullptr : &at->second;
+    return at == entries_.end() ? nullptr : &at.value();
 }
 
 FileState FolderRecord::stateOf(const QString& folder, const QString& name) const {
@@ -112,7 +113,7 @@ FileState FolderRecord::stateOf(const QString& folder, const QString& name) cons
 
 QByteArray FolderRecord::serialised() const {
     QByteArray bytes = QByteArray(kMagic) + '\n';
-    for (const auto& [key, entry] : entries_) {
+    for (const Entry& entry : entries_) {
         bytes += QByteArray::number(static_cast<qlonglong>(entry.identity.size)) + ' ' +
                  QByteArray::number(static_cast<qlonglong>(entry.identity.modified)) + ' ' +
                  entry.identity.sha256.toHex() + ' ' + QUrl::toPercentEncoding(entry.name) + '\n';
@@ -120,34 +121,57 @@ QByteArray FolderRecord::serialised() const {
     return bytes;
 }
 
-std::optional<FolderRecord> FolderRecord::Parse(const QByteArray& bytes, NameCase rule) {
-    const QList<QByteArray> lines = bytes.split('\n');
-    if (lines.isEmpty() || lines.front() != kMagic)
+std::optional<FolderRecord> FolderRecord::Parse(const QByteArray& bytes, NameCase rule,
+                                                const QSet<QString>* present) {
+    const QByteArrayView text(bytes);
+    qsizetype at = text.indexOf('\n');
+    if (at < 0 || text.first(at) != QByteArrayView(kMagic))
         return std::nullopt;
     FolderRecord record;
     record.rule_ = rule;
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        if (lines[i].isEmpty())
+    while (++at < text.size()) {
+        qsizetype end = text.indexOf('\n', at);
+        if (end < 0)
+            end = text.size();
+        const QByteArrayView line = text.sliced(at, end - at);
+        at = end;
+        if (line.isEmpty())
             continue;
-        const QList<QByteArray> fields = lines[i].split(' ');
+        // "size time sha256 name", the name percent-encoded.
+        std::array<QByteArrayView, 4> fields;
+        qsizetype from = 0;
+        for (std::size_t f = 0; f < 3; ++f) {
+            const qsizetype blank = line.indexOf(' ', from);
+            if (blank < 0)
+                return std::nullopt;
+            fields[f] = line.sliced(from, blank - from);
+            from = blank + 1;
+        }
+        fields[3] = line.sliced(from);
         bool sized = false, timed = false;
         FileIdentity identity;
-        if (fields.size() != 4)
-            return std::nullopt;
         identity.size = fields[0].toLongLong(&sized);
         identity.modified = fields[1].toLongLong(&timed);
-        identity.sha256 = QByteArray::fromHex(fields[2]);
-        const QString name = QUrl::fromPercentEncoding(fields[3]);
+        const QString name = fields[3].contains('%')
+                                 ? QUrl::fromPercentEncoding(fields[3].toByteArray())
+                                 : QString::fromUtf8(fields[3]);
         // Only plain names of this folder: nothing outside it is ever named.
-        if (!sized || !timed || identity.sha256.size() != 32 || name.isEmpty() ||
-            name.contains(u'/') || name.contains(u'\\') || name == u"." || name == u"..")
+        if (!sized || !timed || fields[2].size() != 64 || name.isEmpty() ||
+            name.contains(u'/') || name.contains(u'\\') || name == u"." ||
+            name == u"..")
+            return std::nullopt;
+        if (present != nullptr && !present->contains(NameKey(name, rule)))
+            continue; // gone from the folder: nothing to compare it with
+        identity.sha256 = QByteArray::fromHex(fields[2].toByteArray());
+        if (identity.sha256.size() != 32)
             return std::nullopt;
         record.add(name, identity);
     }
     return record;
 }
 
-RecordRead ReadRecord(const QString& path, FolderRecord& record, NameCase rule) {
+RecordRead ReadRecord(const QString& path, FolderRecord& record, NameCase rule,
+                      const QSet<QString>* present) {
     QByteArray bytes;
 #ifdef _WIN32
     std::error_code failed;
@@ -186,20 +210,22 @@ RecordRead ReadRecord(const QString& path, FolderRecord& record, NameCase rule) 
     ::close(fd);
     bytes.truncate(got);
 #endif
-    std::optional<FolderRecord> parsed = FolderRecord::Parse(bytes, rule);
+    std::optional<FolderRecord> parsed = FolderRecord::Parse(bytes, rule, present);
     if (!parsed)
         return RecordRead::NotARecord;
     record = std::move(*parsed);
     return RecordRead::Read;
 }
 
-QStringList StaleNames(const FolderRecord& previous, const QStringList& written, NameCase rule) {
+QStringList StaleNames(const FolderRecord& previous, const QStringList& written, NameCase rule,
+                       const QSet<QString>* present) {
     QSet<QString> now;
     for (const QString& name : written)
         now.insert(NameKey(name, rule));
     QStringList stale;
-    for (const auto& [key, entry] : previous.entries()) {
-        if (!now.contains(NameKey(entry.name, rule)))
+    for (const FolderRecord::Entry& entry : previous.entries()) {
+        const QString key = NameKey(entry.name, rule);
+        if (!now.contains(key) && (present == nullptr || present->contains(key)))
             stale << entry.name;
     }
     stale.sort();

@@ -6,12 +6,13 @@
 // the run or another list's run wrote is never touched.
 
 #include <QByteArray>
+#include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
 #include <optional>
-#include <unordered_map>
 
 namespace varnok::batch {
 
@@ -56,21 +57,24 @@ public:
 
     void add(const QString& name, const FileIdentity& identity);
     const Entry* find(const QString& name) const;
-    const std::unordered_map<QString, Entry>& entries() const { return entries_; }
+    const QHash<QString, Entry>& entries() const { return entries_; }
     void setNameCase(NameCase rule) { rule_ = rule; }
 
     /// What the file at `name` in `folder` is, against this record.
     FileState stateOf(const QString& folder, const QString& name) const;
 
     QByteArray serialised() const;
-    /// Reads a record written by `serialised`; none when it is not one.
-    static std::optional<FolderRecord> Parse(const QByteArray& bytes, NameCase rule = kNativeNameCase);
+    /// Reads a record written by `serialised`; none when it is not one. With
+    /// `present` (the keys of the names in the folder), only the entries of
+    /// files still there are kept.
+    static std::optional<FolderRecord> Parse(const QByteArray& bytes, NameCase rule = kNativeNameCase,
+                                             const QSet<QString>* present = nullptr);
 
     /// The largest record read: far more than a list of a million beams needs.
     static constexpr std::int64_t kLargest = 256LL * 1024 * 1024;
 
 private:
-    std::unordered_map<QString, Entry> entries_; // by NameKey
+    QHash<QString, Entry> entries_; // by NameKey
     NameCase rule_ = kNativeNameCase;
 };
 
@@ -80,11 +84,13 @@ enum class RecordRead { Missing, Read, NotARecord };
 /// Reads the record at `path` only when it is a regular file of at most
 /// `FolderRecord::kLargest` bytes, never through a link (a pipe, a device or a
 /// link at its name is not read at all).
-RecordRead ReadRecord(const QString& path, FolderRecord& record, NameCase rule = kNativeNameCase);
+RecordRead ReadRecord(const QString& path, FolderRecord& record, NameCase rule = kNativeNameCase,
+                      const QSet<QString>* present = nullptr);
 
 /// The names of `previous` that this run does not write again, compared as
-/// the file system compares names: the files the run is to take away.
+/// the file system compares names: the files the run is to take away. With
+/// `present` (the keys of the names in the folder), only those still there.
 QStringList StaleNames(const FolderRecord& previous, const QStringList& written,
-                       NameCase rule = kNativeNameCase);
+                       NameCase rule = kNativeNameCase, const QSet<QString>* present = nullptr);
 
 } // namespace varnok::batch

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
 #include <QUrl>
 
 #include <cerrno>
@@ -341,8 +342,14 @@ void OutputStage::rollBack(const QStringList& stale) {
 bool OutputStage::commit() {
     if (!ok())
         return false;
+    // One look at the folder: the entries of a long record whose files are
+    // long gone are not even kept.
+    QSet<QString> present;
+    for (const QString& name : QDir(folder_).entryList(QDir::AllEntries | QDir::Hidden |
+                                                       QDir::System | QDir::NoDotAndDotDot))
+        present.insert(NameKey(name, rule_));
     FolderRecord previous;
-    if (ReadRecord(targetPath(recordName_), previous, rule_) == RecordRead::NotARecord) {
+    if (ReadRecord(targetPath(recordName_), previous, rule_, &present) == RecordRead::NotARecord) {
         fail(QStringLiteral("出力先の「%1」は、このプログラムの記録ではありません。"
                             "移動するか、別の出力先を選んで下さい。")
                  .arg(recordName_));
@@ -352,7 +359,7 @@ bool OutputStage::commit() {
         return false;
     // The files of the last run this one does not write again go, if unchanged.
     QStringList stale, kept;
-    for (const QString& name : StaleNames(previous, names_, rule_)) {
+    for (const QString& name : StaleNames(previous, names_, rule_, &present)) {
         switch (previous.stateOf(folder_, name)) {
         case FileState::Ours:
             stale << name;

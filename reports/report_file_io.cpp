@@ -282,22 +282,4 @@ FileError ReplaceFileContents(const fs::path& path, std::string_view bytes) {
     return result;
 }
 
-FileError CreateFileIfMissing(const fs::path& path) {
-    const int fd = OpenNew(path);
-    if (fd < 0) {
-        if (errno != EEXIST)
-            return OpenFailure(path);
-        // Something has the name: a folder or device is in the way, anything
-        // else (a file, a link) is left as it is.
-        std::error_code error;
-        const fs::file_status status = fs::symlink_status(path, error);
-        if (error)
-            return FileError::Other;
-        return fs::is_directory(status) || !(fs::is_regular_file(status) || fs::is_symlink(status))
-                   ? FileError::NotRegularFile
-                   : FileError::None;
-    }
-    return WriteAllAndClose(fd, {});
-}
-
 } // namespace varnok::reports

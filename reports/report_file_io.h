@@ -36,9 +36,4 @@ FileError FileErrorFromErrno(int error);
 /// write of the same report are removed first, nothing else.
 FileError ReplaceFileContents(const std::filesystem::path& path, std::string_view bytes);
 
-/// Creates an empty file when nothing has the name yet. Whatever is already
-/// there, a file or a symbolic link (even a dangling one), stays untouched:
-/// nothing is ever created through a link.
-FileError CreateFileIfMissing(const std::filesystem::path& path);
-
 } // namespace varnok::reports

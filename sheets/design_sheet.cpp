@@ -133,8 +133,9 @@ void DesignSheet::rerunCheck() {
 bool DesignSheet::reportMayStart() {
     switch (gate_.check(access_)) {
     case ReportRefusal::NotCalculated:
-        Message(this, texts::kNotCalculated, texts::kNotCalculatedTitle,
-                ui::MessageIcon::Exclamation);
+        if (Message(this, texts::kNotCalculated, texts::kNotCalculatedTitle,
+                    ui::MessageIcon::Exclamation))
+            offerCalculate();
         return false;
     case ReportRefusal::NoMemberName:
         refuse(texts::kMissingName, texts::kMissingInputTitle, false, 1);
@@ -145,6 +146,16 @@ bool DesignSheet::reportMayStart() {
     // The name on screen, whether or not the user passed Text2 after editing it.
     state_.memberName = access_.text("Text1");
     return true;
+}
+
+void DesignSheet::offerCalculate() {
+    // The message asks for [計算], which a calculation hid; Enter or a click now
+    // recalculates with the fields on screen. No field is left by the user here,
+    // so no field rule runs (leaving the last field would ask to calculate again).
+    rules_->setMuted(true);
+    access_.setVisible("Command1", true);
+    access_.setFocus("Command1");
+    rules_->setMuted(false);
 }
 
 void DesignSheet::textReport() {

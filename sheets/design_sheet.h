@@ -51,6 +51,8 @@ private:
     /// Refuses a report with its message, or takes the member name from Text1
     /// for it; true when the report may start.
     bool reportMayStart();
+    /// Shows the calculate button and gives it the focus.
+    void offerCalculate();
     /// Tells a refused input and hands Textn back to the user; false when the
     /// sheet went away while the message was open.
     bool refuse(std::string_view prompt, std::string_view title, bool exclamation, int n);

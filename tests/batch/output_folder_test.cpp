@@ -19,7 +19,9 @@
 #include <iostream>
 #include <map>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <csignal>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -249,7 +251,31 @@ TEST_F(OutputFolderTest, OnlyThisProgramsStagingFoldersAreTakenAway) {
     EXPECT_EQ(ReadFile(at(".varnok3-mine/notes.txt")), "the user's");
 }
 
-#ifndef _WIN32
+#ifdef _WIN32
+// A viewer holds last run's PDF open without sharing its deletion, as PDF
+// viewers and spreadsheets do: the run stops before anything changes and says
+// which file to close; once it is closed the run goes through.
+TEST_F(OutputFolderTest, AFileHeldOpenByAViewerStopsTheRunBeforeAnythingChanges) {
+    writeList(list, "B1,１点集中荷重,4,1,1,2\n");
+    ASSERT_TRUE(run(list, /*book=*/true).wrote);
+    const Snapshot old = Take(out);
+    const std::wstring pdf = at(BookFileName(list)).toStdWString();
+    const HANDLE viewer = CreateFileW(pdf.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(viewer, INVALID_HANDLE_VALUE);
+    writeList(list, "B1,１点集中荷重,5,1,1,2\n");
+    const JobSummary s = run(list, /*book=*/true);
+    EXPECT_EQ(s.exitStatus(), 3);
+    ASSERT_TRUE(s.failure);
+    EXPECT_TRUE(s.failure->contains(QStringLiteral("「%1」").arg(BookFileName(list))))
+        << s.failure->toStdString();
+    EXPECT_TRUE(s.failure->contains(QStringLiteral("閉じてから")));
+    EXPECT_EQ(Take(out), old);
+    CloseHandle(viewer);
+    EXPECT_TRUE(run(list, /*book=*/true).wrote);
+    EXPECT_NE(Take(out), old);
+}
+#else
 // The program killed at random moments of a large run, the commit included:
 // once the next run has set the folder right, it holds the whole old set or
 // the whole new set, and no staging folder.
