@@ -7,9 +7,7 @@
 int main(int argc, char** argv) {
     // The calc book's command line runs it; a lone beam list (one dropped on
     // the program) opens in its list window.
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    const QStringList arguments = varnok::batch::ProgramArguments(argc, argv);
     using varnok::batch::CommandLine;
     const bool list = varnok::batch::ParseCommandLine(arguments).mode == CommandLine::Mode::Window;
     if (!list && varnok::batch::IsBatchCommandLine(arguments))
@@ -22,8 +20,7 @@ int main(int argc, char** argv) {
                      Qt::QueuedConnection);
     if (!list)
         program.start();
-    // On Windows the path comes from the wide command line, whatever the code page.
-    else if (!program.startWithList(QCoreApplication::arguments().value(1)))
+    else if (!program.startWithList(arguments.front()))
         return 2;
     return QApplication::exec();
 }

@@ -18,6 +18,11 @@ struct CommandLine {
     QString error; // Japanese, for Mode::Error
 };
 
+/// The program's arguments without its name: on Windows from the wide command
+/// line (a path or a project name in any script, never through the code page),
+/// elsewhere from `argv` in the locale's encoding.
+QStringList ProgramArguments(int argc, char** argv);
+
 /// Whether these arguments (without the program name) are the batch's rather
 /// than the windows': --batch, --help, or one lone ".csv" file.
 bool IsBatchCommandLine(const QStringList& arguments);
