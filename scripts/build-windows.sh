@@ -10,7 +10,8 @@
 # The program is built in build-windows/; the result is
 # build-windows/varnok3-windows-x64.zip. The machine is left as it was found:
 # once the cross Qt is installed, its source and build tree (2 GB) and the
-# deb-src entries added to fetch its source go.
+# deb-src entries added to fetch its source go (VARNOK_WINDOWS_KEEP_SOURCES=1
+# keeps both, to build Qt again).
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -23,7 +24,7 @@ qt_done=$(date +%s)
 
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
-if [ -f "$qt/.complete" ]; then
+if [ -f "$qt/.complete" ] && [ "${VARNOK_WINDOWS_KEEP_SOURCES:-0}" != 1 ]; then
   # The installed Qt is all the later builds need.
   rm -rf "$cache/work/qt6-base"-*/ "$cache/work/build" "$cache/work"/qt6-base_*
   # The source twins of the apt sources, added only to fetch Qt's source.
