@@ -31,20 +31,6 @@ bool EndsWithBreak(std::string_view s) {
     return !s.empty() && (s.back() == '\n' || s.back() == '\r');
 }
 
-void AppendCell(std::string& line, std::string_view cell) {
-    if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
-        line += cell;
-        return;
-    }
-    line += '"';
-    for (char c : cell) {
-        if (c == '"')
-            line += '"';
-        line += c;
-    }
-    line += '"';
-}
-
 } // namespace
 
 ListDocument ListDocument::Read(std::string bytes) {
@@ -280,7 +266,7 @@ std::string ListDocument::recordBytes(const ListEntry& entry, bool* ok, std::str
     for (std::size_t c = 0; c < entry.cells.size(); ++c) {
         if (c > 0)
             line += ',';
-        AppendCell(line, entry.cells[c]);
+        batch::AppendCsvCell(line, entry.cells[c]);
     }
     line += lineEndOf(entry);
     if (encoding() != batch::ListEncoding::ShiftJis)
