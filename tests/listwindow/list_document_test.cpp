@@ -149,6 +149,12 @@ TEST(ListModelTest, UndoingEveryStepRestoresTheBytesRead) {
     while (model.undoStack().canUndo())
         model.undoStack().undo();
     EXPECT_EQ(model.document().bytes(), bytes);
+    // The counts kept step by step are those of the list read afresh.
+    const ListDocument fresh = ListDocument::Read(bytes);
+    EXPECT_EQ(model.document().tally().passed, fresh.tally().passed);
+    EXPECT_EQ(model.document().tally().failed, fresh.tally().failed);
+    EXPECT_EQ(model.document().tally().bad, fresh.tally().bad);
+    EXPECT_EQ(fresh.tally().passed + fresh.tally().failed + fresh.tally().bad, fresh.rowCount());
     while (model.undoStack().canRedo())
         model.undoStack().redo();
     EXPECT_EQ(model.document().bytes(), edited);
