@@ -110,6 +110,7 @@ bool CsvRecords::next(CsvRecord& record) {
     if (pos_ >= text_.size() || unclosedLine_ != 0)
         return false;
     record.line = line_;
+    record.begin = pos_;
     std::string cell;
     bool quoted = false;
     bool cellStarted = false; // a quote opens a quoted cell only before anything else
@@ -154,6 +155,7 @@ bool CsvRecords::next(CsvRecord& record) {
             record.lastLine = line_;
             lineEnd(c);
             record.cells.push_back(std::move(cell));
+            record.end = pos_;
             return true;
         } else {
             cell += c;
@@ -167,6 +169,7 @@ bool CsvRecords::next(CsvRecord& record) {
     }
     record.lastLine = line_;
     record.cells.push_back(std::move(cell));
+    record.end = pos_;
     return true;
 }
 
