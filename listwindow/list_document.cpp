@@ -92,6 +92,7 @@ ListDocument ListDocument::Read(std::string bytes) {
         return doc;
     }
     doc.tailBegin_ = blankBegin;
+    doc.rows_.shrink_to_fit(); // a long list keeps no half-empty vector
     for (ListEntry& entry : doc.rows_)
         doc.checkRow(entry);
     doc.recheckNames();
