@@ -125,6 +125,7 @@ void DesignSheet::calculate() {
     state_.fieldValues = design.entries;
     calculated_ = true;
     present(std::move(design));
+    emit checked(true, true);
 }
 
 void DesignSheet::present(BeamDesign design) {
@@ -143,18 +144,23 @@ bool DesignSheet::refuse(std::string_view prompt, std::string_view title, bool e
 void DesignSheet::stepSection(bool up) {
     const int row = design_.check.currentSection;
     present(Recheck(design_, OptionsOn(access_), up ? StepUp(row) : StepDown(row)));
+    if (calculated_)
+        emit checked(false, false);
 }
 
 void DesignSheet::rerunCheck() {
     present(Recheck(design_, OptionsOn(access_)));
+    if (calculated_)
+        emit checked(false, true);
 }
 
 std::optional<BeamDesign> DesignSheet::reportMayStart() {
     const BeamInput typed = typedInput();
     switch (CheckReport(calculated(), typed, access_.text("Text1"))) {
     case ReportRefusal::NotCalculated:
-        Message(this, texts::kNotCalculated, texts::kNotCalculatedTitle,
-                ui::MessageIcon::Exclamation);
+        if (Message(this, texts::kNotCalculated, texts::kNotCalculatedTitle,
+                    ui::MessageIcon::Exclamation))
+            offerCalculate();
         return std::nullopt;
     case ReportRefusal::NoMemberName:
         refuse(texts::kMissingName, texts::kMissingInputTitle, false, 1);
@@ -165,6 +171,16 @@ std::optional<BeamDesign> DesignSheet::reportMayStart() {
     // The name on screen, whether or not the user passed Text2 after editing it.
     state_.memberName = access_.text("Text1");
     return AsTyped(design_, typed);
+}
+
+void DesignSheet::offerCalculate() {
+    // The message asks for [計算], which a calculation hid; Enter or a click now
+    // recalculates with the fields on screen. No field is left by the user here,
+    // so no field rule runs (leaving the last field would ask to calculate again).
+    rules_->setMuted(true);
+    access_.setVisible("Command1", true);
+    access_.setFocus("Command1");
+    rules_->setMuted(false);
 }
 
 void DesignSheet::textReport() {
