@@ -17,6 +17,8 @@
 #ifdef _WIN32
 #include <io.h>
 #include <windows.h>
+
+#include <shellapi.h> // needs windows.h first
 #else
 #include <unistd.h>
 #endif
@@ -121,6 +123,23 @@ int RunInTerminal(const JobOptions& options) {
 
 } // namespace
 
+QStringList ProgramArguments(int argc, char** argv) {
+    QStringList arguments;
+#ifdef _WIN32
+    (void)argv;
+    int count = 0;
+    if (wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
+        for (int i = 1; i < count; ++i)
+            arguments << QString::fromWCharArray(wide[i]);
+        LocalFree(wide);
+        return arguments;
+    }
+#endif
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
 bool IsBatchCommandLine(const QStringList& arguments) {
     if (arguments.contains(u"--batch") || arguments.contains(u"--help") ||
         arguments.contains(u"-h"))
@@ -202,7 +221,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 QString HelpText() {
     return QStringLiteral(
         "使い方: varnok3 --batch 梁リスト.csv [オプション]\n"
-        "        varnok3 梁リスト.csv   （集計ウィンドウを表示して実行）\n"
+        "        varnok3 梁リスト.csv   （梁リストの画面で開く）\n"
         "\n"
         "梁リスト（CSV、UTF-8 または Shift-JIS）の梁を、設計シートで計算したときと同じに\n"
         "すべてチェックし、出力フォルダに結果一覧（CSV）、梁ごとのテキストレポート\n"
@@ -229,7 +248,7 @@ QString HelpText() {
         "            3 出力を書けなかった\n"
         "\n"
         "Usage: varnok3 --batch LIST.csv [options]\n"
-        "       varnok3 LIST.csv   (runs the list and shows a summary window)\n"
+        "       varnok3 LIST.csv   (opens the list in its list window)\n"
         "\n"
         "Checks every beam of a CSV beam list (UTF-8 or Shift-JIS) exactly as its design\n"
         "sheet would, and writes into the output folder a results table (CSV), one text\n"
@@ -304,16 +323,6 @@ QString SummaryText(const JobSummary& s) {
     return text;
 }
 
-namespace {
-
-/// The command line again as the application has it: on Windows the paths
-/// come from the wide command line, whatever the code page.
-CommandLine Reparsed() {
-    return ParseCommandLine(QCoreApplication::arguments().mid(1));
-}
-
-} // namespace
-
 #ifdef _WIN32
 namespace {
 /// The Windows program is a GUI one and gets no console of its own: started
@@ -346,10 +355,7 @@ int RunBatchProgram(int argc, char** argv) {
     // end the program without a word.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine line = ParseCommandLine(arguments);
+    const CommandLine line = ParseCommandLine(ProgramArguments(argc, argv));
     switch (line.mode) {
     case CommandLine::Mode::Help:
         Print(stdout, HelpText());
@@ -361,7 +367,7 @@ int RunBatchProgram(int argc, char** argv) {
         QApplication application(argc, argv);
         ui::InstallFontSubstitutions();
         ui::UseProgramDefaultFont();
-        return RunSummaryWindow(Reparsed().options);
+        return RunSummaryWindow(line.options);
     }
     case CommandLine::Mode::Run:
         break;
@@ -369,7 +375,7 @@ int RunBatchProgram(int argc, char** argv) {
     if (!line.options.write || !line.options.book) {
         // No page to draw: the core application is enough and starts quicker.
         QCoreApplication application(argc, argv);
-        return RunInTerminal(Reparsed().options);
+        return RunInTerminal(line.options);
     }
 #ifndef _WIN32
     // The book is drawn without a window; a terminal may have no display.
@@ -378,7 +384,7 @@ int RunBatchProgram(int argc, char** argv) {
 #endif
     QGuiApplication application(argc, argv);
     ui::InstallFontSubstitutions();
-    return RunInTerminal(Reparsed().options);
+    return RunInTerminal(line.options);
 }
 
 } // namespace varnok::batch

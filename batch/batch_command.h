@@ -1,7 +1,7 @@
 #pragma once
 // The program's command line for beam lists:
 //   varnok3 --batch LIST.csv [--out DIR] [--face gothic|mincho] [--encoding ...]
-//   varnok3 LIST.csv            (a list dropped on the program: the summary window)
+//   varnok3 LIST.csv            (a list dropped on the program: the list window)
 //   varnok3 --help
 
 #include "batch_job.h"
@@ -17,6 +17,11 @@ struct CommandLine {
     JobOptions options;
     QString error; // Japanese, for Mode::Error
 };
+
+/// The program's arguments without its name: on Windows from the wide command
+/// line (a path or a project name in any script, never through the code page),
+/// elsewhere from `argv` in the locale's encoding.
+QStringList ProgramArguments(int argc, char** argv);
 
 /// Whether these arguments (without the program name) are the batch's rather
 /// than the windows': --batch, --help, or one lone ".csv" file.

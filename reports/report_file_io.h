@@ -21,6 +21,7 @@ enum class FileError {
     NotRegularFile, // a folder, device or other non-file has the report's name
     FileTooLarge,   // the file would pass the size limit of the system or process
     FolderMissing,  // the folder (or one above it) does not exist
+    FileInUse,      // Windows: another program holds the existing file open
     Other,
 };
 
@@ -35,10 +36,5 @@ FileError FileErrorFromErrno(int error);
 /// digits ("B1.TXT.varnok-tmp-a1B2c3"); ours left by an earlier, interrupted
 /// write of the same report are removed first, nothing else.
 FileError ReplaceFileContents(const std::filesystem::path& path, std::string_view bytes);
-
-/// Creates an empty file when nothing has the name yet. Whatever is already
-/// there, a file or a symbolic link (even a dangling one), stays untouched:
-/// nothing is ever created through a link.
-FileError CreateFileIfMissing(const std::filesystem::path& path);
 
 } // namespace varnok::reports

@@ -119,6 +119,9 @@ QString FileErrorReason(FileError error) {
         return QStringLiteral("ファイルが書き込める大きさの上限を超えます。");
     case FileError::FolderMissing:
         return QStringLiteral("出力先のフォルダがありません。");
+    case FileError::FileInUse:
+        return QStringLiteral("同じ名前のファイルがほかのプログラムで開かれている可能性があります。"
+                              "そのプログラムで閉じてから、もう一度出力して下さい。");
     case FileError::Other:
         break;
     }
@@ -217,11 +220,24 @@ EncodedReport EncodeShiftJisText(QString text) {
     return encoded;
 }
 
+namespace {
+FileOutcome FolderCannotBeMade(const QString& folder) {
+    return {false, QStringLiteral("出力先のフォルダ「%1」を作成できません。")
+                       .arg(QDir::toNativeSeparators(folder))};
+}
+} // namespace
+
+FileOutcome CheckFolderPossible(const QString& folder) {
+    const QFileInfo info(folder);
+    if (info.exists() && !info.isDir())
+        return FolderCannotBeMade(folder);
+    return {};
+}
+
 FileOutcome EnsureFolderExists(const QString& folder) {
     if (QFileInfo(folder).isDir() || QDir().mkpath(folder))
         return {};
-    return {false, QStringLiteral("出力先のフォルダ「%1」を作成できません。")
-                       .arg(QDir::toNativeSeparators(folder))};
+    return FolderCannotBeMade(folder);
 }
 
 FileOutcome WriteReportFile(const QString& path, const QByteArray& bytes) {
@@ -229,8 +245,9 @@ FileOutcome WriteReportFile(const QString& path, const QByteArray& bytes) {
         ReplaceFileContents(FsPath(path), std::string_view(bytes.constData(), std::size_t(bytes.size()))));
 }
 
-FileOutcome EnsureReportFileExists(const QString& path) {
-    return OutcomeOf(CreateFileIfMissing(FsPath(path)));
+bool ReportFileExists(const QString& path) {
+    const QFileInfo info(path);
+    return info.isFile() && !info.isSymLink();
 }
 
 QString WriteFailureMessage(const QString& path, const QString& reason) {

@@ -73,6 +73,9 @@ struct FileOutcome {
     QString reason;
 };
 
+/// Whether the folder exists or could be made: fails, creating nothing, when
+/// something other than a folder has its name.
+FileOutcome CheckFolderPossible(const QString& folder);
 /// Creates the folder (and its parents) when it does not exist.
 FileOutcome EnsureFolderExists(const QString& folder);
 /// Replaces the file with `bytes` in one step: when any write, the flush or the
@@ -81,9 +84,9 @@ FileOutcome EnsureFolderExists(const QString& folder);
 /// name too long, not a file, file too large). A symbolic link at the path is
 /// replaced by the file, never written through.
 FileOutcome WriteReportFile(const QString& path, const QByteArray& bytes);
-/// Creates an empty file when nothing has the name; an existing file or link
-/// stays untouched.
-FileOutcome EnsureReportFileExists(const QString& path);
+/// Whether a report can be shown at `path`: a regular file is there (not a
+/// link, a folder or a device).
+bool ReportFileExists(const QString& path);
 
 inline const QString kWriteFailureTitle = QStringLiteral("ファイルに書き込めません");
 /// "The report file ... could not be written. Reason: ..."

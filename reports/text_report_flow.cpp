@@ -27,10 +27,15 @@ bool ShowWriteFailure(QWidget* parent, const QString& path, const QString& reaso
                            ui::MessageIcon::Exclamation);
 }
 
-/// Builds and writes the report; false when no file could be written (or the
-/// sheet went away meanwhile: there is nobody left to open the editor for).
+/// Builds and writes the report, making its folder first; false when no file
+/// could be written (or the sheet went away meanwhile: there is nobody left to
+/// open the editor for).
 bool WriteReport(QWidget* parent, const ProgramState& state, const SheetAccess& sheet,
-                 SheetKind kind, const QString& path) {
+                 SheetKind kind, const QString& folder, const QString& path) {
+    if (const FileOutcome made = EnsureFolderExists(folder); !made.ok) {
+        ShowWriteFailure(parent, path, made.reason);
+        return false;
+    }
     const Report report = BuildReport(state, sheet, kind, ReportTarget::TextFile);
     const EncodedReport encoded = EncodeReport(report.lines);
     if (!encoded.ok()) {
@@ -62,24 +67,21 @@ void RunTextReport(QWidget* sheetWindow, ProgramState& state, const SheetAccess&
     }
     const QString folder = services.reportFolder.isEmpty() ? ReportFolder() : services.reportFolder;
     const QString path = ReportFilePath(folder, memberName);
-    if (const FileOutcome made = EnsureFolderExists(folder); !made.ok) {
-        ShowWriteFailure(sheetWindow, path, made.reason);
+    // A desktop that can never be a folder is told before the screen opens; a
+    // missing one is made only for a report that is written.
+    if (const FileOutcome possible = CheckFolderPossible(folder); !possible.ok) {
+        ShowWriteFailure(sheetWindow, path, possible.reason);
         return;
     }
 
     const std::optional<int> answer = ui::ExecOwned(new TextReportScreen(kind, sheetWindow));
     if (!answer)
         return; // the sheet went away with its screen: nothing is written for it
-    bool fileReady = false;
-    if (*answer == QDialog::Accepted) {
-        fileReady = WriteReport(sheetWindow, state, sheet, kind, path);
-    } else if (const FileOutcome kept = EnsureReportFileExists(path); kept.ok) {
-        // Cancel leaves an earlier report as it is; a new member still
-        // gets an empty file for the editor to open.
-        fileReady = true;
-    } else {
-        ShowWriteFailure(sheetWindow, path, kept.reason);
-    }
+    // Cancel creates, writes and removes nothing; the editor shows an earlier
+    // report of the member, if there is one.
+    const bool fileReady = *answer == QDialog::Accepted
+                               ? WriteReport(sheetWindow, state, sheet, kind, folder, path)
+                               : ReportFileExists(path);
     if (!fileReady)
         return;
 

@@ -12,10 +12,11 @@ run_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
 test_packages=(libgtest-dev libbenchmark-dev cups printer-driver-cups-pdf poppler-utils
   xvfb xauth imagemagick clang libclang-rt-14-dev g++-mingw-w64-x86-64)
 
-# The Windows release: the MinGW-w64 cross compilers, Wine to run the result, and
-# the tools that unpack Debian's source package of Qt.
+# The Windows release: the MinGW-w64 cross compilers, Wine to run the result, the
+# tools that unpack Debian's source package of Qt, and Markdown for the guide's page.
 windows_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine64 locales dpkg-dev zip unzip cmake ninja-build qt6-base-dev qt6-base-dev-tools)
+  wine64 locales dpkg-dev zip unzip cmake ninja-build qt6-base-dev qt6-base-dev-tools
+  python3-markdown)
 
 case "$mode" in
   run) packages=("${run_packages[@]}") ;;

@@ -108,6 +108,7 @@ void DesignSheet::calculate() {
     ComputeSheetLoads(state_, access_, kind_);
     RunFullCheck(state_, access_, kind_);
     gate_.recordCalculation(access_); // the fields now show what was calculated
+    emit checked(true, true);
 }
 
 bool DesignSheet::refuse(std::string_view prompt, std::string_view title, bool exclamation, int n) {
@@ -124,17 +125,22 @@ void DesignSheet::stepSection(bool up) {
     else
         StepSectionDown(state_.beamCheck);
     RunSectionRecheck(state_, access_, kind_);
+    if (gate_.calculatedOnce())
+        emit checked(false, false);
 }
 
 void DesignSheet::rerunCheck() {
     RunFullCheck(state_, access_, kind_);
+    if (gate_.calculatedOnce())
+        emit checked(false, true);
 }
 
 bool DesignSheet::reportMayStart() {
     switch (gate_.check(access_)) {
     case ReportRefusal::NotCalculated:
-        Message(this, texts::kNotCalculated, texts::kNotCalculatedTitle,
-                ui::MessageIcon::Exclamation);
+        if (Message(this, texts::kNotCalculated, texts::kNotCalculatedTitle,
+                    ui::MessageIcon::Exclamation))
+            offerCalculate();
         return false;
     case ReportRefusal::NoMemberName:
         refuse(texts::kMissingName, texts::kMissingInputTitle, false, 1);
@@ -145,6 +151,16 @@ bool DesignSheet::reportMayStart() {
     // The name on screen, whether or not the user passed Text2 after editing it.
     state_.memberName = access_.text("Text1");
     return true;
+}
+
+void DesignSheet::offerCalculate() {
+    // The message asks for [計算], which a calculation hid; Enter or a click now
+    // recalculates with the fields on screen. No field is left by the user here,
+    // so no field rule runs (leaving the last field would ask to calculate again).
+    rules_->setMuted(true);
+    access_.setVisible("Command1", true);
+    access_.setFocus("Command1");
+    rules_->setMuted(false);
 }
 
 void DesignSheet::textReport() {

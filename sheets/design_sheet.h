@@ -37,6 +37,10 @@ signals:
     void exitRequested();
     /// The window's close box: the program is to end.
     void closedByUser();
+    /// A check ran after a successful calculation: "計算" itself (`inputsRead`:
+    /// the fields show what it read), or ↑/↓ or an option on its inputs.
+    /// `automaticSection`: the section is the calculation's own choice.
+    void checked(bool inputsRead, bool automaticSection);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -51,6 +55,8 @@ private:
     /// Refuses a report with its message, or takes the member name from Text1
     /// for it; true when the report may start.
     bool reportMayStart();
+    /// Shows the calculate button and gives it the focus.
+    void offerCalculate();
     /// Tells a refused input and hands Textn back to the user; false when the
     /// sheet went away while the message was open.
     bool refuse(std::string_view prompt, std::string_view title, bool exclamation, int n);

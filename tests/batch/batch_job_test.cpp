@@ -380,6 +380,35 @@ TEST_F(BatchJobTest, ARunTakesAwayTheReportsOfBeamsNoLongerInTheList) {
               (QStringList{"B1.TXT", "B9.TXT", "梁リスト_結果一覧.csv", "梁リスト_計算書.pdf"}));
 }
 
+// A long summary goes on over pages, each with the header; a bad row's lines
+// stay together; each checked beam gets the next page after the summary.
+TEST(SummaryPagesTest, RepeatTheHeaderAndKeepARowTogether) {
+    std::vector<TableRow> rows(9);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i].line = static_cast<int>(i) + 2;
+        rows[i].memberName = "B" + std::to_string(i);
+        rows[i].checked = i != 4;
+        rows[i].result.passes = i != 3;
+    }
+    rows[4].errors = std::string(200, 'x'); // three lines of reason
+    CalcBookSource source;
+    source.rows = &rows;
+    const std::vector<BookPage> pages = SummaryPages(source, 12, 5);
+    ASSERT_EQ(pages.size(), 3u);
+    std::string all;
+    for (const BookPage& page : pages) {
+        EXPECT_LE(page.lines.size(), 10u);
+        EXPECT_NE(page.lines[4].text.find("部材名"), std::string::npos);
+        for (const auto& line : page.lines)
+            all += line.text + "\n";
+    }
+    EXPECT_NE(all.find("入力エラー（xxx"), std::string::npos);
+    EXPECT_NE(all.find("xx）"), std::string::npos);
+    EXPECT_EQ(all.find("B8"), all.rfind("B8"));
+    EXPECT_NE(all.find(" 12\n", all.find("B8")), std::string::npos) << all; // the 8th beam
+    EXPECT_EQ(pages[1].bold.size() + pages[0].bold.size(), 1u); // B3 fails
+}
+
 TEST(BookDateTest, ReadsTheUsualWaysOfWritingADate) {
     for (const char* text : {"2026-04-01", "2026/4/1", "2026.04.01", "2026年4月1日",
                              "２０２６年４月１日", " 2026 年 4 月 1 日 "})

@@ -100,6 +100,29 @@ TEST_F(ReportButtonsTest, ReportsWaitForACalculationOfTheInputsOnScreen) {
     EXPECT_EQ(editor_.started.size(), 1u);
 }
 
+TEST_F(ReportButtonsTest, AStaleRefusalHandsTheFocusToTheCalculateButton) {
+    for (std::string_view refused : {"Command9", "Command4"}) {
+        openCalculated(LoadCaseButton::Cantilever, "C1");
+        ASSERT_FALSE(button("Command1")->isVisible()); // a calculation hides it
+        field(4)->setText("2");
+        expectRefused(refused, kStale);
+        EXPECT_TRUE(button("Command1")->isVisible());
+        EXPECT_EQ(focused(), button("Command1"));
+        clearMessages();
+        QTest::keyClick(button("Command1"), Qt::Key_Return); // recalculates, asks nothing
+        processEvents();
+        EXPECT_TRUE(messages().empty());
+        EXPECT_EQ(text(4), "2.000");
+        EXPECT_FALSE(button("Command1")->isVisible());
+        answer_ = QStringLiteral("Command1");
+        click("Command9");
+        EXPECT_EQ(opened_.back(), "s_txt3");
+        EXPECT_NE(report("C1"), "<missing>");
+        answer_ = QStringLiteral("Command2");
+        sheet.reset();
+    }
+}
+
 TEST_F(ReportButtonsTest, TheMemberNameOnScreenNamesTheReportAndABlankOneIsRefused) {
     for (auto caseButton : {LoadCaseButton::TwoPoints, LoadCaseButton::Cantilever}) {
         openCalculated(caseButton, "B1");

@@ -180,24 +180,14 @@ TEST_F(ReportFileOnDisk, WritingReplacesAnEarlierReport) {
     EXPECT_EQ(read(file), QByteArray("second\r\n"));
 }
 
-TEST_F(ReportFileOnDisk, EnsuringAFileCreatesAnEmptyOneOrLeavesTheOldOneAlone) {
-    const QString fresh = path("new.TXT");
-    ASSERT_TRUE(EnsureReportFileExists(fresh).ok);
-    EXPECT_EQ(read(fresh), QByteArray());
-    const QString old = path("old.TXT");
-    put(old, "old report\r\n");
-    ASSERT_TRUE(EnsureReportFileExists(old).ok);
-    EXPECT_EQ(read(old), QByteArray("old report\r\n"));
-}
-
 TEST_F(ReportFileOnDisk, AFolderInTheWayIsReportedInJapanese) {
     const QString file = path("B1.TXT");
     ASSERT_TRUE(QDir().mkdir(file));
-    for (const FileOutcome& outcome : {WriteReportFile(file, "x"), EnsureReportFileExists(file)}) {
-        EXPECT_FALSE(outcome.ok);
-        EXPECT_TRUE(outcome.reason.contains(Q("フォルダ"))) << outcome.reason.toStdString();
-    }
+    const FileOutcome outcome = WriteReportFile(file, "x");
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_TRUE(outcome.reason.contains(Q("フォルダ"))) << outcome.reason.toStdString();
     EXPECT_TRUE(QFileInfo(file).isDir());
+    EXPECT_FALSE(ReportFileExists(file));
 }
 
 TEST_F(ReportFileOnDisk, FolderIsCreatedWithItsParentsUnlessAFileBlocksIt) {
@@ -218,12 +208,10 @@ TEST_F(ReportFileOnDisk, ReadOnlyFolderKeepsTheOldReportAndSaysWhy) {
     put(file, "old\r\n");
     QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     const FileOutcome outcome = WriteReportFile(file, "new\r\n");
-    const FileOutcome fresh = EnsureReportFileExists(path("other.TXT"));
     QFile::setPermissions(dir_.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_FALSE(outcome.ok);
     EXPECT_EQ(outcome.reason, Q("出力先のフォルダに書き込む権限がありません。"));
-    EXPECT_FALSE(fresh.ok);
     EXPECT_EQ(read(file), QByteArray("old\r\n"));
 }
 
@@ -267,20 +255,16 @@ TEST_F(ReportFileOnDisk, ALinkAtTheReportNameIsReplacedNeverWrittenThrough) {
     put(target, "not ours\r\n");
     const QString linked = path("B1.TXT");
     ASSERT_TRUE(QFile::link(target, linked));
-    ASSERT_TRUE(EnsureReportFileExists(linked).ok);
+    EXPECT_FALSE(ReportFileExists(linked)) << "a link is no report to show";
     ASSERT_TRUE(WriteReportFile(linked, "report\r\n").ok);
     EXPECT_EQ(read(target), QByteArray("not ours\r\n"));
     EXPECT_FALSE(QFileInfo(linked).isSymLink());
     EXPECT_EQ(read(linked), QByteArray("report\r\n"));
 
-    // A dangling link creates nothing outside the folder, neither when the
-    // screen opens nor when the report is written.
+    // A dangling link creates nothing outside the folder when the report is written.
     const QString missing = elsewhere.filePath(Q("missing.txt"));
     const QString dangling = path("C1.TXT");
     ASSERT_TRUE(QFile::link(missing, dangling));
-    EXPECT_TRUE(EnsureReportFileExists(dangling).ok);
-    EXPECT_FALSE(QFileInfo::exists(missing));
-    EXPECT_TRUE(QFileInfo(dangling).isSymLink());
     ASSERT_TRUE(WriteReportFile(dangling, "c1\r\n").ok);
     EXPECT_FALSE(QFileInfo::exists(missing));
     EXPECT_EQ(read(dangling), QByteArray("c1\r\n"));
@@ -309,9 +293,8 @@ TEST_F(ReportFileOnDisk, FailuresNameTheirCauseInJapanese) {
     EXPECT_EQ(read(readOnly), QByteArray("signed\r\n"));
 
     const QString tooLong = path(QByteArray(300, 'B').append(".TXT").constData());
-    for (const FileOutcome& outcome :
-         {WriteReportFile(tooLong, "x"), EnsureReportFileExists(tooLong)})
-        EXPECT_EQ(outcome.reason, Q("ファイル名が長すぎます。部材名を短くして下さい。"));
+    EXPECT_EQ(WriteReportFile(tooLong, "x").reason,
+              Q("ファイル名が長すぎます。部材名を短くして下さい。"));
 
     EXPECT_EQ(WriteReportFile(path("no/such/B1.TXT"), "x").reason,
               Q("出力先のフォルダがありません。"));
