@@ -5,8 +5,12 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
-    // A beam list on the command line (or dropped on the program) runs the calc book.
-    if (varnok::batch::IsBatchCommandLine(varnok::batch::ProgramArguments(argc, argv)))
+    // The calc book's command line runs it; a lone beam list (one dropped on
+    // the program) opens in its list window.
+    const QStringList arguments = varnok::batch::ProgramArguments(argc, argv);
+    using varnok::batch::CommandLine;
+    const bool list = varnok::batch::ParseCommandLine(arguments).mode == CommandLine::Mode::Window;
+    if (!list && varnok::batch::IsBatchCommandLine(arguments))
         return varnok::batch::RunBatchProgram(argc, argv);
 
     QApplication application(argc, argv);
@@ -14,6 +18,9 @@ int main(int argc, char** argv) {
     varnok::app::Program program;
     QObject::connect(&program, &varnok::app::Program::finished, &application, &QApplication::quit,
                      Qt::QueuedConnection);
-    program.start();
+    if (!list)
+        program.start();
+    else if (!program.startWithList(arguments.front()))
+        return 2;
     return QApplication::exec();
 }

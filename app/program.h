@@ -19,6 +19,9 @@ public:
 
     /// Shows the launcher; `finished` is emitted when the user ends the program.
     void start();
+    /// Opens a beam list in its window instead of the launcher; false when
+    /// the file is no list (the user was told why).
+    bool startWithList(const QString& path) { return flow_.startWithList(path); }
     WindowFlow& flow() { return flow_; }
 
 signals:

@@ -27,6 +27,7 @@ void WindowFlow::showLauncher() {
     connect(window, &launcher::LauncherWindow::exitRequested, this, &WindowFlow::finished);
     connect(window, &launcher::LauncherWindow::dValueRequested, this,
             &WindowFlow::openDValueCalculator);
+    connect(window, &launcher::LauncherWindow::listDropped, this, &WindowFlow::openList);
     launcher_ = window;
     ui::PlaceCentredOnScreen(window);
     window->show();
@@ -48,6 +49,35 @@ void WindowFlow::returnToLauncher() {
     if (sheet_)
         sheet_->close();
     showLauncher();
+}
+
+bool WindowFlow::startWithList(const QString& path) {
+    openList(path);
+    return lists_ > 0;
+}
+
+void WindowFlow::openList(const QString& path) {
+    if (auto* window = listwindow::ListWindow::Open(path, {&state_, services_})) {
+        track(window);
+        ui::PlaceCentredOnScreen(window);
+        window->show();
+    }
+}
+
+void WindowFlow::track(listwindow::ListWindow* window) {
+    ++lists_;
+    connect(window, &listwindow::ListWindow::listOpened, this, [this](listwindow::ListWindow* w) {
+        track(w);
+    });
+    connect(window, &QObject::destroyed, this, [this] {
+        --lists_;
+        QTimer::singleShot(0, this, &WindowFlow::endIfNoWindow);
+    });
+}
+
+void WindowFlow::endIfNoWindow() {
+    if (lists_ == 0 && !launcher_ && !sheet_)
+        emit finished();
 }
 
 void WindowFlow::openDValueCalculator() {

@@ -8,6 +8,7 @@
 #include "beam_check.h"
 #include "design_sheet.h"
 #include "launcher_window.h"
+#include "list_window.h"
 #include "report_services.h"
 
 #include <QObject>
@@ -22,6 +23,11 @@ public:
 
     /// Shows the launcher (which fills the catalogue as it loads).
     void start();
+    /// Opens a beam list in its list window instead of the launcher; false
+    /// (after telling why) when the file is no list.
+    bool startWithList(const QString& path);
+    /// Opens a beam list in a list window of its own.
+    void openList(const QString& path);
 
     launcher::LauncherWindow* launcher() const { return launcher_; }
     sheets::DesignSheet* sheet() const { return sheet_; }
@@ -35,11 +41,16 @@ private:
     void openSheet(SheetKind kind);
     void returnToLauncher();
     void openDValueCalculator();
+    /// Keeps a list window (and those it opens) in the flow: the program ends
+    /// with the last window.
+    void track(listwindow::ListWindow* window);
+    void endIfNoWindow();
 
     ProgramState& state_;
     reports::ReportServices services_;
     QPointer<launcher::LauncherWindow> launcher_;
     QPointer<sheets::DesignSheet> sheet_;
+    int lists_ = 0; // list windows open
 };
 
 } // namespace varnok::app

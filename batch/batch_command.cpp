@@ -221,7 +221,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 QString HelpText() {
     return QStringLiteral(
         "使い方: varnok3 --batch 梁リスト.csv [オプション]\n"
-        "        varnok3 梁リスト.csv   （集計ウィンドウを表示して実行）\n"
+        "        varnok3 梁リスト.csv   （梁リストの画面で開く）\n"
         "\n"
         "梁リスト（CSV、UTF-8 または Shift-JIS）の梁を、設計シートで計算したときと同じに\n"
         "すべてチェックし、出力フォルダに結果一覧（CSV）、梁ごとのテキストレポート\n"
@@ -248,7 +248,7 @@ QString HelpText() {
         "            3 出力を書けなかった\n"
         "\n"
         "Usage: varnok3 --batch LIST.csv [options]\n"
-        "       varnok3 LIST.csv   (runs the list and shows a summary window)\n"
+        "       varnok3 LIST.csv   (opens the list in its list window)\n"
         "\n"
         "Checks every beam of a CSV beam list (UTF-8 or Shift-JIS) exactly as its design\n"
         "sheet would, and writes into the output folder a results table (CSV), one text\n"

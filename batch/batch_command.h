@@ -1,7 +1,7 @@
 #pragma once
 // The program's command line for beam lists:
 //   varnok3 --batch LIST.csv [--out DIR] [--face gothic|mincho] [--encoding ...]
-//   varnok3 LIST.csv            (a list dropped on the program: the summary window)
+//   varnok3 LIST.csv            (a list dropped on the program: the list window)
 //   varnok3 --help
 
 #include "batch_job.h"

@@ -259,6 +259,7 @@ BeamList BeamList::Open(std::string_view bytes) {
         }
     }
     list.body_ = list.records_.mark();
+    list.headerLine_ = header.line;
     return list;
 }
 
@@ -267,11 +268,15 @@ void BeamList::rewind() {
     seenNames_.clear();
 }
 
+std::string UnclosedQuoteMessage(int line) {
+    return std::to_string(line) +
+           "行目の「\"」で始まるセルが閉じていません（引用符の対を確かめて下さい）。";
+}
+
 std::optional<std::string> BeamList::unclosedQuote() const {
     if (records_.unclosedLine() == 0)
         return std::nullopt;
-    return std::to_string(records_.unclosedLine()) +
-           "行目の「\"」で始まるセルが閉じていません（引用符の対を確かめて下さい）。";
+    return UnclosedQuoteMessage(records_.unclosedLine());
 }
 
 std::vector<std::string> BeamList::extraHeaders() const {
@@ -287,6 +292,10 @@ bool BeamList::next(ListRow& row) {
         if (record.blank())
             continue;
         row = interpret(record);
+        if (!row.nameKey.empty()) {
+            if (const auto [at, added] = seenNames_.try_emplace(row.nameKey, record.line); !added)
+                markRepeatedName(row, at->second);
+        }
         return true;
     }
     // An unclosed quote would take every row after it into one cell.
@@ -295,7 +304,30 @@ bool BeamList::next(ListRow& row) {
     return false;
 }
 
-ListRow BeamList::interpret(const CsvRecord& record) {
+std::optional<Column> BeamList::columnAt(std::size_t position) const {
+    for (std::size_t c = 0; c < kColumnCount; ++c) {
+        if (cellOf_[c] == position)
+            return static_cast<Column>(c);
+    }
+    return std::nullopt;
+}
+
+void BeamList::addProblem(ListRow& row, Column c, std::string reason) const {
+    const auto i = cellOf_[static_cast<std::size_t>(c)];
+    row.problems.push_back({row.line, i ? static_cast<int>(*i) + 1 : 0,
+                            i ? headers_[*i] : std::string(ColumnRowOf(c).header),
+                            std::move(reason)});
+}
+
+void BeamList::markRepeatedName(ListRow& row, int firstLine) const {
+    // Told first, where the name's own problems would stand.
+    addProblem(row, Column::MemberName,
+               "部材名が" + std::to_string(firstLine) + "行目と同じです（レポートが上書きされます）");
+    std::rotate(row.problems.begin(), row.problems.end() - 1, row.problems.end());
+    row.beam.reset();
+}
+
+ListRow BeamList::interpret(const CsvRecord& record) const {
     ListRow row;
     row.line = record.line;
     auto cell = [&](Column c) -> std::string_view {
@@ -303,12 +335,7 @@ ListRow BeamList::interpret(const CsvRecord& record) {
         return i && *i < record.cells.size() ? std::string_view(record.cells[*i])
                                              : std::string_view{};
     };
-    auto problem = [&](Column c, std::string reason) {
-        const auto i = cellOf_[static_cast<std::size_t>(c)];
-        row.problems.push_back({record.line, i ? static_cast<int>(*i) + 1 : 0,
-                                i ? headers_[*i] : std::string(ColumnRowOf(c).header),
-                                std::move(reason)});
-    };
+    auto problem = [&](Column c, std::string reason) { addProblem(row, c, std::move(reason)); };
 
     for (const std::size_t i : extraColumns_)
         row.extraCells.push_back(i < record.cells.size() ? record.cells[i] : std::string());
@@ -346,10 +373,7 @@ ListRow BeamList::interpret(const CsvRecord& record) {
                                         std::to_string(kLongestFileName) + "バイトまで）");
     } else {
         // Windows compares file names without regard to case.
-        const std::string key = FromUtf8(beam.memberName).toUpper().toStdString();
-        if (const auto [at, added] = seenNames_.try_emplace(key, record.line); !added)
-            problem(Column::MemberName, "部材名が" + std::to_string(at->second) +
-                                            "行目と同じです（レポートが上書きされます）");
+        row.nameKey = FromUtf8(beam.memberName).toUpper().toStdString();
     }
 
     const std::string_view arrangement = cell(Column::Arrangement);

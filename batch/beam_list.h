@@ -85,6 +85,7 @@ struct RowProblem {
 struct ListRow {
     int line = 0;
     std::string memberName;              // as given, for the results table
+    std::string nameKey;                 // how names are compared; "" for a name that is no file name
     std::string note;                    // the user's remark (備考), carried unread
     std::vector<std::string> extraCells; // the columns the reader does not know, unread
     std::optional<BeamRow> beam;         // when the row can be checked
@@ -124,8 +125,18 @@ public:
     /// Back to the first row.
     void rewind();
 
+    /// One record read as a row of this list, its name not yet compared with
+    /// other rows' (the list window reads rows one by one as they are edited).
+    ListRow interpret(const CsvRecord& record) const;
+    /// Makes the row bad: its name repeats the row's on `firstLine`.
+    void markRepeatedName(ListRow& row, int firstLine) const;
+    /// The line of the header row.
+    int headerLine() const { return headerLine_; }
+    /// The column at a position of the header (0-based); none for a blank header.
+    std::optional<Column> columnAt(std::size_t position) const;
+
 private:
-    ListRow interpret(const CsvRecord& record);
+    void addProblem(ListRow& row, Column column, std::string reason) const;
     std::optional<std::string> unclosedQuote() const;
 
     std::optional<std::string> error_;
@@ -135,6 +146,7 @@ private:
     ListTitles titles_;
     CsvRecords records_;
     CsvRecords::Mark body_;            // where the first row after the header starts
+    int headerLine_ = 0;
     std::vector<std::string> headers_; // as written
     std::array<std::optional<std::size_t>, kColumnCount> cellOf_{}; // position of each column
     std::unordered_map<std::string, int> seenNames_;                // upper-case name → its line
@@ -144,6 +156,9 @@ private:
 /// report's spelling, blanks, case and full-width forms ignored. 0 when the
 /// series has no such section; `elsewhere` tells whether another series has.
 int FindSection(std::string_view designation, SectionSeries series, bool* elsewhere = nullptr);
+
+/// Why reading stops at a quoted cell opened on `line` and never closed.
+std::string UnclosedQuoteMessage(int line);
 
 /// The launcher caption of an arrangement ("２点集中荷重" ...).
 std::string_view ArrangementName(LoadCaseButton arrangement);

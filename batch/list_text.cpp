@@ -13,6 +13,20 @@ bool IsBlank(std::string_view cell) {
                        [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
 }
 
+void AppendCsvCell(std::string& line, std::string_view cell) {
+    if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
+        line += cell;
+        return;
+    }
+    line += '"';
+    for (char c : cell) {
+        if (c == '"')
+            line += '"';
+        line += c;
+    }
+    line += '"';
+}
+
 bool CsvRecord::blank() const {
     return std::all_of(cells.begin(), cells.end(), [](const std::string& c) { return IsBlank(c); });
 }
@@ -110,6 +124,7 @@ bool CsvRecords::next(CsvRecord& record) {
     if (pos_ >= text_.size() || unclosedLine_ != 0)
         return false;
     record.line = line_;
+    record.begin = pos_;
     std::string cell;
     bool quoted = false;
     bool cellStarted = false; // a quote opens a quoted cell only before anything else
@@ -154,6 +169,7 @@ bool CsvRecords::next(CsvRecord& record) {
             record.lastLine = line_;
             lineEnd(c);
             record.cells.push_back(std::move(cell));
+            record.end = pos_;
             return true;
         } else {
             cell += c;
@@ -167,6 +183,7 @@ bool CsvRecords::next(CsvRecord& record) {
     }
     record.lastLine = line_;
     record.cells.push_back(std::move(cell));
+    record.end = pos_;
     return true;
 }
 

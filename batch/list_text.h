@@ -24,6 +24,10 @@ struct CsvRecord {
     int line = 0;
     int lastLine = 0;
     std::vector<std::string> cells;
+    /// Where the record lies in the text read, its line end included: what a
+    /// list saved unchanged writes back as it was.
+    std::size_t begin = 0;
+    std::size_t end = 0;
     /// Every cell empty or blanks only (a spreadsheet's empty row: ",,,").
     bool blank() const;
 };
@@ -61,6 +65,10 @@ private:
 };
 
 bool IsBlank(std::string_view cell);
+
+/// Appends a cell as spreadsheets write it: in quotes ("" for a quote) when it
+/// holds a comma, a quote or a line break.
+void AppendCsvCell(std::string& line, std::string_view cell);
 
 /// Full-width forms folded, lower case, blanks removed, "×" read as "x": how
 /// headers, arrangement names and section designations are compared.

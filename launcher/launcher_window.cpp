@@ -10,6 +10,9 @@
 #include "widget_style.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -63,6 +66,7 @@ LauncherWindow::LauncherWindow(ProgramState& state, QWidget* parent)
     setObjectName(ui::FromUtf8(kWindowName));
     setWindowTitle(ui::FromUtf8(kCaption));
     setWindowIcon(images::LauncherIcon());
+    setAcceptDrops(true); // a beam list dropped here opens in its list window
     // Every text here names its face; the window's own is the Gothic of the
     // buttons, so that start-up loads no further face just for the window.
     setFont(Face(ui::kGothicFace, 9, false));
@@ -207,6 +211,32 @@ void LauncherWindow::keyPressEvent(QKeyEvent* event) {
     default:
         QWidget::keyPressEvent(event);
     }
+}
+
+namespace {
+/// The dropped beam list, or "" when the drop holds none.
+QString DroppedList(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls())
+        return {};
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).suffix().compare(u"csv", Qt::CaseInsensitive) == 0)
+            return url.toLocalFile();
+    }
+    return {};
+}
+} // namespace
+
+void LauncherWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedList(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void LauncherWindow::dropEvent(QDropEvent* event) {
+    const QString path = DroppedList(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit listDropped(path);
 }
 
 void LauncherWindow::closeEvent(QCloseEvent* event) {

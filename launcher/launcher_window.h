@@ -10,6 +10,8 @@
 #include <QWidget>
 
 class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
 class QKeyEvent;
 class QPushButton;
 
@@ -29,10 +31,14 @@ signals:
     void exitRequested();
     /// Command11, or Enter while no other button has the focus.
     void dValueRequested();
+    /// A beam list (a .csv file) was dropped on the window.
+    void listDropped(const QString& path);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildHeader();

@@ -129,7 +129,15 @@ void RemoveFile(const fs::path& path) {
 FileError Rename(const fs::path& from, const fs::path& to) {
     if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return FileError::None;
-    return FromWindowsError(GetLastError());
+    const DWORD error = GetLastError(); // Win32 calls leave errno alone
+    // The temporary file was written beside the report, so the folder may be
+    // written to: a refusal to replace the existing report means a program
+    // holds it open (a viewer without delete sharing gets access denied).
+    const bool reportThere = GetFileAttributesW(to.c_str()) != INVALID_FILE_ATTRIBUTES;
+    if (reportThere && (error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
+                        error == ERROR_LOCK_VIOLATION))
+        return FileError::FileInUse;
+    return FromWindowsError(error);
 }
 
 void KeepMode(int, const fs::path&) {}

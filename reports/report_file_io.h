@@ -21,6 +21,7 @@ enum class FileError {
     NotRegularFile, // a folder, device or other non-file has the report's name
     FileTooLarge,   // the file would pass the size limit of the system or process
     FolderMissing,  // the folder (or one above it) does not exist
+    FileInUse,      // Windows: another program holds the existing file open
     Other,
 };
 

@@ -119,6 +119,9 @@ QString FileErrorReason(FileError error) {
         return QStringLiteral("ファイルが書き込める大きさの上限を超えます。");
     case FileError::FolderMissing:
         return QStringLiteral("出力先のフォルダがありません。");
+    case FileError::FileInUse:
+        return QStringLiteral("同じ名前のファイルがほかのプログラムで開かれている可能性があります。"
+                              "そのプログラムで閉じてから、もう一度出力して下さい。");
     case FileError::Other:
         break;
     }

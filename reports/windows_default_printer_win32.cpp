@@ -10,6 +10,7 @@
 #include <windows.h>
 #include <winspool.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,24 +23,42 @@ const HWND kBroadcast = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(0xFFFF));
 constexpr UINT kWinIniChange = 0x001A;     // WM_WININICHANGE
 constexpr UINT kBroadcastTimeoutMs = 5000; // per window
 
-/// The text in the ANSI code page; empty when it cannot be written there
-/// exactly (a replaced character would name another printer).
-std::string ToAnsi(const QString& text) {
+} // namespace
+
+std::optional<std::string> ToAnsiExactly(const QString& text) {
     const std::wstring wide = text.toStdWString();
     if (wide.empty())
-        return {};
+        return std::string();
+    const int length = static_cast<int>(wide.size());
+    // Without WC_NO_BEST_FIT_CHARS the conversion silently writes a look-alike
+    // ("Café" as "Cafe", "¥" as a backslash) and reports no replacement. The
+    // UTF-8 code page takes neither the flag nor the replacement report, and
+    // replaces nothing.
+    const bool utf8 = GetACP() == CP_UTF8;
+    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
     BOOL replaced = FALSE;
-    // The UTF-8 code page takes no replacement flag, and replaces nothing.
-    BOOL* replacedFlag = GetACP() == CP_UTF8 ? nullptr : &replaced;
-    const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
-                                         nullptr, 0, nullptr, replacedFlag);
+    BOOL* replacedFlag = utf8 ? nullptr : &replaced;
+    const int size =
+        WideCharToMultiByte(CP_ACP, flags, wide.data(), length, nullptr, 0, nullptr, replacedFlag);
     if (size <= 0 || replaced)
-        return {};
+        return std::nullopt;
     std::string ansi(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), ansi.data(), size,
-                        nullptr, nullptr);
+    if (WideCharToMultiByte(CP_ACP, flags, wide.data(), length, ansi.data(), size, nullptr,
+                            replacedFlag) != size ||
+        replaced)
+        return std::nullopt;
+    // And back: only bytes that read as the very same name may name the printer.
+    const int back = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, ansi.data(), size, nullptr, 0);
+    std::wstring again(static_cast<std::size_t>(back > 0 ? back : 0), L'\0');
+    if (back <= 0 ||
+        MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, ansi.data(), size, again.data(), back) !=
+            back ||
+        again != wide)
+        return std::nullopt;
     return ansi;
 }
+
+namespace {
 
 QString FromWide(const wchar_t* text) {
     return text == nullptr ? QString() : QString::fromWCharArray(text);
@@ -91,9 +110,9 @@ bool isWindowsNT() {
 bool SetWindowsDefaultPrinter(const QString& deviceName, const QString& driverName,
                               const QString& portName) {
     const QString entry = deviceName + u',' + driverName + u',' + portName;
-    const std::string ansi = ToAnsi(entry);
-    // A name the ANSI code page cannot hold would name another printer.
-    if (ansi.empty() || !WriteProfileStringA("windows", "device", ansi.c_str()))
+    // A name the ANSI code page cannot hold exactly would name another printer.
+    const std::optional<std::string> ansi = ToAnsiExactly(entry);
+    if (!ansi || !WriteProfileStringA("windows", "device", ansi->c_str()))
         return false;
     const bool nt = isWindowsNT();
     static const char kSection[] = "windows";

@@ -108,6 +108,7 @@ void DesignSheet::calculate() {
     ComputeSheetLoads(state_, access_, kind_);
     RunFullCheck(state_, access_, kind_);
     gate_.recordCalculation(access_); // the fields now show what was calculated
+    emit checked(true, true);
 }
 
 bool DesignSheet::refuse(std::string_view prompt, std::string_view title, bool exclamation, int n) {
@@ -124,10 +125,14 @@ void DesignSheet::stepSection(bool up) {
     else
         StepSectionDown(state_.beamCheck);
     RunSectionRecheck(state_, access_, kind_);
+    if (gate_.calculatedOnce())
+        emit checked(false, false);
 }
 
 void DesignSheet::rerunCheck() {
     RunFullCheck(state_, access_, kind_);
+    if (gate_.calculatedOnce())
+        emit checked(false, true);
 }
 
 bool DesignSheet::reportMayStart() {

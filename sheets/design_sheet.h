@@ -37,6 +37,10 @@ signals:
     void exitRequested();
     /// The window's close box: the program is to end.
     void closedByUser();
+    /// A check ran after a successful calculation: "計算" itself (`inputsRead`:
+    /// the fields show what it read), or ↑/↓ or an option on its inputs.
+    /// `automaticSection`: the section is the calculation's own choice.
+    void checked(bool inputsRead, bool automaticSection);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -8,6 +8,7 @@
 #include "widget_sheet_access.h"
 
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
@@ -37,6 +38,37 @@ bool IsEnter(const QKeyEvent& key) {
     return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) && mods == Qt::NoModifier;
 }
 
+// A key that puts a character into the field (not a shortcut, not Enter or Tab).
+bool TypesACharacter(const QKeyEvent& key) {
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const QString text = key.text();
+    return !text.isEmpty() && text.at(0).isPrint();
+}
+
+bool IsModifierKey(const QKeyEvent& key) {
+    switch (key.key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void SelectAll(QLineEdit* edit) {
+    edit->selectAll();
+    // A click places the cursor after the focus arrived; select again once it has.
+    QTimer::singleShot(0, edit, [edit] {
+        if (edit->hasFocus())
+            edit->selectAll();
+    });
+}
+
 } // namespace
 
 InputRules::InputRules(ProgramState& state, WidgetSheetAccess& sheet, QWidget& window,
@@ -60,10 +92,8 @@ bool InputRules::eventFilter(QObject* watched, QEvent* event) {
     if (it == fieldOf_.end())
         return false;
     const int n = it->second;
-    if (event->type() == QEvent::FocusIn && n == selectOnArrival_) {
-        selectOnArrival_ = 0;
-        selectAll(n);
-    }
+    if (n == selectOnArrival_)
+        keepSelectedUntilTheUserActs(qobject_cast<QLineEdit*>(watched), *event);
     if (muted_ || inMessage_)
         return false;
     switch (event->type()) {
@@ -162,16 +192,43 @@ bool InputRules::showMessage(std::string_view prompt, std::string_view title) {
     return true;
 }
 
-void InputRules::selectAll(int n) {
-    auto* edit = sheet_.wired<QLineEdit>(FieldName(n));
+void InputRules::keepSelectedUntilTheUserActs(QLineEdit* edit, const QEvent& event) {
+    // Only the watched field itself is touched: events may still come while the
+    // sheet is taken down.
     if (edit == nullptr)
         return;
-    edit->selectAll();
-    // A click places the cursor after the focus arrived; select again once it has.
-    QTimer::singleShot(0, edit, [edit] {
-        if (edit->hasFocus())
+    switch (event.type()) {
+    case QEvent::FocusIn: // whatever brought it, and as often as it comes
+        SelectAll(edit);
+        return;
+    case QEvent::KeyPress: {
+        const auto& key = static_cast<const QKeyEvent&>(event);
+        if (IsModifierKey(key))
+            return;
+        // The first character typed replaces the text, even where the window
+        // system's activation order took the selection away.
+        if (TypesACharacter(key))
             edit->selectAll();
-    });
+        break;
+    }
+    case QEvent::InputMethod: {
+        const auto& input = static_cast<const QInputMethodEvent&>(event);
+        if (input.commitString().isEmpty() && input.preeditString().isEmpty())
+            return;
+        edit->selectAll(); // the input method's text replaces it, as a key's does
+        break;
+    }
+    case QEvent::MouseButtonPress: // the user places the cursor
+        break;
+    default:
+        return;
+    }
+    selectOnArrival_ = 0;
+}
+
+void InputRules::selectAll(int n) {
+    if (auto* edit = sheet_.wired<QLineEdit>(FieldName(n)))
+        SelectAll(edit);
 }
 
 } // namespace varnok::sheets

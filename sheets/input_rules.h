@@ -16,6 +16,7 @@
 #include <QObject>
 #include <map>
 
+class QLineEdit;
 class QWidget;
 
 namespace varnok::sheets {
@@ -36,9 +37,12 @@ public:
     /// entering it along the chain, but without the instructions message or a new
     /// buckling-length proposal, so the refused value stays on show.
     void returnToField(int n);
-    /// Selects the whole text of Textn again when it next gains the focus, for
-    /// whatever reason: the window may get the activation (and lose a selection
-    /// made before) only after a message box of the set-up has closed.
+    /// Until the user acts in Textn (types, clicks in it, presses a key), its
+    /// whole text is selected again whenever it gains the focus, for whatever
+    /// reason, and the first character typed replaces the whole text: the window
+    /// may get the activation (and lose a selection made before) only after a
+    /// message box of the set-up has closed, in an order each window system
+    /// chooses.
     void selectOnArrival(int n) { selectOnArrival_ = n; }
     /// While muted, the chain's focus and key events are left to the fields.
     void setMuted(bool muted) { muted_ = muted; }
@@ -50,6 +54,7 @@ private:
     bool enter(int n, bool byTheUser);
     void enterPressed(int n);
     bool lastFieldLeft(int n); // false when the window went away
+    void keepSelectedUntilTheUserActs(QLineEdit* edit, const QEvent& event);
 
     bool showMessage(std::string_view prompt, std::string_view title);
     void selectAll(int n);

@@ -29,6 +29,8 @@ public:
     /// calculate again meets the name check on the next press, while a report
     /// of stale results is never the better one to hear about second.
     ReportRefusal check(const SheetAccess& sheet) const;
+    /// Whether the sheet calculated successfully since it opened.
+    bool calculatedOnce() const { return !calculated_.empty(); }
 
 private:
     std::vector<double> valuesNow(const SheetAccess& sheet) const;

@@ -7,6 +7,8 @@
 // thrown away), a made-up set of printers and a recording editor.
 
 #include "guide_session.h"
+#include "list_table.h"
+#include "list_window.h"
 #include "program.h"
 #include "report_lines.h"
 #include "report_pictures.h"
@@ -21,6 +23,8 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QTest>
 #include <cstdio>
@@ -326,6 +330,76 @@ void CalcBook(GuideSession& s, const QString& imageFolder) {
     SaveBookPage(s, pdf, 3, QStringLiteral("calc_book_list"), imageFolder);
 }
 
+/// The list window on the shipped template: a load raised past the chosen
+/// section, a span mistyped; then a row opened in its sheet, a load changed
+/// there, and the question on closing it.
+void ListWindowPictures(GuideSession& s) {
+    const QString list = QDir(s.reportFolder()).filePath(QStringLiteral("２階小梁.csv"));
+    QFile::remove(list);
+    if (!QFile::copy(QStringLiteral(VARNOK_BEAM_LIST_TEMPLATE), list)) {
+        s.fail("cannot prepare the beam list");
+        return;
+    }
+    const QPointer<listwindow::ListWindow> window =
+        listwindow::ListWindow::Open(list, {&s.state(), {&s.editor(), nullptr, s.reportFolder()}});
+    if (!window) {
+        s.fail("the list window did not open");
+        return;
+    }
+    window->resize(1360, 330);
+    window->move(40, 40);
+    window->show();
+    Activate(window);
+    const listwindow::ListDocument& doc = window->model()->document();
+    auto typeInto = [&](int row, batch::Column column, const char* text) {
+        const QModelIndex cell = window->model()->index(row, doc.positionOf(column));
+        window->table()->goTo(cell.row(), cell.column());
+        window->model()->setData(cell, QString::fromUtf8(text), Qt::EditRole);
+    };
+    typeInto(0, batch::Column::WAreaLoad, "12");
+    typeInto(2, batch::Column::Span, "8m");
+    // The results at the right end of the table, the mistyped row's reason below.
+    window->table()->goTo(2, window->model()->columnCount() - 1);
+    Activate(window);
+    s.save(QStringLiteral("list_window"), Framed(window));
+
+    // 2B2 in its sheet: the instructions, then a heavier area load calculated.
+    ExpectMessage(s);
+    window->table()->goTo(1, 0);
+    window->openInSheet();
+    s.settle();
+    QPointer<sheets::DesignSheet> sheet = window->sheet();
+    if (!sheet) {
+        s.fail("the row did not open in its sheet");
+        return;
+    }
+    sheet->access().setText("Text4", "6");
+    QTest::mouseClick(sheet->access().control("Command1"), Qt::LeftButton);
+    Activate(sheet);
+    s.save(QStringLiteral("list_window_sheet"), Framed(sheet));
+    s.script().expect([&s](QWidget* box) {
+        Activate(box);
+        s.save(QStringLiteral("list_window_reflect"), Stacked(box, 2));
+        QPointer<QMessageBox> question = qobject_cast<QMessageBox*>(box);
+        ModalScript::Later([question] {
+            if (question)
+                question->button(QMessageBox::Yes)->click();
+        });
+    });
+    sheet->close();
+    s.settle([&] { return window && window->isEnabled(); });
+    // Closing without saving: the question is answered "保存しない".
+    s.script().expect([](QWidget* box) {
+        QPointer<QMessageBox> question = qobject_cast<QMessageBox*>(box);
+        ModalScript::Later([question] {
+            if (question)
+                question->button(QMessageBox::Discard)->click();
+        });
+    });
+    window->close();
+    s.settle();
+}
+
 /// The D-value calculator: the column ratio missing, then a general storey.
 void DValue(GuideSession& s) {
     s.script().expect([](QWidget* form) { ClickLater(form, "Command2"); });
@@ -392,6 +466,7 @@ int main(int argc, char** argv) {
     CantileverShortTerm(session);
     ReportProtections(session);
     CalcBook(session, folder);
+    ListWindowPictures(session);
     DValue(session);
 
     const bool succeeded = session.succeeded();

@@ -32,6 +32,12 @@ std::vector<QWidget*> OwnerChain(QWidget* front, int levels) {
     return chain;
 }
 
+/// The caption as a title bar shows it: "[*]" is the mark of unsaved changes.
+QString Caption(const QWidget* window) {
+    QString title = window->windowTitle();
+    return title.replace(QStringLiteral("[*]"), window->isWindowModified() ? QStringLiteral("*") : QString());
+}
+
 } // namespace
 
 QImage Framed(QWidget* window) {
@@ -48,7 +54,7 @@ QImage Framed(QWidget* window) {
     painter.setFont(caption);
     painter.setPen(kTitleText);
     painter.drawText(QRect(kBorder + 6, kBorder, client.width() - 12, kTitleHeight),
-                     Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, window->windowTitle());
+                     Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, Caption(window));
     painter.drawPixmap(kBorder, kBorder + kTitleHeight, client);
     return picture;
 }

@@ -206,6 +206,32 @@ TEST_F(InputRulesTest, UniformSheetChainFormsTheTotalOfBothRowsAndLeavesItWhite)
     EXPECT_EQ(focused(), button("Command1"));
 }
 
+TEST_F(InputRulesTest, TypingTheMemberNameReplacesTheInitialTextWhateverTheActivationOrder) {
+    for (auto caseButton : {LoadCaseButton::OnePoint, LoadCaseButton::Cantilever}) {
+        open(caseButton);
+        QLineEdit* name = field(1);
+        const QString initial = name->text();
+        // A window system that hands the activation back in its own order may
+        // leave the text unselected; regaining the focus selects it again ...
+        name->deselect();
+        QApplication::setActiveWindow(nullptr);
+        processEvents();
+        activate();
+        EXPECT_EQ(name->selectedText(), initial);
+        // ... and the first character typed replaces it even when nothing did.
+        name->deselect();
+        name->end(false);
+        QTest::keyClicks(name, "B1");
+        EXPECT_EQ(name->text(), "B1");
+        // From then on the field is edited like any other.
+        activate();
+        name->end(false);
+        QTest::keyClicks(name, "2");
+        EXPECT_EQ(name->text(), "B12");
+        sheet.reset();
+    }
+}
+
 TEST_F(InputRulesTest, UniformAndCantileverSheetsInstructWheneverText1IsEnteredByTheUser) {
     for (auto caseButton : {LoadCaseButton::UniformOnly, LoadCaseButton::Cantilever}) {
         clearMessages();

@@ -11,6 +11,7 @@
 #include "report_scenarios.h"
 #include "report_services.h"
 #include "shift_jis.h"
+#include "text_report_file.h"
 #include "ui_test.h"
 #include "windows_default_printer_win32.h"
 
@@ -186,6 +187,20 @@ TEST_F(WindowsSpooler, OkInTheDialogWritesTheProfileAndTellsEveryWindow) {
     EXPECT_TRUE(messages().empty());
 }
 
+// The conversion to the ANSI code page must not pick a look-alike: "Café Drucker"
+// written as "Cafe Drucker" would switch to another printer without a word.
+TEST_F(WindowsSpooler, ANameTheCodePageCannotHoldExactlyIsRefusedNotSwitchedToALookAlike) {
+    EXPECT_FALSE(ToAnsiExactly(Q("Café Drucker")));
+    EXPECT_FALSE(ToAnsiExactly(Q("¥ Drucker"))); // would become a backslash
+    EXPECT_EQ(ToAnsiExactly(kJapanesePrinter), ToShiftJis(kJapanesePrinter)->toStdString());
+
+    ASSERT_TRUE(system_->setDefaultPrinter({kPlainPrinter, kDriver, kPort}));
+    const QByteArray before = ProfileDevice();
+    EXPECT_FALSE(system_->setDefaultPrinter({Q("Café Drucker"), kDriver, kPort}));
+    EXPECT_EQ(ProfileDevice(), before);
+    EXPECT_EQ(system_->defaultPrinterName(), kPlainPrinter);
+}
+
 TEST_F(WindowsSpooler, ANameNotInTheListLeavesTheProfileAsItWas) {
     const QByteArray before = ProfileDevice();
     PrinterDialog dialog(nullptr, SheetKind::kei3_cg, *system_,
@@ -217,6 +232,33 @@ QByteArray Read(const QString& path) {
 }
 
 class WindowsDesktop : public testing::UiTest {};
+
+// A viewer or editor holding the old report open without delete sharing makes
+// the replacement fail with access denied: the message says the file may be
+// open in another program, and the old report stays.
+TEST_F(WindowsDesktop, AReportHeldOpenByAnotherProgramIsKeptAndToldSo) {
+    QTemporaryDir folder;
+    const QString report = folder.filePath(QStringLiteral("B1.TXT"));
+    {
+        QFile old(report);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old report\r\n");
+    }
+    const HANDLE held = CreateFileW(Wide(QDir::toNativeSeparators(report)), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE) << GetLastError();
+    const FileOutcome outcome = WriteReportFile(report, "new report\r\n");
+    CloseHandle(held);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.reason, Q("同じ名前のファイルがほかのプログラムで開かれている可能性があります。"
+                                "そのプログラムで閉じてから、もう一度出力して下さい。"));
+    EXPECT_EQ(Read(report), QByteArray("old report\r\n"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("B1.TXT")})
+        << "no temporary file is left";
+    EXPECT_TRUE(WriteReportFile(report, "new report\r\n").ok) << "once the program let go";
+}
 
 TEST_F(WindowsDesktop, ReportGoesToTheShellsDesktopInTheLinuxBuildsBytes) {
     if (!InScratchWinePrefix())
