@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace varnok {
 
@@ -97,18 +98,30 @@ void SelectSection(BeamCheck& c, const SectionCatalogue& catalogue,
     c.currentSection = c.seriesRange.last; // the series' or-larger row
 }
 
+namespace {
+
+// The series a row steps within (a row below the first counts as narrow);
+// none above the last row, which no arrow moves.
+std::optional<SeriesRange> StepRange(int row) {
+    for (SectionSeries series : {SectionSeries::Narrow, SectionSeries::Medium, SectionSeries::Wide}) {
+        if (row <= RangeOf(series).last)
+            return RangeOf(series);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 void StepSectionUp(BeamCheck& c) {
     const int row = c.currentSection;
-    const int top = row <= 20 ? 20 : row <= 40 ? 40 : 60;
-    if (row <= 60)
-        c.currentSection = static_cast<std::int16_t>(std::min(row + 1, top));
+    if (const auto range = StepRange(row))
+        c.currentSection = static_cast<std::int16_t>(std::min<int>(row + 1, range->last));
 }
 
 void StepSectionDown(BeamCheck& c) {
     const int row = c.currentSection;
-    const int bottom = row <= 20 ? 1 : row <= 40 ? 21 : 41;
-    if (row <= 60)
-        c.currentSection = static_cast<std::int16_t>(std::max(row - 1, bottom));
+    if (const auto range = StepRange(row))
+        c.currentSection = static_cast<std::int16_t>(std::max<int>(row - 1, range->first));
 }
 
 CheckResult RunFullCheck(const CheckRun& run, const CheckOptions& options, SheetKind kind) {
