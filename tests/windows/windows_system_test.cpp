@@ -9,7 +9,7 @@
 #include "printer_system.h"
 #include "recording_editor.h"
 #include "report_scenarios.h"
-#include "report_services.h"
+#include "report_flows.h"
 #include "shift_jis.h"
 #include "text_report_file.h"
 #include "ui_test.h"
@@ -272,9 +272,9 @@ TEST_F(WindowsDesktop, ReportGoesToTheShellsDesktopInTheLinuxBuildsBytes) {
             screen->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
             return true;
         });
-        RunTextReport(nullptr, s.state, s.sheet, s.kind, ReportServices{&editor, nullptr, {}});
+        sheets::RunTextReport(nullptr, s.design, s.memberName, ReportServices{&editor, nullptr, {}});
         const QString report =
-            QDir(desktop).filePath(QString::fromStdString(s.state.memberName) + ".TXT");
+            QDir(desktop).filePath(QString::fromStdString(s.memberName) + ".TXT");
         EXPECT_EQ(Read(report),
                   Read(QStringLiteral(VARNOK_GOLDEN_DIR "/") + QString::fromStdString(s.golden)))
             << s.golden;
