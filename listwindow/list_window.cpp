@@ -457,7 +457,7 @@ void ListWindow::openInSheet() {
     openSheet(row.beam->arrangement, current.row());
     if (!sheet_)
         return;
-    TypeRowIntoSheet(*sheet_, *services_.state, *row.beam);
+    TypeRowIntoSheet(*sheet_, *row.beam);
     typedIn_ = calculated_;
 }
 
@@ -479,7 +479,7 @@ void ListWindow::openSheet(LoadCaseButton arrangement, int row) {
     typedIn_.reset();
     calculated_.reset();
     connect(sheet, &sheets::DesignSheet::checked, this, [this, sheet](bool inputsRead, bool automatic) {
-        SheetInputs now = InputsShown(*sheet, *services_.state, sheetArrangement_, automatic);
+        SheetInputs now = InputsShown(*sheet, sheetArrangement_, automatic);
         // ↑/↓ and the options recheck the inputs the last "計算" read.
         if (!inputsRead && calculated_)
             now.texts = calculated_->texts;

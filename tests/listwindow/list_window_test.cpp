@@ -71,13 +71,13 @@ TEST_F(ListWindowTest, ARowComesBackFromItsSheetWithTheNewLoadAndItsVerdict) {
     sheets::DesignSheet& sheet = *window->sheet();
     // The row typed in and calculated, the chosen section reached.
     EXPECT_EQ(sheet.access().text("Text1"), "2B1");
-    EXPECT_EQ(state.result.section->designation.substr(0, 15), "H-300x150x6.5x9");
+    EXPECT_EQ(sheet.calculated()->result.section->designation.substr(0, 15), "H-300x150x6.5x9");
     EXPECT_FALSE(window->isEnabled()); // the list waits for its beam
 
     sheet.access().setText("Text4", "35");
     click(sheet, "Command1");
-    const std::string sheetSection(state.result.section->designation);
-    const bool sheetPasses = state.result.passes();
+    const std::string sheetSection(sheet.calculated()->result.section->designation);
+    const bool sheetPasses = sheet.calculated()->result.passes();
     acceptReflection();
     sheet.close();
     processEvents(6);
