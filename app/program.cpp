@@ -18,7 +18,7 @@ void Program::start() {
 
 void ConfigureApplication() {
     QApplication::setApplicationName(QStringLiteral("VARNOK_3"));
-    QApplication::setApplicationVersion(QStringLiteral("2.01"));
+    QApplication::setApplicationVersion(QStringLiteral(VARNOK_VERSION));
     // Quitting is the window flow's decision: the launcher closes while a sheet opens.
     QApplication::setQuitOnLastWindowClosed(false);
     ui::InstallFontSubstitutions();

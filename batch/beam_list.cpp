@@ -2,7 +2,7 @@
 
 #include "calculate_inputs.h"
 #include "read_number.h"
-#include "report_gate.h"
+#include "blank_text.h"
 #include "sheet_traits.h"
 #include "text_report_file.h"
 
@@ -361,7 +361,7 @@ ListRow BeamList::interpret(const CsvRecord& record) const {
     row.note = std::string(cell(Column::Note));
     const QString reportName = FromUtf8(beam.memberName) + QStringLiteral(".TXT");
     // Blank as the sheets judge it: a name of full-width blanks names no report either.
-    if (sheets::IsBlankName(beam.memberName)) {
+    if (IsBlankName(beam.memberName)) {
         problem(Column::MemberName, "部材名がありません（レポートのファイル名になります）");
     } else if (const reports::NameCheck check = reports::CheckMemberName(
                    FromUtf8(beam.memberName), reports::FileNameRules::Windows);

@@ -1,9 +1,7 @@
 #include "beam_run.h"
 
-#include "chain_rules.h"
 #include "display_mask.h"
 #include "read_number.h"
-#include "sheet_texts.h"
 
 namespace varnok::batch {
 
@@ -31,66 +29,64 @@ BeamResult ResultOf(const CheckResult& r) {
     return b;
 }
 
-BeamRun::BeamRun() {
-    FillCatalogue(state_.catalogue);
+BeamInput InputOf(const BeamRow& row) {
+    BeamInput input;
+    input.arrangement = row.arrangement;
+    input.texts = row.fieldTexts;
+    std::string& lb = input.texts[slot::kBucklingLength];
+    if (lb.empty()) {
+        LoadCase loadCase;
+        const SheetKind kind = ChooseLoadCase(loadCase, row.arrangement);
+        lb = FormatMask(ProposedBucklingLength(kind, ReadNumber(input.texts[slot::kSpan]),
+                                               loadCase.caseNumber),
+                        kProposalMask);
+    }
+    input.series = row.series;
+    input.shortTerm = row.shortTerm;
+    input.sectionRow = row.sectionRow;
+    return input;
 }
 
 void BeamRun::check(const BeamRow& row) {
     // A sheet opened afresh for every beam: nothing of the beam before carries over.
-    state_.loadCase = {};
-    state_.fieldValues = {};
-    state_.beamCheck = {};
-    kind_ = ChooseLoadCase(state_.loadCase, row.arrangement);
-    state_.memberName = row.memberName;
-
-    fields_ = {};
-    std::copy(row.fieldTexts.begin(), row.fieldTexts.end(), fields_.begin());
-    std::string& lb = fields_[slot::kBucklingLength];
-    if (lb.empty()) {
-        // Entering the buckling-length field proposes it from the span.
-        lb = FormatMask(sheets::ProposedBucklingLength(kind_, ReadNumber(fields_[slot::kSpan]),
-                                                       state_.loadCase.caseNumber),
-                        sheets::texts::kProposalMask);
-    }
-    ComputeLoads(state_, fields_, kind_);
-    const CheckOptions options{row.series, row.shortTerm};
-    RunFullCheck(state_, options, kind_);
-    auto checkAt = [&](int section) {
-        state_.beamCheck.currentSection = static_cast<std::int16_t>(section);
-        RunSectionRecheck(state_, options, kind_);
-    };
-    if (row.sectionRow != 0 && row.sectionRow != state_.beamCheck.currentSection)
-        checkAt(row.sectionRow);
-    const int chosen = state_.beamCheck.currentSection;
+    memberName_ = row.memberName;
     raised_ = false;
-    if (row.raiseUntilPasses) {
-        // The series' last row only repeats its largest section under an
-        // "or larger" name: the search ends on the largest real one.
-        const int largest = RangeOf(row.series).last - 1;
-        if (state_.beamCheck.currentSection > largest)
-            checkAt(largest);
-        while (!state_.result.passes() && state_.beamCheck.currentSection < largest) {
-            StepSectionUp(state_.beamCheck); // the ↑ button
-            RunSectionRecheck(state_, options, kind_);
-        }
-        raised_ = state_.beamCheck.currentSection > chosen;
+    auto outcome = Calculate(InputOf(row));
+    // The list refuses what the calculate step refuses before a row gets here.
+    if (auto* design = std::get_if<BeamDesign>(&outcome)) {
+        design_ = std::move(*design);
+    } else {
+        design_ = Uncalculated(row.arrangement);
+        return;
     }
+    if (!row.raiseUntilPasses)
+        return;
+    const int chosen = design_.check.currentSection;
+    const CheckOptions options = OptionsOf(design_.input);
+    // The series' last row only repeats its largest section under an
+    // "or larger" name: the search ends on the largest real one.
+    const int largest = RangeOf(row.series).last - 1;
+    if (design_.check.currentSection > largest)
+        design_ = Recheck(design_, options, largest);
+    while (!design_.result.passes() && design_.check.currentSection < largest)
+        design_ = Recheck(design_, options, StepUp(design_.check.currentSection)); // the ↑ button
+    raised_ = design_.check.currentSection > chosen;
 }
 
 BeamResult BeamRun::result() const {
-    BeamResult r = ResultOf(state_.result);
+    BeamResult r = ResultOf(design_.result);
     r.raised = raised_;
-    const bool uniform = kind_ == SheetKind::kei3_b2;
-    r.span = fields_[slot::kSpan];
-    r.bucklingLength = fields_[slot::kBucklingLength];
-    r.w = fields_[uniform ? slot::kWUniform : slot::kW];
+    const bool uniform = design_.kind == SheetKind::kei3_b2;
+    r.span = design_.shown[slot::kSpan];
+    r.bucklingLength = design_.shown[slot::kBucklingLength];
+    r.w = design_.shown[uniform ? slot::kWUniform : slot::kW];
     if (!uniform)
-        r.P = fields_[slot::kP];
+        r.P = design_.shown[slot::kP];
     return r;
 }
 
 reports::Report BeamRun::report(reports::ReportTarget target) const {
-    return reports::BuildReport(state_, reports::FactsOf(state_.result, fields_), kind_, target);
+    return reports::BuildReport(design_, memberName_, target);
 }
 
 } // namespace varnok::batch

@@ -4,7 +4,7 @@
 // row's series and load duration, and a chosen section is checked as the
 // arrow buttons reach it. No window and no control is involved.
 
-#include "beam_check.h"
+#include "beam_design.h"
 #include "beam_list.h"
 #include "report_lines.h"
 
@@ -37,25 +37,27 @@ struct BeamResult {
 
 BeamResult ResultOf(const CheckResult& result);
 
-/// Checks beams one after the other; the state of the last check stays for
+/// The input a row stands for: its texts as typed into its sheet's fields, the
+/// buckling length proposed from the span when the row leaves it empty, as
+/// entering the field proposes it.
+BeamInput InputOf(const BeamRow& row);
+
+/// Checks beams one after the other; the design of the last check stays for
 /// its report.
 class BeamRun {
 public:
-    BeamRun();
-
     void check(const BeamRow& row);
 
-    SheetKind kind() const { return kind_; }
-    const ProgramState& state() const { return state_; }
+    SheetKind kind() const { return design_.kind; }
+    const BeamDesign& design() const { return design_; }
     BeamResult result() const;
     /// The report exactly as the sheet's report button (text file) or print
     /// button (page) would build it after this calculation.
     reports::Report report(reports::ReportTarget target) const;
 
 private:
-    ProgramState state_;
-    LoadTexts fields_; // the input fields as the calculation rewrote them
-    SheetKind kind_ = SheetKind::kei3_b1;
+    BeamDesign design_;
+    std::string memberName_;
     bool raised_ = false;
 };
 

@@ -146,13 +146,6 @@ bool StampCreationDate(QIODevice& file, const QDateTime& created) {
 
 } // namespace
 
-int DisplayWidth(std::string_view utf8) {
-    int width = 0;
-    for (std::size_t i = 0; i < utf8.size();)
-        width += Width(CodePoint(utf8, i));
-    return width;
-}
-
 QDate BookDate() {
     bool ok = false;
     const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);

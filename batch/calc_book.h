@@ -63,9 +63,6 @@ BookPage CoverPage(const CalcBookSource& source);
 std::vector<BookPage> SummaryPages(const CalcBookSource& source, int linesPerPage,
                                    int firstBeamPage);
 
-/// How many columns a text takes on the page (full-width characters two).
-int DisplayWidth(std::string_view utf8);
-
 /// The book's date: `SOURCE_DATE_EPOCH` when set, else today; and the text
 /// the cover prints for it ("2026年12月9日").
 QDate BookDate();

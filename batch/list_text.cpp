@@ -13,6 +13,20 @@ bool IsBlank(std::string_view cell) {
                        [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
 }
 
+void AppendCsvCell(std::string& line, std::string_view cell) {
+    if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
+        line += cell;
+        return;
+    }
+    line += '"';
+    for (char c : cell) {
+        if (c == '"')
+            line += '"';
+        line += c;
+    }
+    line += '"';
+}
+
 bool CsvRecord::blank() const {
     return std::all_of(cells.begin(), cells.end(), [](const std::string& c) { return IsBlank(c); });
 }

@@ -66,6 +66,10 @@ private:
 
 bool IsBlank(std::string_view cell);
 
+/// Appends a cell as spreadsheets write it: in quotes ("" for a quote) when it
+/// holds a comma, a quote or a line break.
+void AppendCsvCell(std::string& line, std::string_view cell);
+
 /// Full-width forms folded, lower case, blanks removed, "×" read as "x": how
 /// headers, arrangement names and section designations are compared.
 std::string Normalised(std::string_view text);

@@ -42,17 +42,7 @@ void Append(std::string& line, std::string_view cell) {
         guarded = "'" + std::string(cell);
         cell = guarded;
     }
-    if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
-        line += cell;
-        return;
-    }
-    line += '"';
-    for (char c : cell) {
-        if (c == '"')
-            line += '"';
-        line += c;
-    }
-    line += '"';
+    AppendCsvCell(line, cell);
 }
 
 /// `text` with each of the characters `unencodable` lists replaced by "?".

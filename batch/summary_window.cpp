@@ -21,10 +21,10 @@ namespace varnok::batch {
 SummaryWindow::SummaryWindow(JobOptions options, QWidget* parent)
     : QDialog(parent)
     , options_(std::move(options))
-    , status_(new QLabel(this))
-    , progress_(new QProgressBar(this))
     , open_(
           [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); })
+    , status_(new QLabel(this))
+    , progress_(new QProgressBar(this))
     , problems_(new QPlainTextEdit(this))
     , openBook_(new QPushButton(QStringLiteral("計算書を開く"), this))
     , openFolder_(new QPushButton(QStringLiteral("フォルダを開く"), this))

@@ -37,9 +37,11 @@ std::string fieldName(int n) {
 } // namespace
 
 void ComputeLoads(ProgramState& state, LoadTexts& texts, SheetKind kind) {
+    ComputeLoads(state.beamCheck, state.fieldValues, texts, kind);
+}
+
+void ComputeLoads(BeamCheck& check, FieldValues& f, LoadTexts& texts, SheetKind kind) {
     using namespace slot;
-    FieldValues& f = state.fieldValues;
-    BeamCheck& check = state.beamCheck;
     if (kind == SheetKind::kei3_b2) {
         for (int n = kSpan; n <= kAddedW2; ++n)
             readField(f, texts, n);
@@ -54,7 +56,7 @@ void ComputeLoads(ProgramState& state, LoadTexts& texts, SheetKind kind) {
     showTotal(f, texts, kW, LineLoadOf(f));
     for (int n = kAreaLoadP; n <= kAddedP; ++n)
         readField(f, texts, n);
-    showTotal(f, texts, kP, f.get(kWidthP) * f.get(kAreaLoadP) * f.get(kLengthP) + f.get(kAddedP));
+    showTotal(f, texts, kP, PointLoadOf(f));
     check.L = f.get(kSpan);
     check.Lb = f.get(kBucklingLength);
     check.w = f.get(kW);

@@ -68,6 +68,7 @@ using LoadTexts = std::array<std::string, 13>;
 /// with "##0.000", forms w (and P, except on the uniform-load sheet) into its
 /// total field and hands L, Lb, w and P over to BeamCheck unrounded.
 void ComputeLoads(ProgramState& state, LoadTexts& texts, SheetKind kind);
+void ComputeLoads(BeamCheck& check, FieldValues& entries, LoadTexts& texts, SheetKind kind);
 /// The same on the sheet's own fields.
 void ComputeSheetLoads(ProgramState& state, SheetAccess& sheet, SheetKind kind);
 
@@ -115,6 +116,21 @@ void SelectSection(BeamCheck& check, const SectionCatalogue& catalogue,
 void StepSectionUp(BeamCheck& check);
 void StepSectionDown(BeamCheck& check);
 
+/// What one check run works on: the working values, the entries it writes
+/// its results into, the load case and the catalogue.
+struct CheckRun {
+    BeamCheck& check;
+    FieldValues& entries;
+    const LoadCase& loadCase;
+    const SectionCatalogue& catalogue;
+};
+
+/// The whole check on the values in BeamCheck: moment, selection and every
+/// result, and its record.
+CheckResult RunFullCheck(const CheckRun& run, const CheckOptions& options, SheetKind kind);
+/// The check for the section in use, without a new moment or selection.
+CheckResult RunSectionRecheck(const CheckRun& run, const CheckOptions& options, SheetKind kind);
+
 /// The whole check on the values in BeamCheck: moment, selection and every
 /// result, recorded in `state.result`.
 void RunFullCheck(ProgramState& state, const CheckOptions& options, SheetKind kind);
@@ -123,6 +139,8 @@ void RunSectionRecheck(ProgramState& state, const CheckOptions& options, SheetKi
 
 /// The record of the check as `state` holds it after a run's steps.
 CheckResult RecordResult(const ProgramState& state, const CheckOptions& options, SheetKind kind);
+CheckResult RecordResult(const BeamCheck& check, const SectionCatalogue& catalogue,
+                         const CheckOptions& options, SheetKind kind);
 
 /// The same runs for the open sheet: its option buttons choose, and the
 /// result is presented in its fields.

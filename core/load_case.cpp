@@ -24,6 +24,18 @@ const LoadCaseEntry& LoadCaseFor(LoadCaseButton button) {
     return kLoadCases.front();
 }
 
+LoadCaseButton ArrangementOf(const LoadCase& loadCase, SheetKind kind) {
+    for (const LoadCaseEntry& entry : kLoadCases) {
+        if (entry.caseNumber == loadCase.caseNumber && entry.sheet == kind)
+            return entry.button;
+    }
+    for (const LoadCaseEntry& entry : kLoadCases) {
+        if (entry.sheet == kind)
+            return entry.button;
+    }
+    return kLoadCases.front().button;
+}
+
 SheetKind ChooseLoadCase(LoadCase& loadCase, LoadCaseButton button) {
     const LoadCaseEntry& entry = LoadCaseFor(button);
     const bool pointLoads = entry.sheet == SheetKind::kei3_b1;

@@ -57,6 +57,10 @@ extern const std::array<LoadCaseEntry, 6> kLoadCases;
 
 const LoadCaseEntry& LoadCaseFor(LoadCaseButton button);
 
+/// The button whose case `loadCase` records (by its case number); the first
+/// button of `kind` when it records none.
+LoadCaseButton ArrangementOf(const LoadCase& loadCase, SheetKind kind);
+
 /// Records the button's case in `loadCase`, field by field in the launcher's
 /// order; the uniform load and the cantilever set only the diagram and the case
 /// number and leave the coefficients as they were. Returns the sheet to open.

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace varnok {
 
@@ -16,34 +17,42 @@ using design::kSimpleModulusFactor;
 constexpr double kYoungFactor = design::kYoungModulus / 100000; // E in 10⁵ N/mm²: 2.05
 
 // Steps 3 to 11 of a run: everything after the moment and the selection.
-void checkCurrentSection(ProgramState& state, const CheckOptions& options, SheetKind kind) {
-    BeamCheck& c = state.beamCheck;
-    const SectionCatalogue& catalogue = state.catalogue;
+void checkCurrentSection(const CheckRun& run, const CheckOptions& options, SheetKind kind) {
+    BeamCheck& c = run.check;
+    const SectionCatalogue& catalogue = run.catalogue;
     AllowableBendingStress(c, catalogue);
     ApplyLoadDuration(c, options.shortTerm);
-    BendingRatio(c, state.fieldValues, catalogue);
+    BendingRatio(c, run.entries, catalogue);
     if (kind == SheetKind::kei3_cg)
-        WeldSectionRatio(c, state.fieldValues, catalogue);
+        WeldSectionRatio(c, run.entries, catalogue);
     BendingVerdict(c);
     if (kind == SheetKind::kei3_cg)
         WeldSectionVerdict(c, options.shortTerm);
     if (const SectionRow* row = catalogue.row(c.currentSection))
         c.EI = kYoungFactor * row->Ix;
     c.L2 = c.L * c.L;
-    ComputeDeflection(c, state.loadCase, kind);
-    DeflectionVerdict(c, state.fieldValues);
+    ComputeDeflection(c, run.loadCase, kind);
+    DeflectionVerdict(c, run.entries);
+}
+
+CheckRun RunOf(ProgramState& state) {
+    return {state.beamCheck, state.fieldValues, state.loadCase, state.catalogue};
 }
 
 } // namespace
 
 CheckResult RecordResult(const ProgramState& state, const CheckOptions& options, SheetKind kind) {
+    return RecordResult(state.beamCheck, state.catalogue, options, kind);
+}
+
+CheckResult RecordResult(const BeamCheck& c, const SectionCatalogue& catalogue,
+                         const CheckOptions& options, SheetKind kind) {
     using namespace result_mask;
-    const BeamCheck& c = state.beamCheck;
     CheckResult r;
     r.kind = kind;
     r.shortTerm = options.shortTerm;
     r.sectionRow = c.currentSection;
-    if (const SectionRow* row = state.catalogue.row(c.currentSection)) {
+    if (const SectionRow* row = catalogue.row(c.currentSection)) {
         r.section = *row;
         r.Zx = ShownThrough(row->Zx, kModulus);
         r.Ze = ShownThrough(row->Ze, kModulus);
@@ -89,30 +98,50 @@ void SelectSection(BeamCheck& c, const SectionCatalogue& catalogue,
     c.currentSection = c.seriesRange.last; // the series' or-larger row
 }
 
+namespace {
+
+// The series a row steps within (a row below the first counts as narrow);
+// none above the last row, which no arrow moves.
+std::optional<SeriesRange> StepRange(int row) {
+    for (SectionSeries series : {SectionSeries::Narrow, SectionSeries::Medium, SectionSeries::Wide}) {
+        if (row <= RangeOf(series).last)
+            return RangeOf(series);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 void StepSectionUp(BeamCheck& c) {
     const int row = c.currentSection;
-    const int top = row <= 20 ? 20 : row <= 40 ? 40 : 60;
-    if (row <= 60)
-        c.currentSection = static_cast<std::int16_t>(std::min(row + 1, top));
+    if (const auto range = StepRange(row))
+        c.currentSection = static_cast<std::int16_t>(std::min<int>(row + 1, range->last));
 }
 
 void StepSectionDown(BeamCheck& c) {
     const int row = c.currentSection;
-    const int bottom = row <= 20 ? 1 : row <= 40 ? 21 : 41;
-    if (row <= 60)
-        c.currentSection = static_cast<std::int16_t>(std::max(row - 1, bottom));
+    if (const auto range = StepRange(row))
+        c.currentSection = static_cast<std::int16_t>(std::max<int>(row - 1, range->first));
+}
+
+CheckResult RunFullCheck(const CheckRun& run, const CheckOptions& options, SheetKind kind) {
+    DesignMoment(run.check, run.loadCase, kind);
+    SelectSection(run.check, run.catalogue, options.series, kind);
+    checkCurrentSection(run, options, kind);
+    return RecordResult(run.check, run.catalogue, options, kind);
+}
+
+CheckResult RunSectionRecheck(const CheckRun& run, const CheckOptions& options, SheetKind kind) {
+    checkCurrentSection(run, options, kind);
+    return RecordResult(run.check, run.catalogue, options, kind);
 }
 
 void RunFullCheck(ProgramState& state, const CheckOptions& options, SheetKind kind) {
-    DesignMoment(state.beamCheck, state.loadCase, kind);
-    SelectSection(state.beamCheck, state.catalogue, options.series, kind);
-    checkCurrentSection(state, options, kind);
-    state.result = RecordResult(state, options, kind);
+    state.result = RunFullCheck(RunOf(state), options, kind);
 }
 
 void RunSectionRecheck(ProgramState& state, const CheckOptions& options, SheetKind kind) {
-    checkCurrentSection(state, options, kind);
-    state.result = RecordResult(state, options, kind);
+    state.result = RunSectionRecheck(RunOf(state), options, kind);
 }
 
 void RunFullCheck(ProgramState& state, SheetAccess& sheet, SheetKind kind) {

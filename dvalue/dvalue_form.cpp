@@ -84,7 +84,7 @@ struct LabelPlace {
 
 constexpr std::array<LabelPlace, 7> kLabels{{
     {{"Label1", 240, 75, 1350, 390}, "Ｄ値計算", LabelStyle::Title},
-    {{"Label7", 1800, 120, 840, 255}, "Vol.2.01", LabelStyle::Version},
+    {{"Label7", 1800, 120, 840, 255}, "Vol." VARNOK_VERSION, LabelStyle::Version},
     // Two lines, left of the column, so that neither the column line nor "k="
     // runs through it.
     {{"Label9", 240, 880, 1020, 510}, "↑入力後　Enterキー", LabelStyle::Hint},

@@ -12,10 +12,10 @@ namespace varnok::launcher {
 
 inline constexpr std::string_view kWindowName = "b_sel";
 inline constexpr std::string_view kCaption = " Ｓ造小梁の断面計算";
-inline constexpr std::string_view kTitle = "Ｈ形鋼Ｓ造小梁の計画"; // Label1
-inline constexpr std::string_view kProductName = "VARNOK_3";       // Label10
-inline constexpr std::string_view kVersion = "Ver.2.01XP";         // Label11
-inline constexpr std::string_view kInstruction =                   // Text1
+inline constexpr std::string_view kTitle = "Ｈ形鋼Ｓ造小梁の計画";       // Label1
+inline constexpr std::string_view kProductName = "VARNOK_3";             // Label10
+inline constexpr std::string_view kVersion = "Ver." VARNOK_VERSION "XP"; // Label11
+inline constexpr std::string_view kInstruction =                         // Text1
     "単純梁・片持梁の種類を選択します\r\n（荷重状態の図をクリックします）\r\n";
 inline constexpr std::string_view kExitText = "終了(Esc)";  // Command7
 inline constexpr std::string_view kDValueText = "Ｄ値計算"; // Command11

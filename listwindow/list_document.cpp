@@ -31,20 +31,6 @@ bool EndsWithBreak(std::string_view s) {
     return !s.empty() && (s.back() == '\n' || s.back() == '\r');
 }
 
-void AppendCell(std::string& line, std::string_view cell) {
-    if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
-        line += cell;
-        return;
-    }
-    line += '"';
-    for (char c : cell) {
-        if (c == '"')
-            line += '"';
-        line += c;
-    }
-    line += '"';
-}
-
 } // namespace
 
 ListDocument ListDocument::Read(std::string bytes) {
@@ -106,6 +92,7 @@ ListDocument ListDocument::Read(std::string bytes) {
         return doc;
     }
     doc.tailBegin_ = blankBegin;
+    doc.rows_.shrink_to_fit(); // a long list keeps no half-empty vector
     for (ListEntry& entry : doc.rows_)
         doc.checkRow(entry);
     doc.recheckNames();
@@ -147,10 +134,20 @@ batch::ListRow ListDocument::interpretEntry(const ListEntry& entry) const {
     return read;
 }
 
-void ListDocument::checkRow(ListEntry& entry) const {
+void ListDocument::checkRow(ListEntry& entry) {
     const batch::ListRow read = interpretEntry(entry);
     entry.nameKey = read.nameKey;
+    count(entry.verdict, -1);
     entry.verdict = checker_.check(read);
+    count(entry.verdict, 1);
+}
+
+void ListDocument::count(const RowVerdict& verdict, int step) {
+    if (verdict.result)
+        (verdict.result->passes ? tally_.passed : tally_.failed) += step;
+    else if (!verdict.problems.empty())
+        tally_.bad += step;
+    // else: not checked yet
 }
 
 void ListDocument::recheckNames() {
@@ -183,7 +180,7 @@ void ListDocument::recheckNames() {
     }
 }
 
-bool ListDocument::setCell(int row, int column, std::string text) {
+ListDocument::Rows ListDocument::setCell(int row, int column, std::string text) {
     ListEntry& entry = rows_[std::size_t(row)];
     if (entry.cells.size() <= std::size_t(column))
         entry.cells.resize(std::size_t(column) + 1);
@@ -191,13 +188,13 @@ bool ListDocument::setCell(int row, int column, std::string text) {
     entry.edited = true;
     const std::string key = entry.nameKey;
     checkRow(entry);
-    if (entry.nameKey == key)
-        return false;
-    recheckNames(key, entry.nameKey);
-    return true;
+    Rows rechecked{row, row};
+    if (entry.nameKey != key)
+        recheckNames(key, entry.nameKey, rechecked);
+    return rechecked;
 }
 
-void ListDocument::recheckNames(std::string_view before, std::string_view after) {
+void ListDocument::recheckNames(std::string_view before, std::string_view after, Rows& rechecked) {
     // Only rows of the old or the new name can change: no full pass over a long list.
     int firstBefore = 0;
     int firstAfter = 0;
@@ -215,6 +212,9 @@ void ListDocument::recheckNames(std::string_view before, std::string_view after)
         if (repeatOf != entry.repeatOf) {
             entry.repeatOf = repeatOf;
             checkRow(entry);
+            const int row = static_cast<int>(&entry - rows_.data());
+            rechecked.first = std::min(rechecked.first, row);
+            rechecked.last = std::max(rechecked.last, row);
         }
     }
 }
@@ -230,6 +230,7 @@ void ListDocument::insertRow(int at, ListEntry entry) {
     if (entry.cells.size() < headers_.size())
         entry.cells.resize(headers_.size());
     entry.repeatOf = 0;
+    entry.verdict = {}; // counted again when checked here
     auto it = rows_.insert(rows_.begin() + at, std::move(entry));
     checkRow(*it);
     recheckNames();
@@ -237,6 +238,7 @@ void ListDocument::insertRow(int at, ListEntry entry) {
 
 ListEntry ListDocument::takeRow(int at) {
     ListEntry entry = std::move(rows_[std::size_t(at)]);
+    count(entry.verdict, -1);
     rows_.erase(rows_.begin() + at);
     recheckNames();
     return entry;
@@ -280,7 +282,7 @@ std::string ListDocument::recordBytes(const ListEntry& entry, bool* ok, std::str
     for (std::size_t c = 0; c < entry.cells.size(); ++c) {
         if (c > 0)
             line += ',';
-        AppendCell(line, entry.cells[c]);
+        batch::AppendCsvCell(line, entry.cells[c]);
     }
     line += lineEndOf(entry);
     if (encoding() != batch::ListEncoding::ShiftJis)

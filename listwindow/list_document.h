@@ -49,11 +49,25 @@ public:
     int positionOf(batch::Column column) const;
 
     const ListEntry& row(int row) const { return rows_[std::size_t(row)]; }
+
+    /// How many rows pass, fail a check, or wait on a bad cell; kept as rows
+    /// change, so that a long list is not counted again at every edit.
+    struct Tally {
+        int passed = 0;
+        int failed = 0;
+        int bad = 0;
+    };
+    const Tally& tally() const { return tally_; }
     std::string_view cell(int row, int column) const;
 
-    /// Changes one cell and rechecks its row; true when other rows were
-    /// rechecked too (a name changed: names are compared with each other).
-    bool setCell(int row, int column, std::string text);
+    /// The rows from `first` to `last` that a change rechecked.
+    struct Rows {
+        int first = 0;
+        int last = 0;
+    };
+    /// Changes one cell and rechecks its row, and the rows whose name it
+    /// repeated or now repeats (names are compared with each other).
+    Rows setCell(int row, int column, std::string text);
     /// A new row with these cells (or one taken out earlier, as it was).
     void insertRow(int at, ListEntry entry);
     ListEntry takeRow(int at);
@@ -69,11 +83,12 @@ public:
 
 private:
     batch::ListRow interpretEntry(const ListEntry& entry) const;
-    void checkRow(ListEntry& entry) const;
+    void checkRow(ListEntry& entry);
+    void count(const RowVerdict& verdict, int step);
     /// Lines, repeated names and their verdicts, for every row.
     void recheckNames();
     /// The rows of a name that changed from `before` to `after`.
-    void recheckNames(std::string_view before, std::string_view after);
+    void recheckNames(std::string_view before, std::string_view after, Rows& rechecked);
     std::string recordBytes(const ListEntry& entry, bool* ok, std::string* problem) const;
     std::string_view lineEndOf(const ListEntry& entry) const;
 
@@ -85,7 +100,8 @@ private:
     batch::BeamList reader_;
     std::vector<std::string> headers_;
     std::vector<ListEntry> rows_;
-    mutable RowChecker checker_;
+    RowChecker checker_;
+    Tally tally_;
 };
 
 } // namespace varnok::listwindow

@@ -270,11 +270,10 @@ void ListModel::moveRow(int from, int to) {
 }
 
 void ListModel::applyCell(int row, int column, const std::string& text) {
-    const bool others = document_.setCell(row, column, text);
-    const int first = others ? 0 : row;
-    const int last = others ? rowCount() - 1 : row;
+    const auto [first, last] = document_.setCell(row, column, text);
+    // The row headers (with the overall verdict) are repainted by the view: a
+    // header change would make it measure every row of a long list again.
     emit dataChanged(index(first, 0), index(last, columnCount() - 1));
-    emit headerDataChanged(Qt::Vertical, first, last);
 }
 
 void ListModel::applyInsert(int at, ListEntry entry) {
@@ -289,7 +288,6 @@ void ListModel::allChanged() {
     if (rowCount() == 0)
         return;
     emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
-    emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
 }
 
 ListEntry ListModel::applyTake(int at) {

@@ -118,6 +118,18 @@ ListWindow::ListWindow(ListDocument document, QString path, ListWindowServices s
         table_->setColumnWidth(c, std::min(width + 12, 160));
     }
     table_->verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
+    // Row headers wide enough for any row's number and verdict, once: measuring
+    // them as verdicts change would read through the whole list.
+    table_->verticalHeader()->setFixedWidth(
+        metrics.horizontalAdvance(QString(QString::number(model_->rowCount() + 100).size(), u'9') +
+                                  QStringLiteral(" 入力エラー")) + 12);
+    connect(model_, &QAbstractItemModel::dataChanged, this,
+            [header = table_->verticalHeader()](const QModelIndex& first, const QModelIndex& last) {
+                const int top = header->sectionViewportPosition(first.row());
+                const int bottom = header->sectionViewportPosition(last.row()) +
+                                   header->sectionSize(last.row());
+                header->viewport()->update(0, top, header->width(), bottom - top);
+            });
 
     connect(&model_->undoStack(), &QUndoStack::cleanChanged, this, &ListWindow::updateTitle);
     connect(model_, &QAbstractItemModel::dataChanged, this, &ListWindow::updateStatus);
@@ -266,16 +278,12 @@ void ListWindow::updateTitle() {
 }
 
 void ListWindow::updateStatus() {
-    int ok = 0, ng = 0, bad = 0;
-    for (int r = 0; r < model_->rowCount(); ++r) {
-        const RowVerdict& v = model_->document().row(r).verdict;
-        (v.result ? (v.result->passes ? ok : ng) : bad) += 1;
-    }
+    const ListDocument::Tally& tally = model_->document().tally();
     counts_->setText(QStringLiteral("梁 %1 本: ＯＫ %2 / ＮＧ %3 / 入力エラー %4")
                          .arg(model_->rowCount())
-                         .arg(ok)
-                         .arg(ng)
-                         .arg(bad));
+                         .arg(tally.passed)
+                         .arg(tally.failed)
+                         .arg(tally.bad));
     const QString problem = model_->problemAt(table_->currentIndex());
     if (problem.isEmpty())
         statusBar()->clearMessage();
@@ -449,7 +457,7 @@ void ListWindow::openInSheet() {
     openSheet(row.beam->arrangement, current.row());
     if (!sheet_)
         return;
-    TypeRowIntoSheet(*sheet_, *services_.state, *row.beam);
+    TypeRowIntoSheet(*sheet_, *row.beam);
     typedIn_ = calculated_;
 }
 
@@ -471,7 +479,7 @@ void ListWindow::openSheet(LoadCaseButton arrangement, int row) {
     typedIn_.reset();
     calculated_.reset();
     connect(sheet, &sheets::DesignSheet::checked, this, [this, sheet](bool inputsRead, bool automatic) {
-        SheetInputs now = InputsShown(*sheet, *services_.state, sheetArrangement_, automatic);
+        SheetInputs now = InputsShown(*sheet, sheetArrangement_, automatic);
         // ↑/↓ and the options recheck the inputs the last "計算" read.
         if (!inputsRead && calculated_)
             now.texts = calculated_->texts;

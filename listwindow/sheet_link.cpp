@@ -89,7 +89,16 @@ bool SheetInputs::sameAs(const SheetInputs& other) const {
     return true;
 }
 
-void TypeRowIntoSheet(sheets::DesignSheet& sheet, const ProgramState& state, const batch::BeamRow& row) {
+namespace {
+
+/// The catalogue row the sheet's last check took; 0 before a calculation.
+int ShownRow(const sheets::DesignSheet& sheet) {
+    return sheet.calculated() != nullptr ? sheet.calculated()->check.currentSection : 0;
+}
+
+} // namespace
+
+void TypeRowIntoSheet(sheets::DesignSheet& sheet, const batch::BeamRow& row) {
     sheets::WidgetSheetAccess& access = sheet.access();
     auto click = [&](std::string_view name) {
         if (auto* button = qobject_cast<QAbstractButton*>(access.control(name)))
@@ -116,23 +125,24 @@ void TypeRowIntoSheet(sheets::DesignSheet& sheet, const ProgramState& state, con
             access.setText(Field(n), row.fieldTexts[std::size_t(n)]);
     }
     click("Command1");
-    for (int steps = 0; row.sectionRow != 0 && state.beamCheck.currentSection != row.sectionRow &&
+    for (int steps = 0; row.sectionRow != 0 && ShownRow(sheet) != row.sectionRow &&
                         steps < kCatalogueRows;
          ++steps)
-        click(state.beamCheck.currentSection < row.sectionRow ? "Command6" : "Command7");
+        click(ShownRow(sheet) < row.sectionRow ? "Command6" : "Command7");
     if (row.raiseUntilPasses) {
         // "全検定": ↑ until every check passes, as the calc book goes, up to the
         // series' largest real section.
         const int largest = RangeOf(row.series).last - 1;
-        while (state.beamCheck.currentSection > largest)
+        while (ShownRow(sheet) > largest)
             click("Command7");
-        while (!state.result.passes() && state.beamCheck.currentSection < largest)
+        while (sheet.calculated() != nullptr && !sheet.calculated()->result.passes() &&
+               ShownRow(sheet) < largest)
             click("Command6");
     }
 }
 
-SheetInputs InputsShown(sheets::DesignSheet& sheet, const ProgramState& state,
-                        LoadCaseButton arrangement, bool automaticSection) {
+SheetInputs InputsShown(sheets::DesignSheet& sheet, LoadCaseButton arrangement,
+                        bool automaticSection) {
     const sheets::WidgetSheetAccess& access = sheet.access();
     SheetInputs inputs;
     inputs.arrangement = arrangement;
@@ -142,7 +152,7 @@ SheetInputs InputsShown(sheets::DesignSheet& sheet, const ProgramState& state,
                     : access.isSelected("Option5") ? SectionSeries::Wide
                                                    : SectionSeries::Narrow;
     inputs.shortTerm = access.isSelected("Option2");
-    inputs.section = state.beamCheck.currentSection;
+    inputs.section = ShownRow(sheet);
     inputs.automaticSection = automaticSection;
     return inputs;
 }

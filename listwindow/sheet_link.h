@@ -30,11 +30,11 @@ struct SheetInputs {
 /// length proposed from the span), sets its options, presses "計算" and then
 /// ↑/↓ until the row's chosen section is reached (for "全検定" then ↑ until
 /// every check passes, as the calc book does).
-void TypeRowIntoSheet(sheets::DesignSheet& sheet, const ProgramState& state, const batch::BeamRow& row);
+void TypeRowIntoSheet(sheets::DesignSheet& sheet, const batch::BeamRow& row);
 
 /// What the sheet shows now (right after a calculation: what it calculated).
-SheetInputs InputsShown(sheets::DesignSheet& sheet, const ProgramState& state,
-                        LoadCaseButton arrangement, bool automaticSection);
+SheetInputs InputsShown(sheets::DesignSheet& sheet, LoadCaseButton arrangement,
+                        bool automaticSection);
 
 /// The cell edits that make `row` hold `now`: only the inputs that differ
 /// from `before` (what the sheet calculated when the row was typed in), so

@@ -18,10 +18,6 @@ constexpr int kPointSize = 10;
 constexpr char16_t kHalfWidthSample = u'0';
 } // namespace
 
-Typeface TypefaceFor(const QString& text40) {
-    return text40 == u"G" ? Typeface::Gothic : Typeface::Mincho;
-}
-
 QFont PageFont(Typeface face) {
     QFont font(face == Typeface::Gothic ? ui::kGothicFace : ui::kMinchoFace, kPointSize);
     font.setStyleHint(QFont::TypeWriter);

@@ -15,9 +15,6 @@ namespace varnok::reports {
 
 enum class Typeface { Gothic, Mincho };
 
-/// The letter the sheet left in its Text40: "G" Gothic, any other text Mincho.
-Typeface TypefaceFor(const QString& text40);
-
 /// The page's font: "ＭＳ ゴシック" or "ＭＳ 明朝" (the IPA faces stand in where the
 /// MS faces are absent), 10 points.
 QFont PageFont(Typeface face);

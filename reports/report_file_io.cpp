@@ -142,16 +142,16 @@ FileError Rename(const fs::path& from, const fs::path& to) {
 
 void KeepMode(int, const fs::path&) {}
 
-/// Why OpenNew(path) failed. Windows says "not found" (Wine) or "invalid name"
+/// Why OpenNew(path) failed with `error`, the errno it left. Windows says "not found" (Wine) or "invalid name"
 /// for a name past its length limits (255 characters a name, 260 a path), which
 /// would blame a folder that is there.
-FileError OpenFailure(const fs::path& path) {
+FileError OpenFailure(const fs::path& path, int error) {
     constexpr std::size_t kMaxName = 255;
     const bool tooLong =
         path.filename().native().size() > kMaxName || path.native().size() >= MAX_PATH;
-    if ((errno == ENOENT || errno == EINVAL) && tooLong)
+    if ((error == ENOENT || error == EINVAL) && tooLong)
         return FileError::NameTooLong;
-    return FileErrorFromErrno(errno);
+    return FileErrorFromErrno(error);
 }
 
 #else
@@ -199,8 +199,8 @@ FileError Rename(const fs::path& from, const fs::path& to) {
     return rename(from.c_str(), to.c_str()) == 0 ? FileError::None : FileErrorFromErrno(errno);
 }
 
-FileError OpenFailure(const fs::path&) {
-    return FileErrorFromErrno(errno);
+FileError OpenFailure(const fs::path&, int error) {
+    return FileErrorFromErrno(error);
 }
 
 /// A rewritten report keeps the permissions the old one had.
@@ -275,8 +275,9 @@ FileError ReplaceFileContents(const fs::path& path, std::string_view bytes) {
     for (int attempt = 0; fd < 0 && attempt < kNameAttempts; ++attempt) {
         temporary = TemporaryPath(path, random);
         fd = OpenNew(temporary);
-        if (fd < 0 && errno != EEXIST)
-            return OpenFailure(temporary);
+        const int error = errno; // taken before anything else can change it
+        if (fd < 0 && error != EEXIST)
+            return OpenFailure(temporary, error);
     }
     if (fd < 0)
         return FileError::Other;

@@ -154,15 +154,15 @@ private:
 
 /// What every report reads, gathered once.
 struct Inputs {
-    const ProgramState& state;
-    const ReportFacts& facts;
+    const BeamDesign& design;
+    std::string_view memberName;
     ReportTarget target;
 
-    double field(int n) const { return state.fieldValues.get(n); }
-    /// Whether field Textn shows something other than "0.000".
-    bool shows(int n) const { return facts.fields[static_cast<std::size_t>(n)] != kZeroText; }
-    bool longTerm() const { return facts.longTerm; }
-    const BeamCheck& check() const { return state.beamCheck; }
+    double field(int n) const { return design.entries.get(n); }
+    /// Whether field n shows something other than "0.000".
+    bool shows(int n) const { return design.shown[static_cast<std::size_t>(n)] != kZeroText; }
+    bool longTerm() const { return !design.result.shortTerm; }
+    const CheckResult& result() const { return design.result; }
 };
 
 /// The loading diagram under the member name: its loads and arrows, then the
@@ -177,7 +177,7 @@ struct Diagram {
 /// length, the load duration.
 void Preamble(LineList& out, const Inputs& in, const Diagram& diagram) {
     out.empty(2);
-    out.text(kLeft, in.state.memberName);
+    out.text(kLeft, std::string(in.memberName));
     out.empty(1 + diagram.emptyBefore);
     for (std::string_view line : diagram.loads)
         out.text(kLeft, std::string(line));
@@ -223,7 +223,7 @@ std::string LoadLine(const Inputs& in, std::string_view head, int firstField, in
 /// Section, properties, fb and the stress-ratio block; false when the section
 /// row lies outside the catalogue (nothing of the block is written then).
 bool SectionBlock(LineList& out, const Inputs& in, const mask::SectionMasks& masks) {
-    const SectionRow* row = in.state.catalogue.row(in.check().currentSection);
+    const SectionRow* row = Catalogue().row(in.result().sectionRow);
     if (row == nullptr)
         return false;
     out.text(kSection, std::string(mask::kUse) + std::string(row->reportDesignation));
@@ -234,22 +234,22 @@ bool SectionBlock(LineList& out, const Inputs& in, const mask::SectionMasks& mas
     out.value(kValues, row->Ix, masks.Ix);
     out.empty();
     out.text(kSection, std::string(mask::kFbNumerator));
-    out.value(kSection, in.check().fb, mask::kFb);
+    out.value(kSection, in.result().fb, mask::kFb);
     out.text(kSection, std::string(mask::kFbDenominator));
     out.empty();
     out.text(kLeft, std::string(mask::kRatioNumerator));
-    out.text(kLeft, RatioLine(in.facts.stressRatio, mask::kRatioBar, in.check().bendingPasses,
+    out.text(kLeft, RatioLine(in.result().stressRatioShown.value, mask::kRatioBar, in.result().bendingPasses,
                               kBendingRatioLimit));
     out.text(kLeft, std::string(mask::kRatioDenominator));
     return true;
 }
 
 void DeflectionResult(LineList& out, const Inputs& in, const mask::SpanOverDeflectionLine& last) {
-    out.value(kResult, in.check().deflection, mask::kDeflection);
+    out.value(kResult, in.result().deflection, mask::kDeflection);
     out.empty();
     out.text(kResult, std::string(mask::kSpanOverDeflectionHead));
-    out.text(kResult, SpanOverDeflectionBar(in.check().deflectionPasses));
-    out.text(kResult, FormatMask(in.check().spanOverDeflection, last.mask) +
+    out.text(kResult, SpanOverDeflectionBar(in.result().deflectionPasses));
+    out.text(kResult, FormatMask(in.result().spanOverDeflection, last.mask) +
                           std::string(last.gap) + std::string(kSpanOverDeflectionLimit.text));
 }
 
@@ -280,7 +280,7 @@ void PointLoadRows(LineList& out, const Inputs& in) {
 }
 
 bool SimpleBeam(LineList& out, const Inputs& in) {
-    const LoadCase& loadCase = in.state.loadCase;
+    const LoadCase& loadCase = in.design.loadCase;
     const bool drawn = loadCase.caseNumber >= 2 && loadCase.caseNumber <= 5;
     Preamble(out, in,
              drawn ? Diagram{0, kPointLoadDiagramTops[loadCase.caseNumber - 2], kBeamLines}
@@ -289,7 +289,7 @@ bool SimpleBeam(LineList& out, const Inputs& in) {
     return Checks(
         out, in,
         {FormatMask(loadCase.momentCoefficient.numerator, mask::kMomentNumerator),
-         FormatMask(in.facts.moment, mask::kMoment),
+         FormatMask(in.result().moment.value, mask::kMoment),
          FormatMask(loadCase.momentCoefficient.denominator, mask::kMomentDenominator)},
         mask::kSectionDiamond,
         {FormatMask(loadCase.deflectionCoefficient.numerator, mask::kDeflectionNumerator),
@@ -324,7 +324,7 @@ bool UniformLoad(LineList& out, const Inputs& in) {
     second += FormatMask(in.field(slot::kWUniform), mask::kTotalW);
     out.text(kSecondRow, std::move(second));
     return Checks(
-        out, in, {"       1", FormatMask(in.facts.moment, mask::kMomentUniform), "       8"},
+        out, in, {"       1", FormatMask(in.result().moment.value, mask::kMomentUniform), "       8"},
         page ? mask::kSectionDot : mask::kSectionDiamond,
         {std::string(mask::kDeflectionNumeratorUniform), std::string(mask::kDeflectionBarsUniform),
          std::string(mask::kDeflectionDenominatorUniform)},
@@ -335,7 +335,7 @@ bool Cantilever(LineList& out, const Inputs& in) {
     Preamble(out, in, {1, kCantileverDiagram, {}});
     PointLoadRows(out, in);
     if (!Checks(
-            out, in, {"       1", FormatMask(in.facts.moment, mask::kMomentCantilever), "       2"},
+            out, in, {"       1", FormatMask(in.result().moment.value, mask::kMomentCantilever), "       2"},
             mask::kSectionDiamond,
             {std::string(mask::kDeflectionNumeratorCantilever), std::string(mask::kDeflectionBars),
              std::string(mask::kDeflectionDenominatorCantilever)},
@@ -344,12 +344,12 @@ bool Cantilever(LineList& out, const Inputs& in) {
     out.empty(3);
 
     // SectionBlock has vouched for the row.
-    const SectionRow& row = *in.state.catalogue.row(in.check().currentSection);
+    const SectionRow& row = *Catalogue().row(in.result().sectionRow);
     out.text(kWeld, std::string(mask::kWeldModulusHead) + FormatMask(row.Ze, mask::kWeldModulus) +
                         std::string(mask::kWeldAllowable));
     out.empty();
     out.text(kLeft, std::string(mask::kWeldNumerator));
-    out.text(kLeft, RatioLine(in.facts.weldRatio, mask::kWeldBar, in.check().weldPasses,
+    out.text(kLeft, RatioLine(in.result().weldRatioShown.value, mask::kWeldBar, in.result().weldPasses,
                               WeldRatioLimit(!in.longTerm())));
     out.text(kLeft, std::string(mask::kWeldDenominator));
     return true;
@@ -357,41 +357,13 @@ bool Cantilever(LineList& out, const Inputs& in) {
 
 } // namespace
 
-ReportFacts FactsOn(const SheetAccess& sheet, SheetKind kind) {
-    ReportFacts facts;
-    for (int n : {slot::kAddedW, slot::kAreaLoadW2, slot::kAddedW2, slot::kAddedP})
-        facts.fields[static_cast<std::size_t>(n)] = sheet.text("Text" + std::to_string(n));
-    facts.longTerm = sheet.isSelected("Option1");
-    // Values as the sheet shows them, rounded; "∞" and "不定" stay what they are.
-    facts.moment = ReadShown(sheet.text(kind == SheetKind::kei3_b2 ? "Text11" : "Text17"));
-    facts.stressRatio = ReadShown(sheet.text("Text28"));
-    facts.weldRatio = ReadShown(sheet.text("Text16"));
-    return facts;
-}
-
-ReportFacts FactsOf(const CheckResult& result, const LoadTexts& fields) {
-    ReportFacts facts;
-    facts.fields = fields;
-    facts.longTerm = !result.shortTerm;
-    facts.moment = result.moment.value;
-    facts.stressRatio = result.stressRatioShown.value;
-    facts.weldRatio = result.weldRatioShown.value;
-    return facts;
-}
-
-Report BuildReport(const ProgramState& state, const SheetAccess& sheet, SheetKind kind,
-                   ReportTarget target) {
-    return BuildReport(state, FactsOn(sheet, kind), kind, target);
-}
-
-Report BuildReport(const ProgramState& state, const ReportFacts& facts, SheetKind kind,
-                   ReportTarget target) {
-    const Inputs in{state, facts, target};
+Report BuildReport(const BeamDesign& design, std::string_view memberName, ReportTarget target) {
+    const Inputs in{design, memberName, target};
     LineList out;
     if (target == ReportTarget::PrintedPage)
         out.empty();
     bool complete = false;
-    switch (kind) {
+    switch (design.kind) {
     case SheetKind::kei3_b1:
         complete = SimpleBeam(out, in);
         break;

@@ -44,12 +44,6 @@ std::optional<TotalStep> TotalOnEnter(SheetKind kind, int field, const FieldValu
     return std::nullopt;
 }
 
-double ProposedBucklingLength(SheetKind kind, double span, int caseNumber) {
-    if (TraitsOf(kind).bucklingLengthIsSpan || caseNumber < 1)
-        return span;
-    return span / caseNumber;
-}
-
 std::string FieldName(int n) {
     return "Text" + std::to_string(n);
 }

@@ -1,7 +1,6 @@
 #pragma once
 // The field chain of each design sheet and the arithmetic of its input rules,
-// free of any window: which field follows which, which total Enter forms, and
-// the buckling length proposed on entering Text3.
+// free of any window: which field follows which and which total Enter forms.
 
 #include "field_values.h"
 #include "sheet_traits.h"
@@ -32,10 +31,6 @@ struct TotalStep {
 /// w after Enter in Text6 (Text7), P after Enter in Text11 (Text12); on the
 /// uniform-load sheet w of both rows after Enter in Text9 (Text10). None for other fields.
 std::optional<TotalStep> TotalOnEnter(SheetKind kind, int field, const FieldValues& entries);
-
-/// The buckling length proposed on entering Text3: the span ÷ case number on the
-/// simple-beam sheets (a case number below 1 counts as 1), the span itself on the cantilever.
-double ProposedBucklingLength(SheetKind kind, double span, int caseNumber);
 
 /// "Text" followed by n.
 std::string FieldName(int n);

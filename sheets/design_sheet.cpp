@@ -7,6 +7,8 @@
 #include "prepare_sheet.h"
 #include "qt_colour.h"
 #include "read_number.h"
+#include "report_flows.h"
+#include "report_gate.h"
 #include "sheet_builder.h"
 #include "sheet_layout.h"
 #include "sheet_texts.h"
@@ -36,7 +38,8 @@ DesignSheet::DesignSheet(ProgramState& state, SheetKind kind, reports::ReportSer
     , kind_(kind)
     , services_(services)
     , access_(*this)
-    , gate_(kind) {
+    , arrangement_(ArrangementOf(state.loadCase, kind))
+    , design_(Uncalculated(arrangement_)) {
     setObjectName(ui::FromUtf8(TraitsOf(kind).windowName));
     BuildSheet(*this, LayoutFor(kind));
     rules_ = new InputRules(state_, access_, *this, kind_);
@@ -55,8 +58,8 @@ void DesignSheet::wireButtons() {
     onClick("Command7", [this] { stepSection(false); });
     onClick("Command5", [this] { exitToLauncher(); });
     onClick("Command9", [this] { textReport(); });
-    onClick("Command3", [this] { print("G"); });
-    onClick("Command4", [this] { print("M"); });
+    onClick("Command3", [this] { print(reports::Typeface::Gothic); });
+    onClick("Command4", [this] { print(reports::Typeface::Mincho); });
     // clicked, not toggled: only the user's click runs the check again.
     for (std::string_view option : {"Option1", "Option2", "Option3", "Option4", "Option5"})
         onClick(option, [this] { rerunCheck(); });
@@ -85,18 +88,27 @@ void DesignSheet::openSheet() {
     rules_->selectOnArrival(1);
 }
 
+BeamInput DesignSheet::typedInput() const {
+    BeamInput input;
+    input.arrangement = arrangement_;
+    for (int n : InputFieldsOf(kind_))
+        input.texts[static_cast<std::size_t>(n)] = access_.text(FieldName(n));
+    const CheckOptions options = OptionsOn(access_);
+    input.series = options.series;
+    input.shortTerm = options.shortTerm;
+    return input;
+}
+
 void DesignSheet::calculate() {
     // A refused input is told before anything is read or rewritten; the last
     // calculation stays the one a report may describe.
-    switch (CheckCalculateInputs(access_.text("Text2"), access_.text("Text3"))) {
-    case CalculateRefusal::MissingSpan:
-        refuse(texts::kMissingSpan, texts::kMissingInputTitle, false, 2);
+    auto outcome = Calculate(typedInput());
+    if (const auto* refusal = std::get_if<InputRefusal>(&outcome)) {
+        if (refusal->reason == CalculateRefusal::MissingSpan)
+            refuse(texts::kMissingSpan, texts::kMissingInputTitle, false, refusal->field);
+        else
+            refuse(texts::kNegativeBuckling, texts::kCheckInputTitle, true, refusal->field);
         return;
-    case CalculateRefusal::NegativeBucklingLength:
-        refuse(texts::kNegativeBuckling, texts::kCheckInputTitle, true, 3);
-        return;
-    case CalculateRefusal::None:
-        break;
     }
     // Hiding the focused button hands the focus on along the tab order (on the
     // cantilever sheet round to Text1): a move of the toolkit's, not the user's.
@@ -105,10 +117,20 @@ void DesignSheet::calculate() {
     rules_->setMuted(false);
     access_.setVisible("Text23", false);
     access_.setFocus("Command6");
-    ComputeSheetLoads(state_, access_, kind_);
-    RunFullCheck(state_, access_, kind_);
-    gate_.recordCalculation(access_); // the fields now show what was calculated
+    BeamDesign& design = std::get<BeamDesign>(outcome);
+    // The input and total fields show what was read; the running totals of
+    // Enter go on from the same numbers.
+    for (int n = slot::kSpan; n <= (kind_ == SheetKind::kei3_b2 ? slot::kWUniform : slot::kP); ++n)
+        access_.setText(FieldName(n), design.shown[static_cast<std::size_t>(n)]);
+    state_.fieldValues = design.entries;
+    calculated_ = true;
+    present(std::move(design));
     emit checked(true, true);
+}
+
+void DesignSheet::present(BeamDesign design) {
+    design_ = std::move(design);
+    PresentResult(design_.result, access_);
 }
 
 bool DesignSheet::refuse(std::string_view prompt, std::string_view title, bool exclamation, int n) {
@@ -120,37 +142,35 @@ bool DesignSheet::refuse(std::string_view prompt, std::string_view title, bool e
 }
 
 void DesignSheet::stepSection(bool up) {
-    if (up)
-        StepSectionUp(state_.beamCheck);
-    else
-        StepSectionDown(state_.beamCheck);
-    RunSectionRecheck(state_, access_, kind_);
-    if (gate_.calculatedOnce())
+    const int row = design_.check.currentSection;
+    present(Recheck(design_, OptionsOn(access_), up ? StepUp(row) : StepDown(row)));
+    if (calculated_)
         emit checked(false, false);
 }
 
 void DesignSheet::rerunCheck() {
-    RunFullCheck(state_, access_, kind_);
-    if (gate_.calculatedOnce())
+    present(Recheck(design_, OptionsOn(access_)));
+    if (calculated_)
         emit checked(false, true);
 }
 
-bool DesignSheet::reportMayStart() {
-    switch (gate_.check(access_)) {
+std::optional<BeamDesign> DesignSheet::reportMayStart() {
+    const BeamInput typed = typedInput();
+    switch (CheckReport(calculated(), typed, access_.text("Text1"))) {
     case ReportRefusal::NotCalculated:
         if (Message(this, texts::kNotCalculated, texts::kNotCalculatedTitle,
                     ui::MessageIcon::Exclamation))
             offerCalculate();
-        return false;
+        return std::nullopt;
     case ReportRefusal::NoMemberName:
         refuse(texts::kMissingName, texts::kMissingInputTitle, false, 1);
-        return false;
+        return std::nullopt;
     case ReportRefusal::None:
         break;
     }
     // The name on screen, whether or not the user passed Text2 after editing it.
     state_.memberName = access_.text("Text1");
-    return true;
+    return AsTyped(design_, typed);
 }
 
 void DesignSheet::offerCalculate() {
@@ -164,15 +184,16 @@ void DesignSheet::offerCalculate() {
 }
 
 void DesignSheet::textReport() {
-    if (reportMayStart())
-        reports::RunTextReport(this, state_, access_, kind_, services_);
+    if (const auto design = reportMayStart())
+        RunTextReport(this, *design, state_.memberName, services_);
 }
 
-void DesignSheet::print(std::string_view face) {
-    if (!reportMayStart())
+void DesignSheet::print(reports::Typeface face) {
+    const auto design = reportMayStart();
+    if (!design)
         return;
-    access_.setText("Text40", face);
-    reports::RunPrinterDialog(this, state_, access_, kind_, services_);
+    access_.setText("Text40", face == reports::Typeface::Gothic ? "G" : "M");
+    RunPrinterDialog(this, *design, state_.memberName, face, services_);
 }
 
 void DesignSheet::exitToLauncher() {

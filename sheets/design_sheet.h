@@ -4,7 +4,8 @@
 // sheet's layout, with its input rules and its buttons wired to the engine.
 
 #include "beam_check.h"
-#include "report_gate.h"
+#include "beam_design.h"
+#include "printed_page.h"
 #include "report_services.h"
 #include "widget_sheet_access.h"
 
@@ -29,8 +30,12 @@ public:
     void openSheet();
 
     SheetKind kind() const { return kind_; }
-    /// How the engine, the reports and the tests reach the controls.
+    /// How the sheet and the tests reach the controls.
     WidgetSheetAccess& access() { return access_; }
+    /// The design the fields show; none before the first calculation.
+    const BeamDesign* calculated() const { return calculated_ ? &design_ : nullptr; }
+    /// The inputs as they stand in the fields and option buttons.
+    BeamInput typedInput() const;
 
 signals:
     /// "終了": the sheet has closed itself; the launcher is to open again.
@@ -50,11 +55,12 @@ private:
     void calculate();
     void stepSection(bool up);
     void rerunCheck();
-    void print(std::string_view face);
+    void present(BeamDesign design);
+    void print(reports::Typeface face);
     void textReport();
     /// Refuses a report with its message, or takes the member name from Text1
-    /// for it; true when the report may start.
-    bool reportMayStart();
+    /// for it; the design the report describes when it may start.
+    std::optional<BeamDesign> reportMayStart();
     /// Shows the calculate button and gives it the focus.
     void offerCalculate();
     /// Tells a refused input and hands Textn back to the user; false when the
@@ -67,7 +73,9 @@ private:
     reports::ReportServices services_;
     WidgetSheetAccess access_;
     InputRules* rules_ = nullptr; // owned as a child object
-    ReportGate gate_;
+    LoadCaseButton arrangement_;
+    BeamDesign design_;       // what the result fields show
+    bool calculated_ = false; // design_ comes from a calculation
     bool exiting_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "input_rules.h"
 
+#include "beam_design.h"
 #include "display_mask.h"
 #include "message_box.h"
 #include "qt_colour.h"
@@ -162,7 +163,7 @@ bool InputRules::enter(int n, bool byTheUser) {
     if (n == 3 && byTheUser) {
         const double lb = ProposedBucklingLength(kind_, ReadNumber(sheet_.text("Text2")),
                                                  state_.loadCase.caseNumber);
-        sheet_.setText("Text3", FormatMask(lb, texts::kProposalMask));
+        sheet_.setText("Text3", FormatMask(lb, kProposalMask));
     }
     if (n == 1 && chain_.instructionsOnText1 && byTheUser &&
         !showMessage(texts::kInstructions, texts::kInstructionsTitle))

@@ -23,7 +23,6 @@ inline constexpr std::string_view kNotCalculated =
     "入力データが計算結果と合っていません。\r[計算]ボタンを押してから出力して下さい。";
 inline constexpr std::string_view kNotCalculatedTitle = "再計算して下さい。";
 
-inline constexpr std::string_view kTypingMask = "###.000";   // values confirmed with Enter
-inline constexpr std::string_view kProposalMask = "##0.000"; // the proposed buckling length
+inline constexpr std::string_view kTypingMask = "###.000"; // values confirmed with Enter
 
 } // namespace varnok::sheets::texts

@@ -169,11 +169,12 @@ void SimpleBeam(GuideSession& s) {
     });
     s.click(sheet, "Command3");
     // The page that "印刷開始" sends, drawn by the printing routine itself.
+    // "ゴシック体 【印刷】" was pressed: the Gothic face.
     const reports::Report page =
-        reports::BuildReport(s.state(), s.flow().sheet()->access(), SheetKind::kei3_b1,
+        reports::BuildReport(*s.flow().sheet()->calculated(), s.state().memberName,
                              reports::ReportTarget::PrintedPage);
     s.save(QStringLiteral("printed_page"),
-           PrintedPagePicture(page.lines, reports::TypefaceFor(Text(sheet, "Text40"))));
+           PrintedPagePicture(page.lines, reports::Typeface::Gothic));
 
     // A printer name that is not installed.
     s.script().expect([](QWidget* dialog) {

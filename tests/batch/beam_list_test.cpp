@@ -2,8 +2,8 @@
 // order with their aliases, and every kind of bad row and bad file.
 #include "beam_list.h"
 #include "results_table.h"
+#include "shift_jis.h"
 
-#include <QStringEncoder>
 #include <gtest/gtest.h>
 
 namespace varnok::batch {
@@ -25,9 +25,8 @@ std::string Encode(std::string_view utf8, Bytes as) {
     case Bytes::ShiftJis:
         break;
     }
-    QStringEncoder sjis("windows-31j");
-    const QByteArray b = sjis.encode(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())));
-    return b.toStdString();
+    return reports::ToShiftJis(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())))
+        ->toStdString();
 }
 
 struct Read {

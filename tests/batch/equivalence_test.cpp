@@ -110,6 +110,8 @@ TypedRow MakeRow(RowMaker& make, int index) {
 
 class EquivalenceTest : public SheetTest {
 protected:
+    int shownRow() const { return sheet->calculated()->check.currentSection; }
+
     void enter(int n) {
         field(n)->setFocus();
         processEvents();
@@ -146,18 +148,18 @@ protected:
         }
         button("Command1")->click();
         processEvents();
-        while (sectionRow != 0 && state.beamCheck.currentSection != sectionRow) {
-            button(state.beamCheck.currentSection < sectionRow ? "Command6" : "Command7")->click();
+        while (sectionRow != 0 && shownRow() != sectionRow) {
+            button(shownRow() < sectionRow ? "Command6" : "Command7")->click();
             processEvents();
         }
         if (!row.raise)
             return;
         const int largest = RangeOf(static_cast<SectionSeries>(row.series)).last - 1;
-        if (state.beamCheck.currentSection > largest) {
+        if (shownRow() > largest) {
             button("Command7")->click();
             processEvents();
         }
-        while (!sheetPasses() && state.beamCheck.currentSection < largest) {
+        while (!sheetPasses() && shownRow() < largest) {
             button("Command6")->click();
             processEvents();
         }
@@ -179,17 +181,19 @@ protected:
         typeIntoSheet(typed, row.beam->sectionRow);
         EXPECT_EQ(state.memberName, row.beam->memberName);
 
-        const BeamCheck& s = state.beamCheck;
-        const BeamCheck& b = run.state().beamCheck;
-        EXPECT_EQ(s.currentSection, b.currentSection);
-        EXPECT_EQ(s.M, b.M);
-        EXPECT_EQ(s.fb, b.fb);
-        EXPECT_EQ(s.stressRatio, b.stressRatio);
-        EXPECT_EQ(s.deflection, b.deflection);
-        EXPECT_EQ(s.weldRatio, b.weldRatio);
+        // The sheet's input, read back from its fields, gives the row's design.
+        const BeamDesign& s = *sheet->calculated();
+        const BeamDesign& b = run.design();
+        EXPECT_EQ(s.check.currentSection, b.check.currentSection);
+        EXPECT_EQ(s.check.M, b.check.M);
+        EXPECT_EQ(s.check.fb, b.check.fb);
+        EXPECT_EQ(s.check.stressRatio, b.check.stressRatio);
+        EXPECT_EQ(s.check.deflection, b.check.deflection);
+        EXPECT_EQ(s.check.weldRatio, b.check.weldRatio);
         for (int n = 2; n <= 44; ++n)
-            EXPECT_EQ(state.fieldValues.get(n), run.state().fieldValues.get(n)) << "entry " << n;
-        EXPECT_TRUE(state.result == run.state().result);
+            EXPECT_EQ(s.entries.get(n), b.entries.get(n)) << "entry " << n;
+        EXPECT_TRUE(s.result == b.result);
+        EXPECT_EQ(s.shown, b.shown);
         // What the table states against what the sheet shows.
         const BeamResult table = run.result();
         EXPECT_EQ(text(sheet->kind() == SheetKind::kei3_b2 ? 11 : 17), table.moment);
@@ -199,16 +203,15 @@ protected:
         EXPECT_EQ(access().text("Label63"), table.bendingVerdict);
         EXPECT_EQ(access().text("Label80"), table.deflectionVerdict);
 
-        // The report button's builder on the sheet against the batch's report.
+        // The report button's design on the sheet against the batch's report.
+        const BeamDesign report = AsTyped(s, sheet->typedInput());
         const auto sheetFile = reports::EncodeReport(
-            reports::BuildReport(state, access(), sheet->kind(), reports::ReportTarget::TextFile)
-                .lines);
+            reports::BuildReport(report, state.memberName, reports::ReportTarget::TextFile).lines);
         const auto batchFile =
             reports::EncodeReport(run.report(reports::ReportTarget::TextFile).lines);
         EXPECT_EQ(sheetFile.bytes, batchFile.bytes);
         EXPECT_EQ(
-            reports::BuildReport(state, access(), sheet->kind(), reports::ReportTarget::PrintedPage)
-                .lines,
+            reports::BuildReport(report, state.memberName, reports::ReportTarget::PrintedPage).lines,
             run.report(reports::ReportTarget::PrintedPage).lines);
         return table;
     }
@@ -246,8 +249,8 @@ TEST_F(EquivalenceTest, ShortTermBendingFailsPastTheShortTermStress) {
     EXPECT_FALSE(table.passes);
     EXPECT_EQ(text(29), "1.0");
     EXPECT_EQ(text(15), "1.5") << "the weld section keeps its short-term limit";
-    const auto page =
-        reports::BuildReport(state, access(), sheet->kind(), reports::ReportTarget::PrintedPage);
+    const auto page = reports::BuildReport(AsTyped(*sheet->calculated(), sheet->typedInput()),
+                                           state.memberName, reports::ReportTarget::PrintedPage);
     const auto ratioLine = std::find_if(page.lines.begin(), page.lines.end(), [](const auto& l) {
         return l.text.starts_with("------- ＝");
     });

@@ -2,6 +2,7 @@
 // read, byte for byte; an edit changes the row's verdict as the calc book would
 // check the saved list; undoing every step brings the bytes back.
 #include "list_model.h"
+#include "list_table.h"
 
 #include "beam_run.h"
 #include "shift_jis.h"
@@ -148,9 +149,28 @@ TEST(ListModelTest, UndoingEveryStepRestoresTheBytesRead) {
     while (model.undoStack().canUndo())
         model.undoStack().undo();
     EXPECT_EQ(model.document().bytes(), bytes);
+    // The counts kept step by step are those of the list read afresh.
+    const ListDocument fresh = ListDocument::Read(bytes);
+    EXPECT_EQ(model.document().tally().passed, fresh.tally().passed);
+    EXPECT_EQ(model.document().tally().failed, fresh.tally().failed);
+    EXPECT_EQ(model.document().tally().bad, fresh.tally().bad);
+    EXPECT_EQ(fresh.tally().passed + fresh.tally().failed + fresh.tally().bad, fresh.rowCount());
     while (model.undoStack().canRedo())
         model.undoStack().redo();
     EXPECT_EQ(model.document().bytes(), edited);
+}
+
+TEST(ClipboardTest, RangesGoToAndComeFromSpreadsheetsAsTabSeparatedText) {
+    // As a spreadsheet copies them: CR LF between rows, a quoted cell where it
+    // holds a tab, a line break or a leading quote; a quote elsewhere is a character.
+    const QString copied = QStringLiteral("2B1\t6\t\"a\tb\"\r\n2B2\t\t\"x\"\"\ny\"\r\n配管 6\" 貫通\t1\t\r\n");
+    const std::vector<std::vector<QString>> cells = ParseTabSeparated(copied);
+    const std::vector<std::vector<QString>> expected{
+        {u"2B1"_qs, u"6"_qs, u"a\tb"_qs},
+        {u"2B2"_qs, QString(), u"x\"\ny"_qs},
+        {u"配管 6\" 貫通"_qs, u"1"_qs, QString()}};
+    EXPECT_EQ(cells, expected);
+    EXPECT_EQ(ParseTabSeparated(ToTabSeparated(expected)), expected);
 }
 
 } // namespace

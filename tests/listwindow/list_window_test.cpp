@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPointer>
+#include <QTest>
 
 namespace varnok::listwindow {
 namespace {
@@ -70,13 +71,13 @@ TEST_F(ListWindowTest, ARowComesBackFromItsSheetWithTheNewLoadAndItsVerdict) {
     sheets::DesignSheet& sheet = *window->sheet();
     // The row typed in and calculated, the chosen section reached.
     EXPECT_EQ(sheet.access().text("Text1"), "2B1");
-    EXPECT_EQ(state.result.section->designation.substr(0, 15), "H-300x150x6.5x9");
+    EXPECT_EQ(sheet.calculated()->result.section->designation.substr(0, 15), "H-300x150x6.5x9");
     EXPECT_FALSE(window->isEnabled()); // the list waits for its beam
 
     sheet.access().setText("Text4", "35");
     click(sheet, "Command1");
-    const std::string sheetSection(state.result.section->designation);
-    const bool sheetPasses = state.result.passes();
+    const std::string sheetSection(sheet.calculated()->result.section->designation);
+    const bool sheetPasses = sheet.calculated()->result.passes();
     acceptReflection();
     sheet.close();
     processEvents(6);
@@ -112,6 +113,74 @@ TEST_F(ListWindowTest, ARowComesBackFromItsSheetWithTheNewLoadAndItsVerdict) {
         window->model()->undoStack().undo();
     EXPECT_EQ(doc.bytes(), std::string(kList));
     EXPECT_FALSE(window->isWindowModified());
+    window->close();
+}
+
+TEST_F(ListWindowTest, KeysAsInASpreadsheetAndASaveThatAsksBeforeOverwritingAnotherProgramsChange) {
+    const QString path = writeList();
+    QPointer<ListWindow> window = ListWindow::Open(path, {&state, {&editor, nullptr}});
+    ASSERT_TRUE(window);
+    window->show();
+    QApplication::setActiveWindow(window);
+    processEvents();
+    ListTable& table = *window->table();
+    const ListDocument& doc = window->model()->document();
+    const int span = doc.positionOf(batch::Column::Span);
+
+    // Typing replaces the current cell, Enter takes it and moves down.
+    table.goTo(0, span);
+    QTest::keyClicks(&table, QStringLiteral("7"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(".5"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    processEvents();
+    EXPECT_EQ(doc.cell(0, span), "7.5");
+    EXPECT_EQ(table.currentIndex(), window->model()->index(1, span));
+    EXPECT_TRUE(window->isWindowModified());
+    // Tab moves right without editing; Delete clears; Ctrl+Z puts it back.
+    QTest::keyClick(&table, Qt::Key_Tab);
+    EXPECT_EQ(table.currentIndex(), window->model()->index(1, span + 1));
+    table.goTo(1, span);
+    QTest::keyClick(&table, Qt::Key_Delete);
+    EXPECT_EQ(doc.cell(1, span), "");
+    EXPECT_FALSE(doc.row(1).verdict.result); // the row waits for its span
+    QTest::keyClick(&table, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(doc.cell(1, span), "7.2");
+
+    // Saved: the file holds the edit, the title its name alone.
+    ASSERT_TRUE(window->save());
+    EXPECT_FALSE(window->isWindowModified());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    file.close();
+    EXPECT_TRUE(saved.contains("2B1,１点集中荷重,7.5,,"));
+
+    // Another program changes the file: the next save asks and "いいえ" keeps its change.
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("2B9,U,6,,3,1,,,,,,細幅,長期,,\r\n");
+    file.close();
+    window->model()->setData(window->model()->index(1, span), QStringLiteral("8"), Qt::EditRole);
+    QString asked;
+    onMessage([&asked](const testing::RecordedMessage& m) {
+        asked = m.text;
+        qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->button(QMessageBox::No)->click();
+    });
+    EXPECT_FALSE(window->save());
+    EXPECT_TRUE(asked.contains(QStringLiteral("ほかのプログラムにより変更されています")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().endsWith("2B9,U,6,,3,1,,,,,,細幅,長期,,\r\n"));
+    file.close();
+
+    // Closing with the change unsaved asks; "キャンセル" keeps the window.
+    onMessage([&asked](const testing::RecordedMessage& m) {
+        asked = m.text;
+        qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->button(QMessageBox::Cancel)->click();
+    });
+    window->close();
+    processEvents();
+    ASSERT_TRUE(window);
+    EXPECT_EQ(asked, QStringLiteral("「梁リスト.csv」の変更を保存しますか？"));
+    window->model()->undoStack().setClean();
     window->close();
 }
 

@@ -1,4 +1,5 @@
 // The chain arithmetic of the input rules, without a window.
+#include "beam_design.h"
 #include "chain_rules.h"
 
 #include <gtest/gtest.h>

@@ -125,7 +125,7 @@ TEST_F(InputRulesTest, FullWidthEntriesReadAsTypedAndShowHalfWidth) {
     EXPECT_EQ(text(7), "12.500");
     EXPECT_EQ(text(11), "3.000");
     EXPECT_EQ(text(12), "2.000");
-    EXPECT_EQ(state.beamCheck.w, 12.5);
+    EXPECT_EQ(sheet->calculated()->w(), 12.5);
 }
 
 TEST_F(InputRulesTest, LeavingTheLastFieldPromptsOnceWithEnterTabOrTheMouse) {

@@ -8,12 +8,11 @@
 #include "catalogue.h"
 #include "cups_printer_system.h"
 #include "load_case.h"
-#include "memory_sheet.h"
 #include "pdf_tools.h"
 #include "printed_page.h"
 #include "printer_dialog.h"
 #include "report_lines.h"
-#include "report_services.h"
+#include "report_flows.h"
 #include "sample_page.h"
 #include "ui_test.h"
 
@@ -289,26 +288,20 @@ TEST_F(CupsPrinting, PrintedPageHoldsTheLinesInOrder) {
 }
 
 TEST_F(CupsPrinting, SheetPrintButtonPrintsTheSheetsReport) {
-    ProgramState state;
-    FillCatalogue(state.catalogue);
-    ChooseLoadCase(state.loadCase, LoadCaseButton::ThreePoints);
-    state.memberName = "G12";
+    BeamDesign design;
+    ChooseLoadCase(design.loadCase, LoadCaseButton::ThreePoints);
     const double fields[][2] = {{2, 7.2}, {3, 2.4}, {4, 3.5},  {5, 2.4}, {6, 0},     {7, 8.4},
                                 {8, 3.5}, {9, 2.4}, {10, 2.4}, {11, 0},  {12, 20.16}};
     for (const auto& [n, v] : fields)
-        state.fieldValues.set(static_cast<int>(n), v);
-    state.beamCheck.currentSection = 12;
-    state.beamCheck.fb = 143.7;
-    state.beamCheck.deflection = 1.42;
-    state.beamCheck.spanOverDeflection = 507;
-    MemorySheet sheet = MemorySheet::withDefaults();
-    sheet.setText("Text6", "0.000");
-    sheet.setText("Text11", "0.000");
-    sheet.setText("Text17", "96.154");
-    sheet.setText("Text28", "0.781");
-    sheet.setText("Text40", "M");
-    const Report expected =
-        BuildReport(state, sheet, SheetKind::kei3_b1, ReportTarget::PrintedPage);
+        design.entries.set(static_cast<int>(n), v);
+    design.shown[6] = design.shown[11] = "0.000";
+    design.result.sectionRow = 12;
+    design.result.fb = 143.7;
+    design.result.deflection = 1.42;
+    design.result.spanOverDeflection = 507;
+    design.result.moment.value = 96.154;
+    design.result.stressRatioShown.value = 0.781;
+    const Report expected = BuildReport(design, "G12", ReportTarget::PrintedPage);
     ASSERT_TRUE(expected.complete);
 
     ASSERT_TRUE(cups.setDefaultPrinter(*find(kSecondQueue))); // the dialog shows a default
@@ -319,7 +312,7 @@ TEST_F(CupsPrinting, SheetPrintButtonPrintsTheSheetsReport) {
         return dialog->objectName() == QStringLiteral("s_prt1") &&
                ChooseAndPrint(dialog, kFileQueue, &shown);
     });
-    RunPrinterDialog(nullptr, state, sheet, SheetKind::kei3_b1, {nullptr, &cups});
+    sheets::RunPrinterDialog(nullptr, design, "G12", Typeface::Mincho, {nullptr, &cups});
     EXPECT_TRUE(messages().empty());
 
     const auto pdf = WaitForNewPdf(before);

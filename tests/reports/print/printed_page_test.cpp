@@ -130,12 +130,6 @@ std::vector<DrawnLine> Record(const ReportLines& lines, Typeface face, Recording
     return drawn;
 }
 
-TEST(PrintedPage, TextFortyChoosesTheTypeface) {
-    EXPECT_EQ(TypefaceFor(QStringLiteral("G")), Typeface::Gothic);
-    for (const char* other : {"M", "", "g", "G ", "X"})
-        EXPECT_EQ(TypefaceFor(QString::fromUtf8(other)), Typeface::Mincho) << other;
-}
-
 TEST(PrintedPage, FacesAreFixedPitchAtPrinterResolution) {
     RecordingDevice device;
     for (Typeface face : {Typeface::Gothic, Typeface::Mincho}) {

@@ -1,9 +1,8 @@
 // The printer dialogs s_prt1/2/3 over a fake printer system: the list and the
 // default at opening, "Ｏ Ｋ" with a known and an unknown name, print and cancel.
-#include "memory_sheet.h"
 #include "message_box.h"
 #include "printer_dialog.h"
-#include "report_services.h"
+#include "report_flows.h"
 #include "text_fit.h"
 #include "ui_test.h"
 
@@ -300,9 +299,7 @@ class RunPrinterDialogTest : public testing::UiTest {};
 TEST_F(RunPrinterDialogTest, OpensTheSheetsDialogAndNamesThePrinterThatFailed) {
     FakePrinters printers;
     printers.current = QStringLiteral("VARNOK_NO_SUCH_PRINTER");
-    ProgramState state;
-    MemorySheet sheet = MemorySheet::withDefaults();
-    sheet.setText("Text40", "G");
+    const BeamDesign design = Uncalculated(LoadCaseButton::Cantilever);
     QString seen;
     onDialog([&](QWidget* dialog) {
         if (!dialog->objectName().startsWith(QStringLiteral("s_prt")))
@@ -314,7 +311,7 @@ TEST_F(RunPrinterDialogTest, OpensTheSheetsDialogAndNamesThePrinterThatFailed) {
                            &QPushButton::click);
         return true;
     });
-    RunPrinterDialog(nullptr, state, sheet, SheetKind::kei3_cg, {nullptr, &printers});
+    sheets::RunPrinterDialog(nullptr, design, "", Typeface::Gothic, {nullptr, &printers});
     EXPECT_EQ(seen, QStringLiteral("s_prt3"));
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text,

@@ -15,7 +15,7 @@ void BM_BuildReport(benchmark::State& state) {
     const testing::Scenario s = testing::CantileverWeldFailLong();
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            reports::BuildReport(s.state, s.sheet, s.kind, reports::ReportTarget::TextFile));
+            reports::BuildReport(s.design, s.memberName, reports::ReportTarget::TextFile));
 }
 BENCHMARK(BM_BuildReport);
 
@@ -25,7 +25,7 @@ void BM_BuildEncodeAndWriteReport(benchmark::State& state) {
     const QString path = reports::ReportFilePath(dir.path(), QStringLiteral("B1"));
     for (auto _ : state) {
         const reports::Report report =
-            reports::BuildReport(s.state, s.sheet, s.kind, reports::ReportTarget::TextFile);
+            reports::BuildReport(s.design, s.memberName, reports::ReportTarget::TextFile);
         const reports::EncodedReport encoded = reports::EncodeReport(report.lines);
         if (!reports::WriteReportFile(path, encoded.bytes).ok)
             state.SkipWithError("write failed");

@@ -50,7 +50,7 @@ std::string FirstDifference(const QByteArray& actual, const QByteArray& expected
 }
 
 Report Build(const Scenario& s, ReportTarget target = ReportTarget::TextFile) {
-    return BuildReport(s.state, s.sheet, s.kind, target);
+    return BuildReport(s.design, s.memberName, target);
 }
 
 class GoldenReport : public ::testing::TestWithParam<Scenario (*)()> {};
@@ -78,7 +78,7 @@ TEST(ReportLines, SimpleBeamWithoutAPointLoadCaseHasNoDiagram) {
     Scenario s = testing::TwoPointsLongPass();
     const ReportLines full = Build(s).lines;
     for (std::int16_t caseNumber : {0, 1, 6}) {
-        s.state.loadCase.caseNumber = caseNumber;
+        s.design.loadCase.caseNumber = caseNumber;
         const ReportLines lines = Build(s).lines;
         ASSERT_EQ(lines.size(), 46u) << caseNumber;
         ReportLines expected = full;
@@ -89,8 +89,8 @@ TEST(ReportLines, SimpleBeamWithoutAPointLoadCaseHasNoDiagram) {
 
 TEST(ReportLines, AddedLoadPieceDependsOnTheFieldTextNotOnTheValue) {
     Scenario s = testing::FourPointsDeflectionFail(); // Text6 and Text11 show 0.000
-    s.sheet.setText("Text6", "0");                    // a plain 0 typed after the calculation
-    s.sheet.setText("Text11", "");
+    s.design.shown[6] = ("0");                    // a plain 0 typed after the calculation
+    s.design.shown[11] = ("");
     const ReportLines lines = Build(s).lines;
     EXPECT_EQ(lines[16].text, "ｗ ＝ 4.000 × 2.500 ＋ 0.000 ＝ 10.000 kN/m");
     EXPECT_EQ(lines[18].text, "Ｐ ＝ 4.000 × 2.500 × 1.600 ＋ 0.000 ＝ 16.000 kN");
@@ -98,10 +98,10 @@ TEST(ReportLines, AddedLoadPieceDependsOnTheFieldTextNotOnTheValue) {
 
 TEST(ReportLines, SecondRowOfTheUniformLoadShowsItsAddedLoadOnlyWithItsAreaLoad) {
     Scenario s = testing::UniformBothRowsLongPass();
-    s.sheet.setText("Text9", "0.000");
+    s.design.shown[9] = ("0.000");
     EXPECT_EQ(Build(s).lines[18], (ReportLine{18, "＋ 1.200 × 1.500 ＝ 6.700 kN/m"}));
-    s.sheet.setText("Text7", "0.000");
-    s.sheet.setText("Text9", "0.200");
+    s.design.shown[7] = ("0.000");
+    s.design.shown[9] = ("0.200");
     EXPECT_EQ(Build(s).lines[18], (ReportLine{18, "＝ 6.700 kN/m"}));
 }
 
@@ -113,7 +113,7 @@ TEST(ReportLines, SectionRowOutsideTheCatalogueStopsBeforeTheSectionLine) {
         });
         ASSERT_NE(section, full.end());
         for (int row : {0, 61, -1}) {
-            s.state.beamCheck.currentSection = static_cast<std::int16_t>(row);
+            s.design.result.sectionRow = row;
             const Report report = Build(s);
             EXPECT_FALSE(report.complete) << s.golden << " row " << row;
             EXPECT_EQ(report.lines, ReportLines(full.begin(), section)) << s.golden;
@@ -125,11 +125,11 @@ TEST(ReportLines, SectionRowOutsideTheCatalogueStopsBeforeTheSectionLine) {
 // read back as 0, in the file and on the page alike.
 TEST(ReportLines, NonFiniteValuesAreWrittenAsTheSheetShowsThem) {
     Scenario s = testing::TwoPointsLongPass();
-    s.sheet.setText("Text17", "∞");
-    s.sheet.setText("Text28", "不定");
-    s.state.beamCheck.bendingPasses = false;
-    s.state.beamCheck.deflection = 0;
-    s.state.beamCheck.spanOverDeflection = std::numeric_limits<double>::infinity();
+    s.design.result.moment.value = std::numeric_limits<double>::infinity();
+    s.design.result.stressRatioShown.value = std::numeric_limits<double>::quiet_NaN();
+    s.design.result.bendingPasses = false;
+    s.design.result.deflection = 0;
+    s.design.result.spanOverDeflection = std::numeric_limits<double>::infinity();
     const Report report = Build(s);
     EXPECT_TRUE(report.complete);
     EXPECT_TRUE(EncodeReport(report.lines).ok());
@@ -142,12 +142,12 @@ TEST(ReportLines, NonFiniteValuesAreWrittenAsTheSheetShowsThem) {
     EXPECT_EQ(page.lines[39].text, report.lines[38].text);
 
     Scenario uniform = testing::UniformBothRowsLongPass();
-    uniform.sheet.setText("Text11", "-∞");
+    uniform.design.result.moment.value = -std::numeric_limits<double>::infinity();
     EXPECT_EQ(Build(uniform, ReportTarget::PrintedPage).lines[24].text,
               "Ｍ ＝ ---･ｗ･Ｌ^2 ＝ -∞ kN･m");
 
     Scenario cantilever = testing::CantileverWeldFailLong();
-    cantilever.sheet.setText("Text16", "∞");
+    cantilever.design.result.weldRatioShown.value = std::numeric_limits<double>::infinity();
     EXPECT_EQ(Build(cantilever).lines.end()[-2].text, "-------- ＝ ∞   ＞ 1.0      【ＮＧ】");
 }
 
@@ -165,7 +165,7 @@ ReportLines Shifted(const ReportLines& file) {
 
 TEST(PrintedPage, SimpleBeamAndCantileverPrintTheFileLinesTenColumnsRight) {
     for (Scenario s : testing::AllScenarios()) {
-        if (s.kind == SheetKind::kei3_b2)
+        if (s.design.kind == SheetKind::kei3_b2)
             continue;
         const Report page = Build(s, ReportTarget::PrintedPage);
         EXPECT_TRUE(page.complete);
@@ -178,7 +178,7 @@ TEST(PrintedPage, SimpleBeamAndCantileverPrintTheFileLinesTenColumnsRight) {
 
 TEST(PrintedPage, UniformLoadPageHasItsOwnPropertyMarksLastLineAndLoadSpacing) {
     for (Scenario s : {testing::UniformBothRowsLongPass(), testing::UniformOneRowShortFail()}) {
-        const bool firstAdded = s.sheet.text("Text6") != "0.000";
+        const bool firstAdded = s.design.shown[6] != "0.000";
         ReportLines expected = Shifted(Build(s).lines);
         // Page lines: 1 extra on top, so file line n is page index n.
         expected[29].text =

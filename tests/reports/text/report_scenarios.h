@@ -1,9 +1,8 @@
 #pragma once
-// Sheets as a user leaves them: inputs typed, then calculated by the engine; one
+// Sheets as a user leaves them: inputs typed, then calculated; one
 // for each expected report file in golden/, whose bytes are typed by hand.
 
-#include "beam_check.h"
-#include "memory_sheet.h"
+#include "beam_design.h"
 
 #include <string>
 #include <vector>
@@ -12,9 +11,8 @@ namespace varnok::testing {
 
 struct Scenario {
     std::string golden; // file name in golden/
-    SheetKind kind = SheetKind::kei3_b1;
-    ProgramState state;
-    MemorySheet sheet = MemorySheet::withDefaults();
+    std::string memberName;
+    BeamDesign design;
 };
 
 Scenario TwoPointsLongPass();

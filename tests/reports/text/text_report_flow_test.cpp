@@ -3,7 +3,7 @@
 
 #include "recording_editor.h"
 #include "report_scenarios.h"
-#include "report_services.h"
+#include "report_flows.h"
 #include "text_report_file.h"
 #include "text_report_screen.h"
 #include "ui_test.h"
@@ -74,12 +74,12 @@ protected:
     }
 
     void run(Scenario& s) {
-        RunTextReport(nullptr, s.state, s.sheet, s.kind,
-                      ReportServices{&editor_, nullptr, desktop_});
+        sheets::RunTextReport(nullptr, s.design, s.memberName,
+                              ReportServices{&editor_, nullptr, desktop_});
     }
 
     QString reportOf(const Scenario& s) const {
-        return desktop_ + "/" + QString::fromStdString(s.state.memberName) + ".TXT";
+        return desktop_ + "/" + QString::fromStdString(s.memberName) + ".TXT";
     }
 
     QTemporaryDir home_;
@@ -158,7 +158,7 @@ TEST_F(TextReportFlow, CancelForANewMemberCreatesNothingAndStartsNoEditor) {
 
 TEST_F(TextReportFlow, EmptyMemberNameWritesDotTxt) {
     Scenario s = testing::TwoPointsLongPass();
-    s.state.memberName.clear();
+    s.memberName.clear();
     answerScreen("Command1");
     run(s);
     EXPECT_TRUE(QFileInfo(desktop_ + "/.TXT").isFile());
@@ -175,7 +175,7 @@ TEST_F(TextReportFlow, MemberNameThatIsNoFileNameIsRefusedBeforeAnythingHappens)
           Case{"B1\t", "制御文字"}, Case{"𠮷野家", "「𠮷」"}}) {
         clearMessages();
         Scenario s = testing::TwoPointsLongPass();
-        s.state.memberName = c.name;
+        s.memberName = c.name;
         answerScreen("Command1");
         run(s);
         ASSERT_EQ(messages().size(), 1u) << c.name;
@@ -260,7 +260,7 @@ TEST_F(TextReportFlow, SectionRowOutsideTheCatalogueKeepsTheLinesSoFarAndSaysSo)
                28}}) {
         clearMessages();
         Scenario s = c.make();
-        s.state.beamCheck.currentSection = 0;
+        s.design.result.sectionRow = 0;
         answerScreen("Command1");
         run(s);
         ASSERT_EQ(messages().size(), 1u);

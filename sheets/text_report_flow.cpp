@@ -4,14 +4,16 @@
 #include "message_box.h"
 #include "modal.h"
 #include "qt_colour.h"
+#include "report_flows.h"
 #include "report_lines.h"
-#include "report_services.h"
 #include "sheet_traits.h"
 #include "system_editor_launcher.h"
 #include "text_report_file.h"
 #include "text_report_screen.h"
 
-namespace varnok::reports {
+namespace varnok::sheets {
+
+using namespace reports;
 
 namespace {
 
@@ -30,13 +32,13 @@ bool ShowWriteFailure(QWidget* parent, const QString& path, const QString& reaso
 /// Builds and writes the report, making its folder first; false when no file
 /// could be written (or the sheet went away meanwhile: there is nobody left to
 /// open the editor for).
-bool WriteReport(QWidget* parent, const ProgramState& state, const SheetAccess& sheet,
-                 SheetKind kind, const QString& folder, const QString& path) {
+bool WriteReport(QWidget* parent, const BeamDesign& design, const std::string& memberName,
+                 const QString& folder, const QString& path) {
     if (const FileOutcome made = EnsureFolderExists(folder); !made.ok) {
         ShowWriteFailure(parent, path, made.reason);
         return false;
     }
-    const Report report = BuildReport(state, sheet, kind, ReportTarget::TextFile);
+    const Report report = BuildReport(design, memberName, ReportTarget::TextFile);
     const EncodedReport encoded = EncodeReport(report.lines);
     if (!encoded.ok()) {
         ShowWriteFailure(parent, path,
@@ -50,16 +52,16 @@ bool WriteReport(QWidget* parent, const ProgramState& state, const SheetAccess& 
     }
     // A report stopped early keeps its lines; the editor shows them.
     if (!report.complete)
-        return ui::ShowMessage(parent, StoppedMessage(kind), kStoppedTitle,
+        return ui::ShowMessage(parent, StoppedMessage(design.kind), kStoppedTitle,
                                ui::MessageIcon::Question);
     return true;
 }
 
 } // namespace
 
-void RunTextReport(QWidget* sheetWindow, ProgramState& state, const SheetAccess& sheet,
-                   SheetKind kind, ReportServices services) {
-    const QString memberName = ui::FromUtf8(state.memberName);
+void RunTextReport(QWidget* sheetWindow, const BeamDesign& design, const std::string& name,
+                   ReportServices services) {
+    const QString memberName = ui::FromUtf8(name);
     if (const NameCheck check = CheckMemberName(memberName); !check.ok()) {
         ui::ShowMessage(sheetWindow, NameProblemMessage(memberName, check), kNameProblemTitle,
                         ui::MessageIcon::Exclamation);
@@ -74,13 +76,13 @@ void RunTextReport(QWidget* sheetWindow, ProgramState& state, const SheetAccess&
         return;
     }
 
-    const std::optional<int> answer = ui::ExecOwned(new TextReportScreen(kind, sheetWindow));
+    const std::optional<int> answer = ui::ExecOwned(new TextReportScreen(design.kind, sheetWindow));
     if (!answer)
         return; // the sheet went away with its screen: nothing is written for it
     // Cancel creates, writes and removes nothing; the editor shows an earlier
     // report of the member, if there is one.
     const bool fileReady = *answer == QDialog::Accepted
-                               ? WriteReport(sheetWindow, state, sheet, kind, folder, path)
+                               ? WriteReport(sheetWindow, design, name, folder, path)
                                : ReportFileExists(path);
     if (!fileReady)
         return;
@@ -93,4 +95,4 @@ void RunTextReport(QWidget* sheetWindow, ProgramState& state, const SheetAccess&
     }
 }
 
-} // namespace varnok::reports
+} // namespace varnok::sheets

@@ -1,22 +1,22 @@
 // The sheets' print buttons: the printer dialog of the sheet, whose print
 // button builds the page's lines and prints them on the default printer.
 #include "modal.h"
-#include "printed_page.h"
 #include "printer_dialog.h"
 #include "printer_system.h"
 #include "qt_colour.h"
+#include "report_flows.h"
 #include "report_lines.h"
-#include "report_services.h"
 
-namespace varnok::reports {
+namespace varnok::sheets {
+
+using namespace reports;
 
 namespace {
 
-PrintOutcome PrintSheet(const ProgramState& state, const SheetAccess& sheet, SheetKind kind,
+PrintOutcome PrintSheet(const BeamDesign& design, const std::string& memberName, Typeface face,
                         PrinterSystem& printers) {
-    const Report report = BuildReport(state, sheet, kind, ReportTarget::PrintedPage);
-    const Typeface face = TypefaceFor(ui::FromUtf8(sheet.text("Text40")));
-    const QString document = QStringLiteral("VARNOK_3 ") + ui::FromUtf8(state.memberName);
+    const Report report = BuildReport(design, memberName, ReportTarget::PrintedPage);
+    const QString document = QStringLiteral("VARNOK_3 ") + ui::FromUtf8(memberName);
     // A report that stopped early is still sent as far as it goes, then reported.
     if (!PrintReportPage(report.lines, face, printers.defaultPrinterName(), document))
         return PrintOutcome::PrinterFailed;
@@ -25,8 +25,8 @@ PrintOutcome PrintSheet(const ProgramState& state, const SheetAccess& sheet, She
 
 } // namespace
 
-void RunPrinterDialog(QWidget* sheetWindow, const ProgramState& state, const SheetAccess& sheet,
-                      SheetKind kind, ReportServices services) {
+void RunPrinterDialog(QWidget* sheetWindow, const BeamDesign& design,
+                      const std::string& memberName, Typeface face, ReportServices services) {
     std::unique_ptr<PrinterSystem> own;
     PrinterSystem* printers = services.printers;
     if (printers == nullptr) {
@@ -35,8 +35,9 @@ void RunPrinterDialog(QWidget* sheetWindow, const ProgramState& state, const She
     }
     // Deleted with the sheet if the sheet goes first, so the page function
     // below never runs without it.
-    ui::ExecOwned(new PrinterDialog(sheetWindow, kind, *printers,
-                                    [&] { return PrintSheet(state, sheet, kind, *printers); }));
+    ui::ExecOwned(new PrinterDialog(sheetWindow, design.kind, *printers, [&] {
+        return PrintSheet(design, memberName, face, *printers);
+    }));
 }
 
-} // namespace varnok::reports
+} // namespace varnok::sheets
