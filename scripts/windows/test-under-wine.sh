@@ -18,6 +18,9 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cache=${VARNOK_WINDOWS_CACHE:-$HOME/.cache/varnok3-windows}
+# HOME becomes a throwaway one for Wine below; the release build started then
+# must still find this cache, not build a second Qt in the throwaway home.
+export VARNOK_WINDOWS_CACHE="$cache"
 qt="$cache/qt6"
 wine=/usr/lib/wine/wine64
 
