@@ -17,7 +17,7 @@
 namespace varnok::batch {
 
 /// The columns a list may have. Each input column stands for one field of the
-/// design sheet (Text1 to Text11) or for one of its option groups.
+/// design sheet (fields 1 to 11) or for one of its option groups.
 enum class Column {
     MemberName,
     Arrangement,
@@ -59,10 +59,10 @@ const ColumnRow& ColumnRowOf(Column column);
 /// One beam as its design sheet would have it typed in.
 struct BeamRow {
     int line = 0;           // line of the list where the row starts (1 = header)
-    std::string memberName; // Text1, UTF-8
+    std::string memberName; // the member-name field, UTF-8
     LoadCaseButton arrangement = LoadCaseButton::OnePoint;
     SheetKind kind = SheetKind::kei3_b1;
-    /// The texts typed into Text2 to Text11 (index n is Textn), exactly as
+    /// The texts typed into fields 2 to 11 (index n is field n), exactly as
     /// given; fields the arrangement's sheet lacks stay empty. The buckling
     /// length is empty when the sheet is to propose it.
     std::array<std::string, 12> fieldTexts;

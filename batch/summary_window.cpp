@@ -35,25 +35,25 @@ SummaryWindow::SummaryWindow(JobOptions options, QWidget* parent)
         new QLabel(QStringLiteral("梁リスト: %1")
                        .arg(QDir::toNativeSeparators(QFileInfo(options_.list).absoluteFilePath())),
                    this);
-    list->setObjectName(QStringLiteral("Label1"));
-    status_->setObjectName(QStringLiteral("Label2"));
+    list->setObjectName(QStringLiteral("listName"));
+    status_->setObjectName(QStringLiteral("status"));
     status_->setText(QStringLiteral("チェック中…"));
     status_->setWordWrap(true);
     status_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
-    progress_->setObjectName(QStringLiteral("ProgressBar1"));
+    progress_->setObjectName(QStringLiteral("progress"));
     progress_->setRange(0, 0); // busy until the number of pages is known
-    problems_->setObjectName(QStringLiteral("Text1"));
+    problems_->setObjectName(QStringLiteral("problems"));
     problems_->setReadOnly(true);
     problems_->setVisible(false);
-    close_->setObjectName(QStringLiteral("Command1"));
+    close_->setObjectName(QStringLiteral("close"));
     close_->setEnabled(false);
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
-    openBook_->setObjectName(QStringLiteral("Command2"));
+    openBook_->setObjectName(QStringLiteral("openBook"));
     openBook_->setEnabled(false);
     connect(openBook_, &QPushButton::clicked, this, [this] {
         openPath(QDir(summary_.outputFolder).filePath(BookFileName(options_.list)));
     });
-    openFolder_->setObjectName(QStringLiteral("Command3"));
+    openFolder_->setObjectName(QStringLiteral("openFolder"));
     openFolder_->setEnabled(false);
     connect(openFolder_, &QPushButton::clicked, this, [this] { openPath(summary_.outputFolder); });
     auto* buttons = new QHBoxLayout;

@@ -61,7 +61,7 @@ struct ProgramState {
     CheckResult result; // of the last check run
 };
 
-/// The texts of a sheet's fields Text1 to Text12 (index n is Textn, UTF-8).
+/// The texts of a sheet's input fields 1 to 12 (index n is field n, UTF-8).
 using LoadTexts = std::array<std::string, 13>;
 
 /// Reads the input fields' texts in order into FieldValues, rewrites each

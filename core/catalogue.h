@@ -77,8 +77,8 @@ constexpr SeriesRange RangeOf(SectionSeries series) {
     return {};
 }
 
-/// Writes row `currentSection` into Text18 (designation), Text19 (ib "###.00"),
-/// Text20 (η "###.00"), Text21 (Zx "######.0") and Text22 (Ix "#######").
+/// Writes row `currentSection` into the section fields: designation, ib "###.00",
+/// η "###.00", Zx "######.0" and Ix "#######".
 /// Nothing is written for a row outside 1..60.
 void ShowSection(const SectionCatalogue& catalogue, int currentSection, SheetAccess& sheet);
 /// The same for a row at hand.

@@ -13,8 +13,8 @@ namespace varnok {
 
 /// The choices a check takes from the sheet's option buttons.
 struct CheckOptions {
-    std::optional<SectionSeries> series; // Option3/4/5; none: the last selection's series stays
-    bool shortTerm = false;              // Option2 "短期" rather than Option1 "長期"
+    std::optional<SectionSeries> series; // the series buttons; none: the last selection's series stays
+    bool shortTerm = false;              // "短期" chosen rather than "長期"
 };
 
 /// The masks the sheets show the results through.
@@ -95,7 +95,7 @@ constexpr RatioLimit WeldRatioLimit(bool shortTerm) {
 CheckOptions OptionsOn(const SheetAccess& sheet);
 
 /// Writes the record into the sheet's result fields, verdict labels and the
-/// colour of the "↑" button Command6, as a check run leaves them.
+/// colour of the "↑" button, as a check run leaves them.
 void PresentResult(const CheckResult& result, SheetAccess& sheet);
 
 } // namespace varnok

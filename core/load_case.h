@@ -30,7 +30,7 @@ struct LoadCase {
     std::int16_t caseNumber = 0; // 2..5 point loads, 1 uniform only, 6 cantilever
 };
 
-/// The six diagram buttons of the launcher, Command1 to Command6.
+/// The six diagram buttons of the launcher, numbered in its order.
 enum class LoadCaseButton {
     OnePoint = 1,
     TwoPoints,

@@ -28,8 +28,8 @@ constexpr double TwoRowLineLoad(double firstRow_kNm, double width_m, double area
     return (firstRow_kNm + width_m * areaLoad_kNm2) + addedLine_kNm;
 }
 
-/// The same totals from the stored entries: w of entries 4–6 (shown in Text7),
-/// P of entries 8–11 (Text12), and the uniform-load sheet's w of entries 4–9 (Text10).
+/// The same totals from the stored entries: w of entries 4–6, P of entries
+/// 8–11, and the uniform-load sheet's w of entries 4–9, as their total fields show them.
 double LineLoadOf(const FieldValues& entries);
 double PointLoadOf(const FieldValues& entries);
 double TwoRowLineLoadOf(const FieldValues& entries);

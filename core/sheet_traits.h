@@ -15,14 +15,14 @@ struct ChainRules {
     std::span<const int>
         fields; // Text numbers in chain order; the calculate button follows the last
     /// Painted white by Enter in the last field: the last field itself, or on the
-    /// uniform-load sheet its total Text10 (the last field whitens when it loses the focus).
+    /// uniform-load sheet its w total field (the last field whitens when it loses the focus).
     int whitenedOnLastEnter = 0;
-    /// The instructions message shows whenever Text1 gains the focus (else once, at set-up).
+    /// The instructions message shows whenever the member-name field gains the focus (else once, at set-up).
     bool instructionsOnText1 = false;
 };
 
-/// How the typed loads add up: a line-load row and a point-load row (w in
-/// Text7, P in Text12), or the uniform-load sheet's two line-load rows (w in Text10).
+/// How the typed loads add up: a line-load row and a point-load row (w and P
+/// each in its total field), or the uniform-load sheet's two line-load rows (one w total).
 enum class LoadRows { LineAndPoint, TwoLineRows };
 
 struct SheetTraits {
@@ -34,7 +34,7 @@ struct SheetTraits {
     LoadRows loadRows = LoadRows::LineAndPoint;
     /// The proposed buckling length is the span itself (cantilever), not span ÷ case number.
     bool bucklingLengthIsSpan = false;
-    /// Set-up writes the load case's coefficient texts (Text15/16, Text30/31);
+    /// Set-up writes the load case's coefficient texts (the moment and deflection fractions);
     /// the other sheets have them fixed on the form.
     bool coefficientTexts = false;
     std::span<const int> whiteOnSetUp; // Text numbers painted white on opening

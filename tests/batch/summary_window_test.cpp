@@ -33,19 +33,19 @@ TEST_F(SummaryWindowTest, RunsTheListAndShowsWhatCameOfIt) {
         return true;
     });
     window.show();
-    auto* close = window.findChild<QPushButton*>("Command1");
-    auto* openBook = window.findChild<QPushButton*>("Command2");
-    auto* openFolder = window.findChild<QPushButton*>("Command3");
+    auto* close = window.findChild<QPushButton*>("close");
+    auto* openBook = window.findChild<QPushButton*>("openBook");
+    auto* openFolder = window.findChild<QPushButton*>("openFolder");
     EXPECT_FALSE(close->isEnabled()); // not before the run has ended
     EXPECT_FALSE(openBook->isEnabled());
 
     EXPECT_EQ(window.run().exitStatus(), 2);
-    auto* bar = window.findChild<QProgressBar*>("ProgressBar1");
+    auto* bar = window.findChild<QProgressBar*>("progress");
     EXPECT_EQ(bar->value(), bar->maximum());
-    const QString status = window.findChild<QLabel*>("Label2")->text();
+    const QString status = window.findChild<QLabel*>("status")->text();
     EXPECT_TRUE(status.contains(QStringLiteral("梁 4 本: ＯＫ 2、ＮＧ 1、入力エラー 1")));
     EXPECT_TRUE(status.contains(QStringLiteral("出力先")));
-    auto* problems = window.findChild<QPlainTextEdit*>("Text1");
+    auto* problems = window.findChild<QPlainTextEdit*>("problems");
     EXPECT_TRUE(problems->isVisible());
     // The failing beam is listed with the bad row, in the terminal's words.
     EXPECT_EQ(problems->toPlainText().toStdString(),
