@@ -1,6 +1,7 @@
 #include "sheet_link.h"
 
 #include "catalogue.h"
+#include "chain_rules.h"
 #include "read_number.h"
 
 #include <QAbstractButton>
@@ -12,10 +13,6 @@
 namespace varnok::listwindow {
 
 namespace {
-
-std::string Field(int n) {
-    return "Text" + std::to_string(n);
-}
 
 bool SameNumber(const std::string& a, const std::string& b) {
     const double x = ReadNumber(a);
@@ -106,7 +103,7 @@ void TypeRowIntoSheet(sheets::DesignSheet& sheet, const batch::BeamRow& row) {
         QCoreApplication::processEvents();
     };
     auto enter = [&](int n) {
-        access.setFocus(Field(n));
+        access.setFocus(sheets::FieldName(n));
         QCoreApplication::processEvents();
     };
     sheet.activateWindow();
@@ -122,7 +119,7 @@ void TypeRowIntoSheet(sheets::DesignSheet& sheet, const batch::BeamRow& row) {
     enter(3); // proposes the buckling length from the span
     for (int n = 3; n < 12; ++n) {
         if (!row.fieldTexts[std::size_t(n)].empty())
-            access.setText(Field(n), row.fieldTexts[std::size_t(n)]);
+            access.setText(sheets::FieldName(n), row.fieldTexts[std::size_t(n)]);
     }
     click("Command1");
     for (int steps = 0; row.sectionRow != 0 && ShownRow(sheet) != row.sectionRow &&
@@ -147,7 +144,7 @@ SheetInputs InputsShown(sheets::DesignSheet& sheet, LoadCaseButton arrangement,
     SheetInputs inputs;
     inputs.arrangement = arrangement;
     for (int n = 1; n < 12; ++n)
-        inputs.texts[std::size_t(n)] = access.text(Field(n));
+        inputs.texts[std::size_t(n)] = access.text(sheets::FieldName(n));
     inputs.series = access.isSelected("Option4")   ? SectionSeries::Medium
                     : access.isSelected("Option5") ? SectionSeries::Wide
                                                    : SectionSeries::Narrow;
