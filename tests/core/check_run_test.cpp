@@ -1,34 +1,44 @@
-// Section selection, the arrow steps and whole check runs per sheet.
-#include "beam_check.h"
-#include "memory_sheet.h"
+// Section selection, the arrow steps and whole check runs per sheet, on the
+// record a calculation leaves.
+#include "beam_design.h"
 
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
 #include <utility>
+#include <variant>
 #include <vector>
 
 namespace varnok {
 namespace {
 
+using Typed = std::initializer_list<std::pair<int, const char*>>; // field, text
+
+BeamInput InputOf(LoadCaseButton arrangement, Typed fields) {
+    BeamInput input;
+    input.arrangement = arrangement;
+    for (auto [n, text] : fields)
+        input.texts[static_cast<std::size_t>(n)] = text;
+    return input;
+}
+
 class Runs : public ::testing::Test {
 protected:
-    void SetUp() override { FillCatalogue(state.catalogue); }
-
     int selectFor(double M, SheetKind kind = SheetKind::kei3_b1) {
         check.M = M;
-        SelectSection(check, state.catalogue, OptionsOn(sheet).series, kind);
+        SelectSection(check, Catalogue(), series, kind);
         return check.currentSection;
     }
 
-    void type(std::initializer_list<std::pair<const char*, const char*>> fields) {
-        for (auto [name, text] : fields)
-            sheet.setText(name, text);
+    /// The calculate button on these texts, in the series and duration the input holds.
+    static BeamDesign calculate(const BeamInput& input) {
+        auto design = Calculate(input);
+        EXPECT_TRUE(std::holds_alternative<BeamDesign>(design));
+        return std::get<BeamDesign>(design);
     }
 
-    ProgramState state;
-    MemorySheet sheet = MemorySheet::withDefaults();
-    BeamCheck& check = state.beamCheck;
+    std::optional<SectionSeries> series = SectionSeries::Narrow;
+    BeamCheck check;
 };
 
 TEST_F(Runs, SelectionTakesTheFirstAdequateRowOfTheSeries) {
@@ -39,22 +49,20 @@ TEST_F(Runs, SelectionTakesTheFirstAdequateRowOfTheSeries) {
     EXPECT_EQ(selectFor(16, SheetKind::kei3_cg), 3) << "the cantilever selects by Ze";
     EXPECT_DOUBLE_EQ(check.requiredModulus, 113.392);
 
-    sheet.select("Option4");
+    series = SectionSeries::Medium;
     EXPECT_EQ(selectFor(1981 / 6.373), 28);
     EXPECT_EQ(selectFor(2550 / 6.373), 28);
     EXPECT_EQ(selectFor(2551 / 6.373), 30) << "row 29 is passed over";
     EXPECT_EQ(check.seriesRange, (SeriesRange{21, 40}));
-    sheet.select("Option5");
+    series = SectionSeries::Wide;
     EXPECT_EQ(selectFor(0), 41);
 }
 
 TEST_F(Runs, WithoutASeriesOptionTheLastRangeStays) {
-    sheet.select("Option4");
+    series = SectionSeries::Medium;
     selectFor(10);
-    MemorySheet bare;
-    check.M = 10;
-    SelectSection(check, state.catalogue, OptionsOn(bare).series, SheetKind::kei3_b1);
-    EXPECT_EQ(check.currentSection, 21);
+    series.reset();
+    EXPECT_EQ(selectFor(10), 21);
 }
 
 TEST_F(Runs, StepsStayInsideTheirSeries) {
@@ -80,256 +88,233 @@ TEST_F(Runs, StepsStayInsideTheirSeries) {
 }
 
 TEST_F(Runs, SimpleBeamFullCheckAndRecheck) {
-    ChooseLoadCase(state.loadCase, LoadCaseButton::OnePoint);
-    type({{"Text2", "6"},
-          {"Text3", "3"},
-          {"Text4", "0"},
-          {"Text5", "0"},
-          {"Text6", "0"},
-          {"Text8", "0"},
-          {"Text9", "0"},
-          {"Text10", "0"},
-          {"Text11", "10"}});
-    ComputeSheetLoads(state, sheet, SheetKind::kei3_b1);
-    RunFullCheck(state, sheet, SheetKind::kei3_b1);
-    EXPECT_EQ(sheet.text("Text17"), "15.000");
-    EXPECT_EQ(check.currentSection, 3);
-    EXPECT_EQ(sheet.text("Text18"), "H-175x90x5x8     ");
-    EXPECT_EQ(sheet.text("Text24"), "122");
-    EXPECT_EQ(sheet.text("Text28"), "0.883");
-    EXPECT_EQ(sheet.text("Label63"), "ＯＫ");
-    EXPECT_EQ(sheet.at("Command6").back, colour::kStepPass);
-    EXPECT_EQ(sheet.text("Text32"), "1.814");
-    EXPECT_EQ(sheet.text("Text33"), "331");
-    EXPECT_EQ(sheet.text("Label80"), "ＯＫ");
-    EXPECT_EQ(state.fieldValues.get(25), 15);
+    const BeamDesign d = calculate(InputOf(LoadCaseButton::OnePoint, {{2, "6"},
+                                                                      {3, "3"},
+                                                                      {4, "0"},
+                                                                      {5, "0"},
+                                                                      {6, "0"},
+                                                                      {8, "0"},
+                                                                      {9, "0"},
+                                                                      {10, "0"},
+                                                                      {11, "10"}}));
+    const CheckResult& r = d.result;
+    EXPECT_EQ(r.moment.text, "15.000");
+    EXPECT_EQ(r.sectionRow, 3);
+    ASSERT_TRUE(r.section);
+    EXPECT_EQ(r.section->designation, "H-175x90x5x8     ");
+    EXPECT_EQ(r.fbShown.text, "122");
+    EXPECT_EQ(r.stressRatioShown.text, "0.883");
+    EXPECT_TRUE(r.bendingPasses);
+    EXPECT_EQ(r.deflectionShown.text, "1.814");
+    EXPECT_EQ(r.spanOverDeflectionShown.text, "331");
+    EXPECT_TRUE(r.deflectionPasses);
+    EXPECT_EQ(d.entries.get(25), 15);
 
-    StepSectionDown(check);
-    StepSectionDown(check);
-    RunSectionRecheck(state, sheet, SheetKind::kei3_b1);
-    EXPECT_EQ(check.currentSection, 1);
-    EXPECT_EQ(check.M, 15) << "a recheck keeps the moment";
-    EXPECT_EQ(sheet.text("Label63"), "ＮＧ");
-    EXPECT_EQ(sheet.at("Command6").back, colour::kVerdictNg);
+    const BeamDesign down = Recheck(d, OptionsOf(d.input), StepDown(StepDown(r.sectionRow)));
+    EXPECT_EQ(down.result.sectionRow, 1);
+    EXPECT_EQ(down.check.M, 15) << "a recheck keeps the moment";
+    EXPECT_FALSE(down.result.bendingPasses);
 
     // An option click runs the whole check again and the automatic choice wins.
-    sheet.select("Option2");
-    RunFullCheck(state, sheet, SheetKind::kei3_b1);
-    EXPECT_EQ(check.currentSection, 3);
-    EXPECT_EQ(sheet.text("Text29"), "1.0");
+    const BeamDesign shortTerm = Recheck(down, {SectionSeries::Narrow, true});
+    EXPECT_EQ(shortTerm.result.sectionRow, 3);
+    EXPECT_TRUE(shortTerm.result.shortTerm);
 }
 
 TEST_F(Runs, CantileverFullCheckWithTheWeldSection) {
-    ChooseLoadCase(state.loadCase, LoadCaseButton::Cantilever);
-    type({{"Text2", "2"},
-          {"Text3", "2"},
-          {"Text4", "5"},
-          {"Text5", "1"},
-          {"Text6", "0"},
-          {"Text8", "0"},
-          {"Text9", "0"},
-          {"Text10", "0"},
-          {"Text11", "3"}});
-    ComputeSheetLoads(state, sheet, SheetKind::kei3_cg);
-    RunFullCheck(state, sheet, SheetKind::kei3_cg);
-    EXPECT_EQ(sheet.text("Text17"), "16.000");
-    EXPECT_EQ(check.currentSection, 3);
-    EXPECT_EQ(sheet.text("Text41"), "141");
-    EXPECT_EQ(sheet.text("Text43"), "16.000");
-    EXPECT_EQ(sheet.text("Text42"), "114.0");
-    EXPECT_EQ(sheet.text("Text44"), "114.0");
-    EXPECT_EQ(sheet.text("Text16"), "0.995");
-    EXPECT_EQ(sheet.text("Label82"), "ＯＫ");
-    EXPECT_EQ(sheet.text("Text24"), "157");
-    EXPECT_EQ(sheet.text("Text28"), "0.733");
-    EXPECT_EQ(sheet.text("Text32"), "0.740");
-    EXPECT_EQ(sheet.text("Text33"), "270");
-    EXPECT_EQ(sheet.text("Label80"), "ＮＧ");
-    EXPECT_EQ(sheet.at("Command6").back, colour::kStepPass)
-        << "the deflection does not colour the arrow";
-    EXPECT_EQ(state.fieldValues.get(16), check.weldRatio);
+    const BeamDesign d = calculate(InputOf(LoadCaseButton::Cantilever, {{2, "2"},
+                                                                        {3, "2"},
+                                                                        {4, "5"},
+                                                                        {5, "1"},
+                                                                        {6, "0"},
+                                                                        {8, "0"},
+                                                                        {9, "0"},
+                                                                        {10, "0"},
+                                                                        {11, "3"}}));
+    const CheckResult& r = d.result;
+    EXPECT_EQ(r.moment.text, "16.000");
+    EXPECT_EQ(r.sectionRow, 3);
+    EXPECT_EQ(r.Ze.text, "114.0");
+    EXPECT_EQ(r.weldRatioShown.text, "0.995");
+    EXPECT_TRUE(r.weldPasses);
+    EXPECT_EQ(r.fbShown.text, "157");
+    EXPECT_EQ(r.stressRatioShown.text, "0.733");
+    EXPECT_TRUE(r.bendingPasses) << "the deflection does not count in the bending verdict";
+    EXPECT_EQ(r.deflectionShown.text, "0.740");
+    EXPECT_EQ(r.spanOverDeflectionShown.text, "270");
+    EXPECT_FALSE(r.deflectionPasses);
+    EXPECT_EQ(d.entries.get(16), d.check.weldRatio);
+    EXPECT_EQ(d.entries.get(41), 141);
 
-    // A weld failure leaves the arrow green: the bending verdict alone colours it.
+    // A weld failure leaves the bending verdict as it is.
     // Short term on row 2: bending 0.771 against 1.0, weld 1.621 against 1.5.
-    sheet.select("Option2");
-    StepSectionDown(check);
-    RunSectionRecheck(state, sheet, SheetKind::kei3_cg);
-    EXPECT_EQ(sheet.text("Text28"), "0.771");
-    EXPECT_EQ(sheet.text("Text16"), "1.621");
-    EXPECT_EQ(sheet.text("Label82"), "ＮＧ");
-    EXPECT_EQ(sheet.text("Label63"), "ＯＫ");
-    EXPECT_EQ(sheet.at("Command6").back, colour::kStepPass);
+    const BeamDesign row2 =
+        Recheck(d, {SectionSeries::Narrow, true}, StepDown(r.sectionRow));
+    EXPECT_EQ(row2.result.stressRatioShown.text, "0.771");
+    EXPECT_EQ(row2.result.weldRatioShown.text, "1.621");
+    EXPECT_FALSE(row2.result.weldPasses);
+    EXPECT_TRUE(row2.result.bendingPasses);
 }
 
 TEST_F(Runs, ShortTermCountsItsAllowanceOnce) {
     // σ = 45.45 kN·m / 160 cm³ = 284 N/mm², well past F = 235: the ratio against the
     // short-term fb (235) is 1.209 and fails; the weld ratio keeps its own 1.5 limit.
-    ChooseLoadCase(state.loadCase, LoadCaseButton::Cantilever);
-    type({{"Text2", "1.8"},
-          {"Text3", "1.8"},
-          {"Text4", "6"},
-          {"Text5", "2"},
-          {"Text6", "0.5"},
-          {"Text8", "6"},
-          {"Text9", "1.5"},
-          {"Text10", "1"},
-          {"Text11", "5"}});
-    ComputeSheetLoads(state, sheet, SheetKind::kei3_cg);
-    RunFullCheck(state, sheet, SheetKind::kei3_cg);
-    sheet.select("Option2");
-    RunFullCheck(state, sheet, SheetKind::kei3_cg);
-    for (int i = 0; i < 4; ++i) {
-        StepSectionDown(check);
-        RunSectionRecheck(state, sheet, SheetKind::kei3_cg);
-    }
-    EXPECT_EQ(sheet.text("Text18"), "H-198x99x4.5x7   ");
-    EXPECT_EQ(sheet.text("Text17"), "45.450");
-    EXPECT_EQ(sheet.text("Text27"), "235");
-    EXPECT_EQ(sheet.text("Text28"), "1.209");
-    EXPECT_EQ(sheet.text("Text29"), "1.0");
-    EXPECT_EQ(sheet.text("Label62"), "＞");
-    EXPECT_EQ(sheet.text("Label63"), "ＮＧ");
-    EXPECT_EQ(sheet.at("Command6").back, colour::kVerdictNg);
-    EXPECT_EQ(sheet.text("Text15"), "1.5");
-    EXPECT_FALSE(state.result.passes());
+    BeamDesign d = calculate(InputOf(LoadCaseButton::Cantilever, {{2, "1.8"},
+                                                                  {3, "1.8"},
+                                                                  {4, "6"},
+                                                                  {5, "2"},
+                                                                  {6, "0.5"},
+                                                                  {8, "6"},
+                                                                  {9, "1.5"},
+                                                                  {10, "1"},
+                                                                  {11, "5"}}));
+    const CheckOptions shortTerm{SectionSeries::Narrow, true};
+    d = Recheck(d, shortTerm);
+    for (int i = 0; i < 4; ++i)
+        d = Recheck(d, shortTerm, StepDown(d.result.sectionRow));
+    const CheckResult& r = d.result;
+    ASSERT_TRUE(r.section);
+    EXPECT_EQ(r.section->designation, "H-198x99x4.5x7   ");
+    EXPECT_EQ(r.moment.text, "45.450");
+    EXPECT_EQ(r.fbShown.text, "235");
+    EXPECT_EQ(r.stressRatioShown.text, "1.209");
+    EXPECT_FALSE(r.bendingPasses);
+    EXPECT_TRUE(r.shortTerm);
+    EXPECT_FALSE(r.passes());
 }
 
 TEST_F(Runs, UniformLoadFullCheck) {
-    ChooseLoadCase(state.loadCase, LoadCaseButton::UniformOnly);
-    type({{"Text2", "6"},
-          {"Text3", "6"},
-          {"Text4", "5"},
-          {"Text5", "2"},
-          {"Text6", "0"},
-          {"Text7", "0"},
-          {"Text8", "0"},
-          {"Text9", "0"}});
-    ComputeSheetLoads(state, sheet, SheetKind::kei3_b2);
-    RunFullCheck(state, sheet, SheetKind::kei3_b2);
-    EXPECT_EQ(sheet.text("Text11"), "45.000");
-    EXPECT_EQ(sheet.find("Text17"), nullptr);
-    EXPECT_EQ(check.currentSection, 7); // 45 × 6.373 = 286.8 cm³: H-248x124 (285) is just short
-    EXPECT_EQ(sheet.text("Text33"), "295");
-    EXPECT_EQ(sheet.text("Label63"), "ＮＧ"); // fb 59 on a 6 m buckling length
+    const BeamDesign d = calculate(InputOf(LoadCaseButton::UniformOnly, {{2, "6"},
+                                                                         {3, "6"},
+                                                                         {4, "5"},
+                                                                         {5, "2"},
+                                                                         {6, "0"},
+                                                                         {7, "0"},
+                                                                         {8, "0"},
+                                                                         {9, "0"}}));
+    EXPECT_EQ(d.kind, SheetKind::kei3_b2);
+    EXPECT_EQ(d.result.moment.text, "45.000");
+    // 45 × 6.373 = 286.8 cm³: H-248x124 (285) is just short
+    EXPECT_EQ(d.result.sectionRow, 7);
+    EXPECT_EQ(d.result.spanOverDeflectionShown.text, "295");
+    EXPECT_FALSE(d.result.bendingPasses); // fb 59 on a 6 m buckling length
 }
 
 TEST_F(Runs, RowFortyNineDeflectsWithItsTabledIx) {
-    ChooseLoadCase(state.loadCase, LoadCaseButton::UniformOnly);
-    sheet.select("Option5");
-    type({{"Text2", "8"}, {"Text3", "1"}, {"Text4", "17.5"}, {"Text5", "1"}}); // w = 17.5 kN/m
-    ComputeSheetLoads(state, sheet, SheetKind::kei3_b2);
-    RunFullCheck(state, sheet, SheetKind::kei3_b2);
-    EXPECT_EQ(check.currentSection, 49);
-    EXPECT_EQ(sheet.text("Text22"), "11500");
-    EXPECT_EQ(sheet.text("Text32"), "3.959"); // 64 × (17.5 × 1.30208 × 64) / (2.05 × 11500)
-    EXPECT_EQ(sheet.text("Text33"), "202");
+    BeamInput input = InputOf(LoadCaseButton::UniformOnly,
+                              {{2, "8"}, {3, "1"}, {4, "17.5"}, {5, "1"}}); // w = 17.5 kN/m
+    input.series = SectionSeries::Wide;
+    const CheckResult r = calculate(input).result;
+    EXPECT_EQ(r.sectionRow, 49);
+    ASSERT_TRUE(r.section);
+    EXPECT_EQ(r.section->Ix, 11500);
+    EXPECT_EQ(r.deflectionShown.text, "3.959"); // 64 × (17.5 × 1.30208 × 64) / (2.05 × 11500)
+    EXPECT_EQ(r.spanOverDeflectionShown.text, "202");
 }
 
 // Uplift: the same loads turned upward give the same section, ratios and
-// verdicts; M and δ keep their sign in their fields.
+// verdicts; M and δ keep their sign.
 struct Uplift {
     LoadCaseButton button;
-    SheetKind kind;
-    std::vector<std::pair<const char*, const char*>> lengths; // span, buckling length, widths
-    std::vector<std::pair<const char*, const char*>> loads;   // typed positive, then negated
+    std::vector<std::pair<int, const char*>> lengths; // span, buckling length, widths
+    std::vector<std::pair<int, const char*>> loads;   // typed positive, then negated
 };
 
 class UpliftRuns : public Runs, public ::testing::WithParamInterface<Uplift> {
 protected:
-    std::map<std::string, std::string> run(bool upward) {
+    BeamDesign run(bool upward) {
         const Uplift& u = GetParam();
-        for (const char* name : {"Text4", "Text6", "Text7", "Text8", "Text9", "Text11"})
-            sheet.setText(name, "0");
-        for (auto [name, text] : u.lengths)
-            sheet.setText(name, text);
-        for (auto [name, text] : u.loads)
-            sheet.setText(name, std::string(upward ? "-" : "").append(text));
-        ComputeSheetLoads(state, sheet, u.kind);
-        RunFullCheck(state, sheet, u.kind);
-        std::map<std::string, std::string> shown;
-        for (const char* name : {"Text11", "Text17", "Text18", "Text16", "Text28", "Text32",
-                                 "Text33", "Label63", "Label80", "Label82"})
-            shown[name] = sheet.text(name);
-        return shown;
+        BeamInput input;
+        input.arrangement = u.button;
+        for (int n : {4, 6, 7, 8, 9, 11})
+            input.texts[static_cast<std::size_t>(n)] = "0";
+        for (auto [n, text] : u.lengths)
+            input.texts[static_cast<std::size_t>(n)] = text;
+        for (auto [n, text] : u.loads)
+            input.texts[static_cast<std::size_t>(n)] = std::string(upward ? "-" : "").append(text);
+        return calculate(input);
+    }
+
+    /// What the sheet shows of the run, but for M and δ.
+    static std::map<std::string, std::string> unsigned_(const CheckResult& r) {
+        return {{"section", std::string(r.section ? r.section->designation : "")},
+                {"weld", r.weldRatioShown.text},
+                {"ratio", r.stressRatioShown.text},
+                {"L/δ", r.spanOverDeflectionShown.text},
+                {"bending", std::string(VerdictText(r.bendingPasses))},
+                {"deflection", std::string(VerdictText(r.deflectionPasses))},
+                {"weldVerdict", std::string(VerdictText(r.weldPasses))}};
     }
 };
 
 TEST_P(UpliftRuns, AreCheckedOnTheirMagnitude) {
-    ChooseLoadCase(state.loadCase, GetParam().button);
-    const bool uniform = GetParam().kind == SheetKind::kei3_b2;
-    const std::string moment = uniform ? "Text11" : "Text17";
-    std::map<std::string, std::string> down = run(false);
-    std::map<std::string, std::string> up = run(true);
-    EXPECT_GE(check.stressRatio, 0);
-    EXPECT_GE(check.weldRatio, 0);
-    EXPECT_GT(check.spanOverDeflection, 0);
-    EXPECT_LT(check.M, 0);
-    EXPECT_EQ(up[moment], "-" + down[moment]);
-    EXPECT_EQ(up["Text32"], "-" + down["Text32"]);
-    for (auto* signedField : {"Text11", "Text17", "Text32"}) {
-        up.erase(signedField);
-        down.erase(signedField);
-    }
-    EXPECT_EQ(up, down);
+    const BeamDesign down = run(false);
+    const BeamDesign up = run(true);
+    EXPECT_GE(up.check.stressRatio, 0);
+    EXPECT_GE(up.check.weldRatio, 0);
+    EXPECT_GT(up.check.spanOverDeflection, 0);
+    EXPECT_LT(up.check.M, 0);
+    EXPECT_EQ(up.result.moment.text, "-" + down.result.moment.text);
+    EXPECT_EQ(up.result.deflectionShown.text, "-" + down.result.deflectionShown.text);
+    EXPECT_EQ(unsigned_(up.result), unsigned_(down.result));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Sheets, UpliftRuns,
     ::testing::Values(
         Uplift{LoadCaseButton::TwoPoints,
-               SheetKind::kei3_b1,
-               {{"Text2", "6"}, {"Text3", "2"}, {"Text5", "2"}, {"Text9", "2"}, {"Text10", "1"}},
-               {{"Text4", "3"}, {"Text6", "0.5"}, {"Text8", "2"}, {"Text11", "4"}}},
+               {{2, "6"}, {3, "2"}, {5, "2"}, {9, "2"}, {10, "1"}},
+               {{4, "3"}, {6, "0.5"}, {8, "2"}, {11, "4"}}},
         // w = 150 kN/m fails either way, never with a negative ratio
         Uplift{LoadCaseButton::UniformOnly,
-               SheetKind::kei3_b2,
-               {{"Text2", "6"}, {"Text3", "2"}, {"Text5", "1"}, {"Text8", "1"}},
-               {{"Text4", "150"}}},
+               {{2, "6"}, {3, "2"}, {5, "1"}, {8, "1"}},
+               {{4, "150"}}},
         Uplift{LoadCaseButton::UniformOnly,
-               SheetKind::kei3_b2,
-               {{"Text2", "6"}, {"Text3", "2"}, {"Text5", "2"}, {"Text8", "1"}},
-               {{"Text4", "5"}, {"Text6", "0.3"}, {"Text7", "1"}, {"Text9", "0.2"}}},
+               {{2, "6"}, {3, "2"}, {5, "2"}, {8, "1"}},
+               {{4, "5"}, {6, "0.3"}, {7, "1"}, {9, "0.2"}}},
         Uplift{LoadCaseButton::Cantilever,
-               SheetKind::kei3_cg,
-               {{"Text2", "2"}, {"Text3", "2"}, {"Text5", "1"}, {"Text9", "1"}, {"Text10", "1"}},
-               {{"Text4", "5"}, {"Text8", "3"}}}));
+               {{2, "2"}, {3, "2"}, {5, "1"}, {9, "1"}, {10, "1"}},
+               {{4, "5"}, {8, "3"}}}));
 
-// Negative lengths are refused by the sheets; what reaches the engine anyway
-// (an option click after a refused calculate) shows "不定" and never passes.
+// Negative lengths are refused by the calculation; what reaches the check anyway
+// (loads formed from such texts) shows "不定" and never passes.
 TEST_F(Runs, NegativeLengthsNeverPass) {
     struct Case {
         const char *span, *buckling, *moment, *fb;
     };
-    ChooseLoadCase(state.loadCase, LoadCaseButton::OnePoint);
+    const auto run = [](const char* span, const char* buckling) {
+        BeamDesign d = Uncalculated(LoadCaseButton::OnePoint);
+        d.shown[2] = span;
+        d.shown[3] = buckling;
+        d.shown[11] = "10"; // one 10 kN load
+        ComputeLoads(d.check, d.entries, d.shown, d.kind);
+        return Recheck(d, OptionsOf(d.input)).result;
+    };
     for (Case c : {Case{"-6", "-2", "不定", "不定"}, Case{"6", "-2", "15.000", "不定"},
                    Case{"-6", "2", "不定", "156"}}) {
-        type({{"Text2", c.span}, {"Text3", c.buckling}, {"Text11", "10"}}); // one 10 kN load
-        ComputeSheetLoads(state, sheet, SheetKind::kei3_b1);
-        RunFullCheck(state, sheet, SheetKind::kei3_b1);
-        EXPECT_EQ(sheet.text("Text17"), c.moment) << c.span << " " << c.buckling;
-        EXPECT_EQ(sheet.text("Text24"), c.fb) << c.span << " " << c.buckling;
-        EXPECT_EQ(sheet.text("Text28"), "不定") << c.span << " " << c.buckling;
-        EXPECT_EQ(sheet.text("Label63"), "ＮＧ") << c.span << " " << c.buckling;
+        const CheckResult r = run(c.span, c.buckling);
+        EXPECT_EQ(r.moment.text, c.moment) << c.span << " " << c.buckling;
+        EXPECT_EQ(r.fbShown.text, c.fb) << c.span << " " << c.buckling;
+        EXPECT_EQ(r.stressRatioShown.text, "不定") << c.span << " " << c.buckling;
+        EXPECT_FALSE(r.bendingPasses) << c.span << " " << c.buckling;
         if (c.span[0] == '-') {
-            EXPECT_EQ(sheet.text("Label80"), "ＮＧ") << "L/δ below zero";
+            EXPECT_FALSE(r.deflectionPasses) << "L/δ below zero";
         }
     }
     // "-0" is a zero buckling length, fully braced: not fb = -∞ and a ratio of 0.
-    type({{"Text2", "6"}, {"Text3", "-0"}});
-    ComputeSheetLoads(state, sheet, SheetKind::kei3_b1);
-    RunFullCheck(state, sheet, SheetKind::kei3_b1);
-    EXPECT_EQ(sheet.text("Text24"), "157");
-    EXPECT_EQ(sheet.text("Text28"), "0.687");
+    const CheckResult braced = run("6", "-0");
+    EXPECT_EQ(braced.fbShown.text, "157");
+    EXPECT_EQ(braced.stressRatioShown.text, "0.687");
 }
 
 TEST_F(Runs, ClicksBeforeTheFirstCalculateRunOnZeros) {
-    ChooseLoadCase(state.loadCase, LoadCaseButton::OnePoint);
-    RunFullCheck(state, sheet, SheetKind::kei3_b1);
-    EXPECT_EQ(check.currentSection, 1);
-    EXPECT_EQ(sheet.text("Text17"), "0.000");
-    EXPECT_EQ(sheet.text("Text24"), "157");
-    EXPECT_EQ(sheet.text("Label63"), "ＯＫ");
-    EXPECT_EQ(sheet.text("Label80"), "ＯＫ");
+    const BeamDesign d = Uncalculated(LoadCaseButton::OnePoint);
+    const CheckResult r = Recheck(d, OptionsOf(d.input)).result;
+    EXPECT_EQ(r.sectionRow, 1);
+    EXPECT_EQ(r.moment.text, "0.000");
+    EXPECT_EQ(r.fbShown.text, "157");
+    EXPECT_TRUE(r.bendingPasses);
+    EXPECT_TRUE(r.deflectionPasses);
 }
 
 } // namespace
