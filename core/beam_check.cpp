@@ -30,10 +30,6 @@ void showTotal(FieldValues& fields, LoadTexts& texts, int n, double value) {
     texts[static_cast<std::size_t>(n)] = FormatMask(value, kInputMask);
 }
 
-std::string fieldName(int n) {
-    return "Text" + std::to_string(n);
-}
-
 } // namespace
 
 void ComputeLoads(ProgramState& state, LoadTexts& texts, SheetKind kind) {
@@ -61,16 +57,6 @@ void ComputeLoads(BeamCheck& check, FieldValues& f, LoadTexts& texts, SheetKind 
     check.Lb = f.get(kBucklingLength);
     check.w = f.get(kW);
     check.P = f.get(kP);
-}
-
-void ComputeSheetLoads(ProgramState& state, SheetAccess& sheet, SheetKind kind) {
-    const int last = kind == SheetKind::kei3_b2 ? slot::kWUniform : slot::kP;
-    LoadTexts texts;
-    for (int n = slot::kSpan; n <= last; ++n)
-        texts[static_cast<std::size_t>(n)] = sheet.text(fieldName(n));
-    ComputeLoads(state, texts, kind);
-    for (int n = slot::kSpan; n <= last; ++n)
-        sheet.setText(fieldName(n), texts[static_cast<std::size_t>(n)]);
 }
 
 void DesignMoment(BeamCheck& c, const LoadCase& loadCase, SheetKind kind) {

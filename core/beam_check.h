@@ -69,8 +69,6 @@ using LoadTexts = std::array<std::string, 13>;
 /// total field and hands L, Lb, w and P over to BeamCheck unrounded.
 void ComputeLoads(ProgramState& state, LoadTexts& texts, SheetKind kind);
 void ComputeLoads(BeamCheck& check, FieldValues& entries, LoadTexts& texts, SheetKind kind);
-/// The same on the sheet's own fields.
-void ComputeSheetLoads(ProgramState& state, SheetAccess& sheet, SheetKind kind);
 
 /// M from L, w, P (and the load case's moment coefficient on the simple-beam sheet).
 /// M keeps the sign of the loads (uplift is negative); a negative span gives
@@ -131,20 +129,9 @@ CheckResult RunFullCheck(const CheckRun& run, const CheckOptions& options, Sheet
 /// The check for the section in use, without a new moment or selection.
 CheckResult RunSectionRecheck(const CheckRun& run, const CheckOptions& options, SheetKind kind);
 
-/// The whole check on the values in BeamCheck: moment, selection and every
-/// result, recorded in `state.result`.
-void RunFullCheck(ProgramState& state, const CheckOptions& options, SheetKind kind);
-/// The check for the section in use, without a new moment or selection.
-void RunSectionRecheck(ProgramState& state, const CheckOptions& options, SheetKind kind);
-
 /// The record of the check as `state` holds it after a run's steps.
 CheckResult RecordResult(const ProgramState& state, const CheckOptions& options, SheetKind kind);
 CheckResult RecordResult(const BeamCheck& check, const SectionCatalogue& catalogue,
                          const CheckOptions& options, SheetKind kind);
-
-/// The same runs for the open sheet: its option buttons choose, and the
-/// result is presented in its fields.
-void RunFullCheck(ProgramState& state, SheetAccess& sheet, SheetKind kind);
-void RunSectionRecheck(ProgramState& state, SheetAccess& sheet, SheetKind kind);
 
 } // namespace varnok

@@ -35,10 +35,6 @@ void checkCurrentSection(const CheckRun& run, const CheckOptions& options, Sheet
     DeflectionVerdict(c, run.entries);
 }
 
-CheckRun RunOf(ProgramState& state) {
-    return {state.beamCheck, state.fieldValues, state.loadCase, state.catalogue};
-}
-
 } // namespace
 
 CheckResult RecordResult(const ProgramState& state, const CheckOptions& options, SheetKind kind) {
@@ -134,24 +130,6 @@ CheckResult RunFullCheck(const CheckRun& run, const CheckOptions& options, Sheet
 CheckResult RunSectionRecheck(const CheckRun& run, const CheckOptions& options, SheetKind kind) {
     checkCurrentSection(run, options, kind);
     return RecordResult(run.check, run.catalogue, options, kind);
-}
-
-void RunFullCheck(ProgramState& state, const CheckOptions& options, SheetKind kind) {
-    state.result = RunFullCheck(RunOf(state), options, kind);
-}
-
-void RunSectionRecheck(ProgramState& state, const CheckOptions& options, SheetKind kind) {
-    state.result = RunSectionRecheck(RunOf(state), options, kind);
-}
-
-void RunFullCheck(ProgramState& state, SheetAccess& sheet, SheetKind kind) {
-    RunFullCheck(state, OptionsOn(sheet), kind);
-    PresentResult(state.result, sheet);
-}
-
-void RunSectionRecheck(ProgramState& state, SheetAccess& sheet, SheetKind kind) {
-    RunSectionRecheck(state, OptionsOn(sheet), kind);
-    PresentResult(state.result, sheet);
 }
 
 } // namespace varnok
