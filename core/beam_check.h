@@ -7,7 +7,7 @@
 #include "check_result.h"
 #include "field_values.h"
 #include "load_case.h"
-#include "sheet_access.h"
+#include "sheet_kind.h"
 
 #include <array>
 #include <cstdint>

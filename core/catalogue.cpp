@@ -2,7 +2,6 @@
 
 #include "design_basis.h"
 #include "display_mask.h"
-#include "sheet_access.h"
 
 namespace varnok {
 
@@ -103,19 +102,6 @@ void FillCatalogue(SectionCatalogue& catalogue) {
         SectionRow& row = *catalogue.row(r);
         row.BucklingConstant = BucklingConstant(row.ib, row.eta);
     }
-}
-
-void ShowSection(const SectionCatalogue& catalogue, int currentSection, SheetAccess& sheet) {
-    if (const SectionRow* row = catalogue.row(currentSection))
-        ShowSection(*row, sheet);
-}
-
-void ShowSection(const SectionRow& row, SheetAccess& sheet) {
-    sheet.setText("Text18", row.designation);
-    sheet.setText("Text19", FormatMask(row.ib, "###.00"));
-    sheet.setText("Text20", FormatMask(row.eta, "###.00"));
-    sheet.setText("Text21", FormatMask(row.Zx, "######.0"));
-    sheet.setText("Text22", FormatMask(row.Ix, "#######"));
 }
 
 } // namespace varnok

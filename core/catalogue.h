@@ -8,7 +8,6 @@
 
 namespace varnok {
 
-class SheetAccess;
 
 /// One row as tabled. Texts are UTF-8 with their trailing blanks.
 struct CatalogueEntry {
@@ -76,12 +75,5 @@ constexpr SeriesRange RangeOf(SectionSeries series) {
     }
     return {};
 }
-
-/// Writes row `currentSection` into the section fields: designation, ib "###.00",
-/// η "###.00", Zx "######.0" and Ix "#######".
-/// Nothing is written for a row outside 1..60.
-void ShowSection(const SectionCatalogue& catalogue, int currentSection, SheetAccess& sheet);
-/// The same for a row at hand.
-void ShowSection(const SectionRow& row, SheetAccess& sheet);
 
 } // namespace varnok

@@ -3,7 +3,7 @@
 // the reports and the calc book read. Units as in BeamCheck.
 
 #include "catalogue.h"
-#include "sheet_access.h"
+#include "sheet_kind.h"
 
 #include <optional>
 #include <string>
@@ -90,12 +90,5 @@ inline constexpr RatioLimit kSpanOverDeflectionLimit{300, "300"};
 constexpr RatioLimit WeldRatioLimit(bool shortTerm) {
     return shortTerm ? RatioLimit{1.5, "1.5"} : RatioLimit{1.0, "1.0"};
 }
-
-/// The choices as the sheet's option buttons stand.
-CheckOptions OptionsOn(const SheetAccess& sheet);
-
-/// Writes the record into the sheet's result fields, verdict labels and the
-/// colour of the "↑" button, as a check run leaves them.
-void PresentResult(const CheckResult& result, SheetAccess& sheet);
 
 } // namespace varnok

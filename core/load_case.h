@@ -1,7 +1,7 @@
 #pragma once
 // The loading arrangement chosen on the launcher.
 
-#include "sheet_access.h"
+#include "sheet_kind.h"
 
 #include <array>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // Every place that differs by sheet (window names, field chain, set-up, the
 // report's stop message) reads its row here instead of switching on the kind.
 
-#include "sheet_access.h"
+#include "sheet_kind.h"
 
 #include <span>
 #include <string_view>

@@ -1,4 +1,5 @@
 #include "design_sheet.h"
+#include "present_result.h"
 
 #include "calculate_inputs.h"
 #include "chain_rules.h"

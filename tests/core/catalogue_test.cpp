@@ -1,6 +1,5 @@
 #include "catalogue.h"
 #include "load_case.h"
-#include "memory_sheet.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -76,19 +75,6 @@ TEST_F(Catalogue, EveryRealRowHasIxCloseToZxTimesHalfTheDepth) {
         EXPECT_NEAR(row.Ix / (row.Zx * depth / 2), 1, 0.01) << "row " << r << " " << name;
     }
     EXPECT_EQ(checked, 54);
-}
-
-TEST_F(Catalogue, ShowSectionWritesTheRowThroughItsMasks) {
-    MemorySheet sheet;
-    ShowSection(catalogue, 9, sheet);
-    EXPECT_EQ(sheet.text("Text18"), "H-300x150x6.5x9  ");
-    EXPECT_EQ(sheet.text("Text19"), "3.87");
-    EXPECT_EQ(sheet.text("Text20"), "8.61");
-    EXPECT_EQ(sheet.text("Text21"), "481.0");
-    EXPECT_EQ(sheet.text("Text22"), "7210");
-    MemorySheet untouched;
-    ShowSection(catalogue, 0, untouched);
-    EXPECT_EQ(untouched.find("Text18"), nullptr);
 }
 
 TEST(LoadCases, EachButtonRecordsItsCaseAndKeepsTheRest) {

@@ -3,8 +3,8 @@
 #include "beam_design.h"
 #include "chain_rules.h"
 #include "design_sheet.h"
+#include "present_result.h"
 #include "load_case.h"
-#include "memory_sheet.h"
 #include "text_fit.h"
 #include "ui_test.h"
 

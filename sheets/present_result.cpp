@@ -1,6 +1,6 @@
 // The sheets' view of a check run: the record written into the result fields
 // and verdict labels, with the masks and colours the sheets show them in.
-#include "check_result.h"
+#include "present_result.h"
 
 #include "display_mask.h"
 
@@ -46,12 +46,6 @@ void ShowVerdict(const VerdictFields& fields, const Shown& ratio, bool passes,
 
 } // namespace
 
-Shown ShownThrough(double value, std::string_view mask) {
-    Shown shown{FormatMask(value, mask), 0};
-    shown.value = ReadShown(shown.text);
-    return shown;
-}
-
 CheckOptions OptionsOn(const SheetAccess& sheet) {
     CheckOptions options;
     if (sheet.isSelected("Option3"))
@@ -62,6 +56,19 @@ CheckOptions OptionsOn(const SheetAccess& sheet) {
         options.series = SectionSeries::Wide;
     options.shortTerm = sheet.isSelected("Option2");
     return options;
+}
+
+void ShowSection(const SectionCatalogue& catalogue, int currentSection, SheetAccess& sheet) {
+    if (const SectionRow* row = catalogue.row(currentSection))
+        ShowSection(*row, sheet);
+}
+
+void ShowSection(const SectionRow& row, SheetAccess& sheet) {
+    sheet.setText("Text18", row.designation);
+    sheet.setText("Text19", FormatMask(row.ib, "###.00"));
+    sheet.setText("Text20", FormatMask(row.eta, "###.00"));
+    sheet.setText("Text21", FormatMask(row.Zx, "######.0"));
+    sheet.setText("Text22", FormatMask(row.Ix, "#######"));
 }
 
 void PresentResult(const CheckResult& r, SheetAccess& sheet) {

@@ -1,18 +1,15 @@
 #pragma once
-// How the engine reaches the open sheet: controls addressed by their names
-// ("Text24", "Label63", "Command6", "Option2" ...). The engine never sees a
-// widget; the sheets provide this over their real controls, the tests and
-// benchmarks over MemorySheet.
+// How the windows reach the open sheet: controls addressed by their names
+// ("Text24", "Label63", "Command6", "Option2" ...). The sheets provide this
+// over their real controls, the tests over MemorySheet.
 
 #include "colour.h"
+#include "sheet_kind.h"
 
 #include <string>
 #include <string_view>
 
 namespace varnok {
-
-/// Which sheet a run serves.
-enum class SheetKind { kei3_b1, kei3_b2, kei3_cg };
 
 class SheetAccess {
 public:

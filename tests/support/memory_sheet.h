@@ -1,5 +1,6 @@
 #pragma once
-// A sheet held in memory: a plain map of controls, for tests and benchmarks.
+// A sheet held in memory: a plain map of controls, for the tests of what the
+// sheets write into their controls.
 
 #include "sheet_access.h"
 
