@@ -1,6 +1,6 @@
 #pragma once
 // What sets the three design sheets apart, as data: one row per sheet kind.
-// Every place that differs by sheet (window names, field chain, set-up, the
+// Every place that differs by sheet (field chain, set-up, the
 // report's stop message) reads its row here instead of switching on the kind.
 
 #include "sheet_kind.h"
@@ -27,9 +27,6 @@ enum class LoadRows { LineAndPoint, TwoLineRows };
 
 struct SheetTraits {
     SheetKind kind;
-    std::string_view windowName;        // the sheet window's objectName
-    std::string_view reportScreenName;  // its text report screen's objectName
-    std::string_view printerDialogName; // its printer dialog's objectName
     ChainRules chain;
     LoadRows loadRows = LoadRows::LineAndPoint;
     /// The proposed buckling length is the span itself (cantilever), not span ÷ case number.

@@ -4,7 +4,7 @@
 #include "message_box.h"
 #include "panel_button.h"
 #include "qt_colour.h"
-#include "sheet_traits.h"
+#include "sheet_window_names.h"
 #include "widget_style.h"
 
 #include <QComboBox>
@@ -79,7 +79,7 @@ ui::PanelButton* CaptionButton(const QString& caption, Rgb colour, QWidget* pare
 } // namespace
 
 QString PrinterDialogName(SheetKind kind) {
-    return ui::FromUtf8(TraitsOf(kind).printerDialogName);
+    return ui::FromUtf8(WindowNamesOf(kind).printerDialog);
 }
 
 PrinterDialog::PrinterDialog(QWidget* parent, SheetKind kind, PrinterSystem& printers,

@@ -3,7 +3,7 @@
 #include "fonts.h"
 #include "panel_button.h"
 #include "qt_colour.h"
-#include "sheet_traits.h"
+#include "sheet_window_names.h"
 #include "widget_style.h"
 
 #include <QPlainTextEdit>
@@ -27,7 +27,7 @@ constexpr Rgb kCancelButton{0, 255, 0};          // green
 
 TextReportScreen::TextReportScreen(SheetKind kind, QWidget* parent)
     : QDialog(parent) {
-    setObjectName(ui::FromUtf8(TraitsOf(kind).reportScreenName));
+    setObjectName(ui::FromUtf8(WindowNamesOf(kind).reportScreen));
     setWindowTitle(QStringLiteral(" テキストファイルに出力"));
     setModal(true);
     setFixedSize(Px(3630), Px(1635));

@@ -1,11 +1,11 @@
 #include "design_sheet.h"
-#include "present_result.h"
 
 #include "calculate_inputs.h"
 #include "chain_rules.h"
 #include "input_rules.h"
 #include "message_box.h"
 #include "prepare_sheet.h"
+#include "present_result.h"
 #include "qt_colour.h"
 #include "read_number.h"
 #include "report_flows.h"
@@ -13,6 +13,7 @@
 #include "sheet_builder.h"
 #include "sheet_layout.h"
 #include "sheet_texts.h"
+#include "sheet_window_names.h"
 #include "window_placement.h"
 
 #include <QCloseEvent>
@@ -41,7 +42,7 @@ DesignSheet::DesignSheet(ProgramState& state, SheetKind kind, reports::ReportSer
     , access_(*this)
     , arrangement_(ArrangementOf(state.loadCase, kind))
     , design_(Uncalculated(arrangement_)) {
-    setObjectName(ui::FromUtf8(TraitsOf(kind).windowName));
+    setObjectName(ui::FromUtf8(WindowNamesOf(kind).sheet));
     BuildSheet(*this, LayoutFor(kind));
     rules_ = new InputRules(state_, access_, *this, kind_);
     wireButtons();

@@ -1,10 +1,10 @@
-// The built windows: every control the engine and the reports address exists,
+// The built windows: every control the results and the reports address exists,
 // boxes do not overlap, and Tab visits the sheet in its order.
 #include "beam_design.h"
 #include "chain_rules.h"
 #include "design_sheet.h"
-#include "present_result.h"
 #include "load_case.h"
+#include "present_result.h"
 #include "text_fit.h"
 #include "ui_test.h"
 
