@@ -14,8 +14,6 @@ constexpr std::array kPointZero{6, 11};
 constexpr std::array kUniformWhite{2, 3, 4, 5, 6, 7, 8, 9};
 constexpr std::array kUniformZero{6, 7, 8, 9};
 
-constexpr std::string_view kStoppedShort = "出力中止！入力データを確認して下さい。";
-constexpr std::string_view kStoppedLong = "出力処理を中止します。入力データを確認して下さい。";
 
 // In the order of SheetKind: TraitsOf indexes by it.
 constexpr std::array kTraits{
@@ -25,24 +23,21 @@ constexpr std::array kTraits{
                 .bucklingLengthIsSpan = false,
                 .coefficientTexts = true,
                 .whiteOnSetUp = kPointWhite,
-                .zeroOnSetUp = kPointZero,
-                .reportStopped = kStoppedShort},
+                .zeroOnSetUp = kPointZero},
     SheetTraits{.kind = SheetKind::kei3_b2,
                 .chain = {kUniformChain, 10, true},
                 .loadRows = LoadRows::TwoLineRows,
                 .bucklingLengthIsSpan = false,
                 .coefficientTexts = false,
                 .whiteOnSetUp = kUniformWhite,
-                .zeroOnSetUp = kUniformZero,
-                .reportStopped = kStoppedShort},
+                .zeroOnSetUp = kUniformZero},
     SheetTraits{.kind = SheetKind::kei3_cg,
                 .chain = {kPointLoadChain, 11, true},
                 .loadRows = LoadRows::LineAndPoint,
                 .bucklingLengthIsSpan = true,
                 .coefficientTexts = false,
                 .whiteOnSetUp = kPointWhite,
-                .zeroOnSetUp = kPointZero,
-                .reportStopped = kStoppedLong},
+                .zeroOnSetUp = kPointZero},
 };
 
 constexpr bool InKindOrder() {

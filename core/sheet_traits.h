@@ -1,7 +1,7 @@
 #pragma once
 // What sets the three design sheets apart, as data: one row per sheet kind.
-// Every place that differs by sheet (field chain, set-up, the
-// report's stop message) reads its row here instead of switching on the kind.
+// Every rule of the calculation and the field chain that differs by sheet reads
+// its row here instead of switching on the kind.
 
 #include "sheet_kind.h"
 
@@ -36,7 +36,6 @@ struct SheetTraits {
     bool coefficientTexts = false;
     std::span<const int> whiteOnSetUp; // Text numbers painted white on opening
     std::span<const int> zeroOnSetUp;  // Text numbers that open showing "0"
-    std::string_view reportStopped;    // the message when a text report cannot be written (UTF-8)
 };
 
 /// The row of `kind`.

@@ -6,7 +6,6 @@
 #include "qt_colour.h"
 #include "report_flows.h"
 #include "report_lines.h"
-#include "sheet_traits.h"
 #include "system_editor_launcher.h"
 #include "text_report_file.h"
 #include "text_report_screen.h"
@@ -19,8 +18,11 @@ namespace {
 
 const QString kStoppedTitle = QStringLiteral("エラーが発生しました。");
 
+// The cantilever sheet words its stop message at length; the others briefly.
 QString StoppedMessage(SheetKind kind) {
-    return ui::FromUtf8(TraitsOf(kind).reportStopped);
+    return kind == SheetKind::kei3_cg
+               ? QStringLiteral("出力処理を中止します。入力データを確認して下さい。")
+               : QStringLiteral("出力中止！入力データを確認して下さい。");
 }
 
 /// False when the sheet went away while the message was open.
