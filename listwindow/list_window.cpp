@@ -42,33 +42,6 @@ QString Q(std::string_view s) {
     return ui::FromUtf8(s);
 }
 
-/// A question with its buttons over the window; the button pressed, none when
-/// the window went away meanwhile.
-std::optional<QMessageBox::StandardButton> Ask(QWidget* parent, const QString& prompt,
-                                                QMessageBox::StandardButtons buttons,
-                                                QMessageBox::StandardButton preferred) {
-    auto* box = new QMessageBox(QMessageBox::Question, kTitle, prompt, buttons, parent);
-    box->setObjectName(QStringLiteral("messageBox"));
-    box->setDefaultButton(preferred);
-    const std::pair<QMessageBox::StandardButton, QString> names[] = {
-        {QMessageBox::Yes, QStringLiteral("はい(&Y)")},
-        {QMessageBox::No, QStringLiteral("いいえ(&N)")},
-        {QMessageBox::Save, QStringLiteral("保存する(&S)")},
-        {QMessageBox::Discard, QStringLiteral("保存しない(&N)")},
-        {QMessageBox::Cancel, QStringLiteral("キャンセル")}};
-    for (const auto& [button, name] : names) {
-        if (QAbstractButton* b = box->button(button))
-            b->setText(name);
-    }
-    const QPointer<QMessageBox> alive = box;
-    QMessageBox::StandardButton answer = QMessageBox::Cancel;
-    QObject::connect(box, &QMessageBox::buttonClicked, box,
-                     [&answer, box](QAbstractButton* b) { answer = box->standardButton(b); });
-    if (!ui::ExecOwned(box))
-        return std::nullopt;
-    return answer;
-}
-
 std::optional<std::string> ReadFile(const QString& path, QString* reason) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -379,11 +352,11 @@ bool ListWindow::writeTo(const QString& path) {
         QString reason;
         const std::optional<std::string> now = ReadFile(path, &reason);
         if (now != diskBytes_) {
-            const auto answer = Ask(this,
+            const auto answer = ui::AskQuestion(this,
                                     QStringLiteral("「%1」は開いた後でほかのプログラムにより変更されています。\n"
                                                    "上書きしますか？")
                                         .arg(QFileInfo(path).fileName()),
-                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+                                    kTitle, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
             if (answer != QMessageBox::Yes)
                 return false;
         }
@@ -407,10 +380,10 @@ bool ListWindow::writeTo(const QString& path) {
 bool ListWindow::mayDiscard() {
     if (!isWindowModified())
         return true;
-    const auto answer = Ask(this,
+    const auto answer = ui::AskQuestion(this,
                             QStringLiteral("「%1」の変更を保存しますか？")
                                 .arg(path_.isEmpty() ? QStringLiteral("無題") : QFileInfo(path_).fileName()),
-                            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                            kTitle, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                             QMessageBox::Save);
     if (!answer || *answer == QMessageBox::Cancel)
         return false;
@@ -501,8 +474,8 @@ void ListWindow::sheetClosed() {
     const SheetInputs now = *calculated_;
     std::vector<std::string> missing;
     if (row >= 0) {
-        const auto answer = Ask(this, QStringLiteral("一覧に反映しますか？"),
-                                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        const auto answer = ui::AskQuestion(this, QStringLiteral("一覧に反映しますか？"),
+                                kTitle, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
         if (answer != QMessageBox::Yes)
             return;
         model_->editCells(EditsFor(model_->document(), row, now, *typedIn_, missing),

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include <QFontMetrics>
+#include <QAbstractButton>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QScreen>
@@ -67,6 +68,33 @@ bool ShowMessage(QWidget* parent, const QString& prompt, const QString& title, M
     box->setObjectName(QStringLiteral("messageBox"));
     KeepTitleWhole(*box);
     return ExecOwned(box).has_value();
+}
+
+std::optional<QMessageBox::StandardButton> AskQuestion(QWidget* parent, const QString& prompt,
+                                                       const QString& title,
+                                                       QMessageBox::StandardButtons buttons,
+                                                       QMessageBox::StandardButton preferred) {
+    auto* box = new CentredMessageBox(
+        QMessageBox::Question, title.isEmpty() ? kProgramTitle : title, prompt, buttons, parent);
+    box->setObjectName(QStringLiteral("messageBox"));
+    box->setDefaultButton(preferred);
+    const std::pair<QMessageBox::StandardButton, QString> captions[] = {
+        {QMessageBox::Yes, QStringLiteral("はい(&Y)")},
+        {QMessageBox::No, QStringLiteral("いいえ(&N)")},
+        {QMessageBox::Save, QStringLiteral("保存する(&S)")},
+        {QMessageBox::Discard, QStringLiteral("保存しない(&N)")},
+        {QMessageBox::Cancel, QStringLiteral("キャンセル")}};
+    for (const auto& [button, caption] : captions) {
+        if (QAbstractButton* b = box->button(button))
+            b->setText(caption);
+    }
+    KeepTitleWhole(*box);
+    QMessageBox::StandardButton answer = QMessageBox::Cancel;
+    QObject::connect(box, &QMessageBox::buttonClicked, box,
+                     [&answer, box](QAbstractButton* b) { answer = box->standardButton(b); });
+    if (!ExecOwned(box))
+        return std::nullopt;
+    return answer;
 }
 
 } // namespace varnok::ui
