@@ -34,24 +34,6 @@ QString ReadFailureReason(int error) {
     }
 }
 
-std::optional<QByteArray> ReadList(const QString& path, QString& failure) {
-    QFile file(path);
-    if (!QFileInfo(path).isFile()) {
-        failure =
-            QStringLiteral("梁リスト「%1」が見つかりません。").arg(QDir::toNativeSeparators(path));
-        return std::nullopt;
-    }
-    errno = 0;
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-        failure = QStringLiteral("梁リスト「%1」を読めません（%2）。")
-                      .arg(QDir::toNativeSeparators(path), ReadFailureReason(errno));
-        return std::nullopt;
-    }
-    return bytes;
-}
 
 /// The beam's text report, as the sheet's report button writes it, into the stage.
 void StageReport(OutputStage& stage, const BeamRun& run, const std::string& memberName) {
@@ -129,6 +111,25 @@ QString Given(const std::optional<QString>& option, const std::optional<std::str
 }
 
 } // namespace
+
+std::optional<QByteArray> ReadList(const QString& path, QString& failure) {
+    QFile file(path);
+    if (!QFileInfo(path).isFile()) {
+        failure =
+            QStringLiteral("梁リスト「%1」が見つかりません。").arg(QDir::toNativeSeparators(path));
+        return std::nullopt;
+    }
+    errno = 0;
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        failure = QStringLiteral("梁リスト「%1」を読めません（%2）。")
+                      .arg(QDir::toNativeSeparators(path), ReadFailureReason(errno));
+        return std::nullopt;
+    }
+    return bytes;
+}
 
 QString DefaultOutputFolder(const QString& list) {
     const QFileInfo info(list);

@@ -6,6 +6,7 @@
 #include "printed_page.h"
 #include "results_table.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -28,6 +29,10 @@ struct JobOptions {
     std::optional<QString> engineer;
     std::optional<QString> date;
 };
+
+/// The list file's bytes, or nothing with `failure` set to a Japanese sentence that
+/// names the list and why it could not be read (missing, no permission, not a file).
+std::optional<QByteArray> ReadList(const QString& path, QString& failure);
 
 /// "<folder of the list>/<list name>_計算書".
 QString DefaultOutputFolder(const QString& list);

@@ -1,5 +1,6 @@
 #include "list_window.h"
 
+#include "batch_job.h"
 #include "list_table.h"
 #include "message_box.h"
 #include "modal.h"
@@ -42,20 +43,6 @@ QString Q(std::string_view s) {
     return ui::FromUtf8(s);
 }
 
-std::optional<std::string> ReadFile(const QString& path, QString* reason) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *reason = file.exists() ? QStringLiteral("ファイルを読めません。")
-                                : QStringLiteral("ファイルがありません。");
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *reason = QStringLiteral("ファイルを読めません。");
-        return std::nullopt;
-    }
-    return bytes.toStdString();
-}
 
 } // namespace
 
@@ -126,15 +113,15 @@ ListWindow::~ListWindow() {
 }
 
 ListWindow* ListWindow::Open(const QString& path, ListWindowServices services) {
-    QString reason;
-    std::optional<std::string> bytes = ReadFile(path, &reason);
-    std::optional<ListDocument> document;
-    if (bytes) {
-        document = ListDocument::Read(std::move(*bytes));
-        if (document->error())
-            reason = Q(*document->error());
+    QString failure;
+    const std::optional<QByteArray> bytes = batch::ReadList(path, failure);
+    if (!bytes) {
+        ui::ShowMessage(nullptr, failure, kTitle, ui::MessageIcon::Exclamation);
+        return nullptr;
     }
-    if (!reason.isEmpty()) {
+    std::optional<ListDocument> document = ListDocument::Read(bytes->toStdString());
+    if (document->error()) {
+        const QString reason = Q(*document->error());
         ui::ShowMessage(nullptr,
                         QStringLiteral("梁リスト「%1」を開けません。\n%2")
                             .arg(QDir::toNativeSeparators(path), reason),
@@ -349,9 +336,9 @@ bool ListWindow::writeTo(const QString& path) {
         return false;
     }
     if (diskBytes_ && QFileInfo::exists(path)) {
-        QString reason;
-        const std::optional<std::string> now = ReadFile(path, &reason);
-        if (now != diskBytes_) {
+        QString failure;
+        const std::optional<QByteArray> now = batch::ReadList(path, failure);
+        if (!now || now->toStdString() != *diskBytes_) {
             const auto answer = ui::AskQuestion(this,
                                     QStringLiteral("「%1」は開いた後でほかのプログラムにより変更されています。\n"
                                                    "上書きしますか？")
