@@ -387,8 +387,8 @@ TEST(SummaryPagesTest, RepeatTheHeaderAndKeepARowTogether) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
         rows[i].line = static_cast<int>(i) + 2;
         rows[i].memberName = "B" + std::to_string(i);
-        rows[i].checked = i != 4;
-        rows[i].result.passes = i != 3;
+        if (i != 4)
+            rows[i].result.emplace().bendingPasses = i != 3;
     }
     rows[4].errors = std::string(200, 'x'); // three lines of reason
     CalcBookSource source;
@@ -406,7 +406,7 @@ TEST(SummaryPagesTest, RepeatTheHeaderAndKeepARowTogether) {
     EXPECT_NE(all.find("xx）"), std::string::npos);
     EXPECT_EQ(all.find("B8"), all.rfind("B8"));
     EXPECT_NE(all.find(" 12\n", all.find("B8")), std::string::npos) << all; // the 8th beam
-    EXPECT_EQ(pages[1].bold.size() + pages[0].bold.size(), 1u); // B3 fails
+    EXPECT_EQ(pages[1].bold.size() + pages[0].bold.size(), 1u);             // B3 fails
 }
 
 TEST(BookDateTest, ReadsTheUsualWaysOfWritingADate) {
