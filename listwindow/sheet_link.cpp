@@ -1,5 +1,6 @@
 #include "sheet_link.h"
 
+#include "blank_text.h"
 #include "catalogue.h"
 #include "chain_rules.h"
 #include "read_number.h"
@@ -44,7 +45,8 @@ void Put(const ListDocument& document, batch::Column column, std::string text,
 
 /// Every input of `now` that differs from `before` (all of them without one).
 void PutInputs(const ListDocument& document, const SheetInputs& now, const SheetInputs* before,
-               const std::function<void(int, std::string)>& put, std::vector<std::string>& missing) {
+               const std::function<void(int, std::string)>& put,
+               std::vector<std::string>& missing) {
     if (before == nullptr || now.texts[1] != before->texts[1])
         Put(document, batch::Column::MemberName, now.texts[1], put, missing);
     if (before == nullptr)
@@ -56,9 +58,8 @@ void PutInputs(const ListDocument& document, const SheetInputs& now, const Sheet
             continue;
         const std::string& text = now.texts[std::size_t(n)];
         // A new row leaves the loads at zero blank, as the template does.
-        const bool wanted = before != nullptr
-                                ? !SameNumber(text, before->texts[std::size_t(n)])
-                                : !text.empty() && (n <= 3 || ReadNumber(text) != 0);
+        const bool wanted = before != nullptr ? !SameNumber(text, before->texts[std::size_t(n)])
+                                              : !IsBlank(text) && (n <= 3 || ReadNumber(text) != 0);
         if (wanted)
             Put(document, column.column, text, put, missing);
     }
@@ -118,12 +119,12 @@ void TypeRowIntoSheet(sheets::DesignSheet& sheet, const batch::BeamRow& row) {
     access.setText("Text2", row.fieldTexts[2]);
     enter(3); // proposes the buckling length from the span
     for (int n = 3; n < 12; ++n) {
-        if (!row.fieldTexts[std::size_t(n)].empty())
+        if (!IsBlank(row.fieldTexts[std::size_t(n)]))
             access.setText(sheets::FieldName(n), row.fieldTexts[std::size_t(n)]);
     }
     click("Command1");
-    for (int steps = 0; row.sectionRow != 0 && ShownRow(sheet) != row.sectionRow &&
-                        steps < kCatalogueRows;
+    for (int steps = 0;
+         row.sectionRow != 0 && ShownRow(sheet) != row.sectionRow && steps < kCatalogueRows;
          ++steps)
         click(ShownRow(sheet) < row.sectionRow ? "Command6" : "Command7");
     if (row.raiseUntilPasses) {
@@ -159,7 +160,9 @@ std::vector<CellEdit> EditsFor(const ListDocument& document, int row, const Shee
     std::vector<CellEdit> edits;
     PutInputs(
         document, now, &before,
-        [&](int column, std::string text) { edits.push_back({row, column, std::move(text)}); },
+        [&](int column, std::string text) {
+            edits.push_back({row, column, std::move(text)});
+        },
         missing);
     return edits;
 }
