@@ -2,7 +2,7 @@
 
 #include "blank_text.h"
 #include "catalogue.h"
-#include "chain_rules.h"
+#include "control_names.h"
 #include "read_number.h"
 
 #include <QAbstractButton>
@@ -104,7 +104,7 @@ void TypeRowIntoSheet(sheets::DesignSheet& sheet, const batch::BeamRow& row) {
         QCoreApplication::processEvents();
     };
     auto enter = [&](int n) {
-        access.setFocus(sheets::FieldName(n));
+        access.setFocus(ui::FieldName(n));
         QCoreApplication::processEvents();
     };
     sheet.activateWindow();
@@ -120,7 +120,7 @@ void TypeRowIntoSheet(sheets::DesignSheet& sheet, const batch::BeamRow& row) {
     enter(3); // proposes the buckling length from the span
     for (int n = 3; n < 12; ++n) {
         if (!IsBlank(row.fieldTexts[std::size_t(n)]))
-            access.setText(sheets::FieldName(n), row.fieldTexts[std::size_t(n)]);
+            access.setText(ui::FieldName(n), row.fieldTexts[std::size_t(n)]);
     }
     click("Command1");
     for (int steps = 0;
@@ -145,7 +145,7 @@ SheetInputs InputsShown(sheets::DesignSheet& sheet, LoadCaseButton arrangement,
     SheetInputs inputs;
     inputs.arrangement = arrangement;
     for (int n = 1; n < 12; ++n)
-        inputs.texts[std::size_t(n)] = access.text(sheets::FieldName(n));
+        inputs.texts[std::size_t(n)] = access.text(ui::FieldName(n));
     inputs.series = access.isSelected("Option4")   ? SectionSeries::Medium
                     : access.isSelected("Option5") ? SectionSeries::Wide
                                                    : SectionSeries::Narrow;
