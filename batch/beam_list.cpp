@@ -1,8 +1,8 @@
 #include "beam_list.h"
 
+#include "blank_text.h"
 #include "calculate_inputs.h"
 #include "read_number.h"
-#include "blank_text.h"
 #include "sheet_traits.h"
 #include "text_report_file.h"
 
@@ -322,7 +322,8 @@ void BeamList::addProblem(ListRow& row, Column c, std::string reason) const {
 void BeamList::markRepeatedName(ListRow& row, int firstLine) const {
     // Told first, where the name's own problems would stand.
     addProblem(row, Column::MemberName,
-               "部材名が" + std::to_string(firstLine) + "行目と同じです（レポートが上書きされます）");
+               "部材名が" + std::to_string(firstLine) +
+                   "行目と同じです（レポートが上書きされます）");
     std::rotate(row.problems.begin(), row.problems.end() - 1, row.problems.end());
     row.beam.reset();
 }
@@ -360,8 +361,8 @@ ListRow BeamList::interpret(const CsvRecord& record) const {
     row.memberName = beam.memberName;
     row.note = std::string(cell(Column::Note));
     const QString reportName = FromUtf8(beam.memberName) + QStringLiteral(".TXT");
-    // Blank as the sheets judge it: a name of full-width blanks names no report either.
-    if (IsBlankName(beam.memberName)) {
+    // A name of blanks, full-width ones too, names no report.
+    if (IsBlank(beam.memberName)) {
         problem(Column::MemberName, "部材名がありません（レポートのファイル名になります）");
     } else if (const reports::NameCheck check = reports::CheckMemberName(
                    FromUtf8(beam.memberName), reports::FileNameRules::Windows);
@@ -380,7 +381,7 @@ ListRow BeamList::interpret(const CsvRecord& record) const {
     const std::optional<int> button = Lookup(arrangement, kArrangements);
     if (!button) {
         problem(Column::Arrangement,
-                arrangement.empty()
+                IsBlank(arrangement)
                     ? std::string("荷重形式がありません")
                     : "荷重形式「" + std::string(arrangement) +
                           "」が分かりません（１点集中荷重～４点集中荷重、等分布荷重、片持梁）");

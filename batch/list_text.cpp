@@ -1,5 +1,6 @@
 #include "list_text.h"
 
+#include "blank_text.h"
 #include "shift_jis.h"
 
 #include <QString>
@@ -7,11 +8,6 @@
 #include <algorithm>
 
 namespace varnok::batch {
-
-bool IsBlank(std::string_view cell) {
-    return std::all_of(cell.begin(), cell.end(),
-                       [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
-}
 
 void AppendCsvCell(std::string& line, std::string_view cell) {
     if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {

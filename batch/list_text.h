@@ -28,7 +28,7 @@ struct CsvRecord {
     /// list saved unchanged writes back as it was.
     std::size_t begin = 0;
     std::size_t end = 0;
-    /// Every cell empty or blanks only (a spreadsheet's empty row: ",,,").
+    /// Every cell blank (IsBlank): a spreadsheet's empty row (",,,").
     bool blank() const;
 };
 
@@ -63,8 +63,6 @@ private:
     int line_ = 1;
     int unclosedLine_ = 0;
 };
-
-bool IsBlank(std::string_view cell);
 
 /// Appends a cell as spreadsheets write it: in quotes ("" for a quote) when it
 /// holds a comma, a quote or a line break.

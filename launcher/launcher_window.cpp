@@ -1,6 +1,7 @@
 #include "launcher_window.h"
 
 #include "catalogue.h"
+#include "control_names.h"
 #include "diagram_images.h"
 #include "fonts.h"
 #include "launcher_controls.h"
@@ -12,11 +13,11 @@
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QMimeData>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -152,7 +153,7 @@ void LauncherWindow::buildBody() {
         auto* button = new ui::PanelButton(
             QString(), Rgb{255, 255, 255}, this,
             {.borderPixels = 3, .focusBorder = {255, 255, 0}, .frame = Rgb{200, 200, 200}});
-        button->setObjectName(QStringLiteral("Command%1").arg(static_cast<int>(place.button)));
+        button->setObjectName(ui::FromUtf8(ui::ButtonName(static_cast<int>(place.button))));
         button->setIcon(QIcon(images::EmbeddedDiagram(ui::FromUtf8(entry.diagramFile))));
         button->setIconSize(kDiagramSize);
         button->setFixedSize(kPictureButtonSize);
@@ -219,7 +220,8 @@ QString DroppedList(const QMimeData* data) {
     if (data == nullptr || !data->hasUrls())
         return {};
     for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).suffix().compare(u"csv", Qt::CaseInsensitive) == 0)
+        if (url.isLocalFile() &&
+            QFileInfo(url.toLocalFile()).suffix().compare(u"csv", Qt::CaseInsensitive) == 0)
             return url.toLocalFile();
     }
     return {};

@@ -1,7 +1,8 @@
 #include "sheet_link.h"
 
+#include "blank_text.h"
 #include "catalogue.h"
-#include "chain_rules.h"
+#include "control_names.h"
 #include "read_number.h"
 
 #include <QAbstractButton>
@@ -44,7 +45,8 @@ void Put(const ListDocument& document, batch::Column column, std::string text,
 
 /// Every input of `now` that differs from `before` (all of them without one).
 void PutInputs(const ListDocument& document, const SheetInputs& now, const SheetInputs* before,
-               const std::function<void(int, std::string)>& put, std::vector<std::string>& missing) {
+               const std::function<void(int, std::string)>& put,
+               std::vector<std::string>& missing) {
     if (before == nullptr || now.texts[1] != before->texts[1])
         Put(document, batch::Column::MemberName, now.texts[1], put, missing);
     if (before == nullptr)
@@ -56,9 +58,8 @@ void PutInputs(const ListDocument& document, const SheetInputs& now, const Sheet
             continue;
         const std::string& text = now.texts[std::size_t(n)];
         // A new row leaves the loads at zero blank, as the template does.
-        const bool wanted = before != nullptr
-                                ? !SameNumber(text, before->texts[std::size_t(n)])
-                                : !text.empty() && (n <= 3 || ReadNumber(text) != 0);
+        const bool wanted = before != nullptr ? !SameNumber(text, before->texts[std::size_t(n)])
+                                              : !IsBlank(text) && (n <= 3 || ReadNumber(text) != 0);
         if (wanted)
             Put(document, column.column, text, put, missing);
     }
@@ -103,7 +104,7 @@ void TypeRowIntoSheet(sheets::DesignSheet& sheet, const batch::BeamRow& row) {
         QCoreApplication::processEvents();
     };
     auto enter = [&](int n) {
-        access.setFocus(sheets::FieldName(n));
+        access.setFocus(ui::FieldName(n));
         QCoreApplication::processEvents();
     };
     sheet.activateWindow();
@@ -118,12 +119,12 @@ void TypeRowIntoSheet(sheets::DesignSheet& sheet, const batch::BeamRow& row) {
     access.setText("Text2", row.fieldTexts[2]);
     enter(3); // proposes the buckling length from the span
     for (int n = 3; n < 12; ++n) {
-        if (!row.fieldTexts[std::size_t(n)].empty())
-            access.setText(sheets::FieldName(n), row.fieldTexts[std::size_t(n)]);
+        if (!IsBlank(row.fieldTexts[std::size_t(n)]))
+            access.setText(ui::FieldName(n), row.fieldTexts[std::size_t(n)]);
     }
     click("Command1");
-    for (int steps = 0; row.sectionRow != 0 && ShownRow(sheet) != row.sectionRow &&
-                        steps < kCatalogueRows;
+    for (int steps = 0;
+         row.sectionRow != 0 && ShownRow(sheet) != row.sectionRow && steps < kCatalogueRows;
          ++steps)
         click(ShownRow(sheet) < row.sectionRow ? "Command6" : "Command7");
     if (row.raiseUntilPasses) {
@@ -144,7 +145,7 @@ SheetInputs InputsShown(sheets::DesignSheet& sheet, LoadCaseButton arrangement,
     SheetInputs inputs;
     inputs.arrangement = arrangement;
     for (int n = 1; n < 12; ++n)
-        inputs.texts[std::size_t(n)] = access.text(sheets::FieldName(n));
+        inputs.texts[std::size_t(n)] = access.text(ui::FieldName(n));
     inputs.series = access.isSelected("Option4")   ? SectionSeries::Medium
                     : access.isSelected("Option5") ? SectionSeries::Wide
                                                    : SectionSeries::Narrow;
@@ -159,7 +160,9 @@ std::vector<CellEdit> EditsFor(const ListDocument& document, int row, const Shee
     std::vector<CellEdit> edits;
     PutInputs(
         document, now, &before,
-        [&](int column, std::string text) { edits.push_back({row, column, std::move(text)}); },
+        [&](int column, std::string text) {
+            edits.push_back({row, column, std::move(text)});
+        },
         missing);
     return edits;
 }

@@ -44,8 +44,4 @@ std::optional<TotalStep> TotalOnEnter(SheetKind kind, int field, const FieldValu
     return std::nullopt;
 }
 
-std::string FieldName(int n) {
-    return "Text" + std::to_string(n);
-}
-
 } // namespace varnok::sheets

@@ -7,7 +7,6 @@
 
 #include <optional>
 #include <span>
-#include <string>
 
 namespace varnok::sheets {
 
@@ -31,8 +30,5 @@ struct TotalStep {
 /// w after Enter in Text6 (Text7), P after Enter in Text11 (Text12); on the
 /// uniform-load sheet w of both rows after Enter in Text9 (Text10). None for other fields.
 std::optional<TotalStep> TotalOnEnter(SheetKind kind, int field, const FieldValues& entries);
-
-/// "Text" followed by n.
-std::string FieldName(int n);
 
 } // namespace varnok::sheets

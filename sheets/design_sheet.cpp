@@ -2,6 +2,7 @@
 
 #include "calculate_inputs.h"
 #include "chain_rules.h"
+#include "control_names.h"
 #include "input_rules.h"
 #include "message_box.h"
 #include "prepare_sheet.h"
@@ -94,7 +95,7 @@ BeamInput DesignSheet::typedInput() const {
     BeamInput input;
     input.arrangement = arrangement_;
     for (int n : InputFieldsOf(kind_))
-        input.texts[static_cast<std::size_t>(n)] = access_.text(FieldName(n));
+        input.texts[static_cast<std::size_t>(n)] = access_.text(ui::FieldName(n));
     const CheckOptions options = OptionsOn(access_);
     input.series = options.series;
     input.shortTerm = options.shortTerm;
@@ -123,7 +124,7 @@ void DesignSheet::calculate() {
     // The input and total fields show what was read; the running totals of
     // Enter go on from the same numbers.
     for (int n = slot::kSpan; n <= (kind_ == SheetKind::kei3_b2 ? slot::kWUniform : slot::kP); ++n)
-        access_.setText(FieldName(n), design.shown[static_cast<std::size_t>(n)]);
+        access_.setText(ui::FieldName(n), design.shown[static_cast<std::size_t>(n)]);
     state_.fieldValues = design.entries;
     calculated_ = true;
     present(std::move(design));

@@ -1,6 +1,7 @@
 #include "input_rules.h"
 
 #include "beam_design.h"
+#include "control_names.h"
 #include "display_mask.h"
 #include "message_box.h"
 #include "qt_colour.h"
@@ -81,7 +82,7 @@ InputRules::InputRules(ProgramState& state, WidgetSheetAccess& sheet, QWidget& w
     , kind_(kind)
     , chain_(ChainFor(kind)) {
     for (int n : chain_.fields) {
-        if (QWidget* field = sheet_.wired<QLineEdit>(FieldName(n))) {
+        if (QWidget* field = sheet_.wired<QLineEdit>(ui::FieldName(n))) {
             fieldOf_.emplace(field, n);
             field->installEventFilter(this);
         }
@@ -122,23 +123,23 @@ bool InputRules::eventFilter(QObject* watched, QEvent* event) {
 
 void InputRules::enterPressed(int n) {
     FieldValues& entries = state_.fieldValues;
-    const std::string name = FieldName(n);
+    const std::string name = ui::FieldName(n);
     if (n != 1) { // the member name is no number
         entries.set(n, ReadNumber(sheet_.text(name)));
         sheet_.setText(name, FormatMask(entries.get(n), texts::kTypingMask));
     }
     if (const auto total = TotalOnEnter(kind_, n, entries)) {
         entries.set(total->field, total->value);
-        sheet_.setText(FieldName(total->field), FormatMask(total->value, texts::kTypingMask));
+        sheet_.setText(ui::FieldName(total->field), FormatMask(total->value, texts::kTypingMask));
     }
     if (IsLastInChain(chain_, n)) {
-        sheet_.setBackColour(FieldName(chain_.whitenedOnLastEnter), colour::kIdle);
+        sheet_.setBackColour(ui::FieldName(chain_.whitenedOnLastEnter), colour::kIdle);
         sheet_.setVisible("Command1", true);
         // Leaving the last field brings the calculate prompt (lastFieldLeft).
         sheet_.setFocus("Command1");
         return;
     }
-    const std::string next = FieldName(NextInChain(chain_, n));
+    const std::string next = ui::FieldName(NextInChain(chain_, n));
     sheet_.setBackColour(next, colour::kNextField);
     sheet_.setFocus(next); // its focus rule turns it green
 }
@@ -149,7 +150,7 @@ bool InputRules::fieldEntered(int n) {
 
 void InputRules::returnToField(int n) {
     muted_ = true;
-    sheet_.setFocus(FieldName(n));
+    sheet_.setFocus(ui::FieldName(n));
     muted_ = false;
     enter(n, false);
     selectOnArrival(n);
@@ -157,7 +158,7 @@ void InputRules::returnToField(int n) {
 
 bool InputRules::enter(int n, bool byTheUser) {
     if (const int previous = PreviousInChain(chain_, n))
-        sheet_.setBackColour(FieldName(previous), colour::kIdle);
+        sheet_.setBackColour(ui::FieldName(previous), colour::kIdle);
     if (n == 2)
         state_.memberName = sheet_.text("Text1");
     if (n == 3 && byTheUser) {
@@ -168,7 +169,7 @@ bool InputRules::enter(int n, bool byTheUser) {
     if (n == 1 && chain_.instructionsOnText1 && byTheUser &&
         !showMessage(texts::kInstructions, texts::kInstructionsTitle))
         return false;
-    sheet_.setBackColour(FieldName(n), colour::kFocus);
+    sheet_.setBackColour(ui::FieldName(n), colour::kFocus);
     selectAll(n);
     if (n == 3)
         sheet_.setVisible("Text23", true);
@@ -176,7 +177,7 @@ bool InputRules::enter(int n, bool byTheUser) {
 }
 
 bool InputRules::lastFieldLeft(int n) {
-    sheet_.setBackColour(FieldName(n), colour::kIdle);
+    sheet_.setBackColour(ui::FieldName(n), colour::kIdle);
     sheet_.setVisible("Command1", true);
     if (!showMessage(texts::kCalculatePrompt, texts::kCalculateTitle))
         return false;
@@ -228,7 +229,7 @@ void InputRules::keepSelectedUntilTheUserActs(QLineEdit* edit, const QEvent& eve
 }
 
 void InputRules::selectAll(int n) {
-    if (auto* edit = sheet_.wired<QLineEdit>(FieldName(n)))
+    if (auto* edit = sheet_.wired<QLineEdit>(ui::FieldName(n)))
         SelectAll(edit);
 }
 

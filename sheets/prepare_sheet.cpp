@@ -1,8 +1,9 @@
 #include "prepare_sheet.h"
 
-#include "chain_rules.h"
+#include "control_names.h"
 #include "diagram_images.h"
 #include "qt_colour.h"
+#include "sheet_traits.h"
 #include "widget_sheet_access.h"
 
 #include <QLabel>
@@ -34,9 +35,9 @@ void PrepareSheet(WidgetSheetAccess& sheet, const LoadCase& loadCase, SheetKind 
     sheet.setVisible("Command1", false);
     sheet.setFocus("Text1");
     for (int n : steps.whiteOnSetUp)
-        sheet.setBackColour(FieldName(n), colour::kIdle);
+        sheet.setBackColour(ui::FieldName(n), colour::kIdle);
     for (int n : steps.zeroOnSetUp)
-        sheet.setText(FieldName(n), "0");
+        sheet.setText(ui::FieldName(n), "0");
 }
 
 } // namespace varnok::sheets

@@ -8,7 +8,7 @@ ReportRefusal CheckReport(const BeamDesign* calculated, const BeamInput& typed,
                           std::string_view memberName) {
     if (calculated == nullptr || !DescribesInput(*calculated, typed))
         return ReportRefusal::NotCalculated;
-    if (IsBlankName(memberName))
+    if (IsBlank(memberName))
         return ReportRefusal::NoMemberName;
     return ReportRefusal::None;
 }

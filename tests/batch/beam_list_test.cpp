@@ -134,6 +134,8 @@ TEST(BeamListTest, ReportsEachBadRowWithItsColumnAndReasonAndReadsOn) {
         {"B1,１点集中荷重,abc,,,,,,,,,,,,,,", 3, "「abc」は数値ではありません"},
         {"B1,１点集中荷重,6m,,,,,,,,,,,,,,", 3, "「6m」は数値ではありません"},
         {"B1,１点集中荷重,,,,,,,,,,,,,,,", 3, "スパンがありません"},
+        {"B1,１点集中荷重,　,,,,,,,,,,,,,,", 3, "スパンがありません"}, // blanks only: empty
+        {"B1,　,6,,,,,,,,,,,,,,", 2, "荷重形式がありません"},
         {"B1,１点集中荷重,0,,,,,,,,,,,,,,", 3, "0 より大きい数"},
         {"B1,１点集中荷重,6,-1,,,,,,,,,,,,,", 4, "0 以上の数"},
         {"B1,１点集中荷重,1e999,,,,,,,,,,,,,,", 3, "大きすぎます"},
@@ -280,12 +282,12 @@ TEST(BeamListTest, AFileThatIsNoBeamListGetsOneMessage) {
 
 TEST(BeamListTest, ANumberCellIsReadAsTheSheetsReadItAndOnlyAsAWhole) {
     // Full-width numbers are numbers; a unit, a comma or a carriage return
-    // inside a quoted cell makes the cell no number.
+    // inside a quoted cell makes the cell no number; a cell of blanks is empty.
     const Read r = ReadAll(List("B1,１点集中荷重,６,　３．０,２．５,２,０．５,,,,－１Ｅ１,,,,,,\n"
                                 "B2,１点集中荷重,６ｍ,,,,,,,,,,,,,,\n"
                                 "B3,１点集中荷重,\"6\r0\",,,,,,,,,,,,,,\n"
                                 "B4,１点集中荷重,6,,\"\r6\",1,,,,,,,,,,,\n"
-                                "B5,１点集中荷重,6,,6,\"1 \",,,,,,,,,,,\n"));
+                                "B5,１点集中荷重,6,,6,\"1 \",,,,,　,,,,,,,\n"));
     ASSERT_EQ(r.rows.size(), 5u);
     ASSERT_TRUE(r.rows[0].beam);
     const BeamRow& b1 = *r.rows[0].beam;
@@ -294,7 +296,8 @@ TEST(BeamListTest, ANumberCellIsReadAsTheSheetsReadItAndOnlyAsAWhole) {
     for (std::size_t i : {1u, 2u, 3u})
         EXPECT_FALSE(r.rows[i].beam) << i; // the line breaks are told as well
     EXPECT_NE(r.rows[1].problems[0].reason.find("数値ではありません"), std::string::npos);
-    EXPECT_TRUE(r.rows[4].beam);
+    ASSERT_TRUE(r.rows[4].beam);
+    EXPECT_EQ(r.rows[4].beam->fieldTexts[11], "0"); // the sheet's "0", as for an empty cell
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // boxes do not overlap, and Tab visits the sheet in its order.
 #include "beam_design.h"
 #include "chain_rules.h"
+#include "control_names.h"
 #include "design_sheet.h"
 #include "load_case.h"
 #include "present_result.h"
@@ -68,7 +69,7 @@ TEST_F(SheetLayoutTest, EveryControlTheEngineAddressesExistsOnItsSheet) {
         // What calculating and an arrow click write: the fields read, the totals
         // and the results, as the option buttons stand.
         for (int n = 2; n <= (c.kind == SheetKind::kei3_b2 ? 10 : 12); ++n)
-            recording.setText(sheets::FieldName(n), design.shown[static_cast<std::size_t>(n)]);
+            recording.setText(ui::FieldName(n), design.shown[static_cast<std::size_t>(n)]);
         const CheckOptions options = OptionsOn(recording);
         PresentResult(design.result, recording);
         PresentResult(Recheck(design, options, StepUp(design.result.sectionRow)).result, recording);

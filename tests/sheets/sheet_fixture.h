@@ -1,6 +1,7 @@
 #pragma once
 // A design sheet opened as the launcher opens it, driven with QTest keys and clicks.
 
+#include "control_names.h"
 #include "design_sheet.h"
 #include "load_case.h"
 #include "ui_test.h"
@@ -39,14 +40,12 @@ protected:
     }
 
     sheets::WidgetSheetAccess& access() { return sheet->access(); }
-    QLineEdit* field(int n) {
-        return qobject_cast<QLineEdit*>(access().control("Text" + std::to_string(n)));
-    }
+    QLineEdit* field(int n) { return qobject_cast<QLineEdit*>(access().control(ui::FieldName(n))); }
     QAbstractButton* button(std::string_view name) {
         return qobject_cast<QAbstractButton*>(access().control(name));
     }
-    std::string text(int n) { return access().text("Text" + std::to_string(n)); }
-    std::optional<Rgb> back(int n) { return access().backColour("Text" + std::to_string(n)); }
+    std::string text(int n) { return access().text(ui::FieldName(n)); }
+    std::optional<Rgb> back(int n) { return access().backColour(ui::FieldName(n)); }
     QWidget* focused() { return sheet->focusWidget(); }
 
     /// Replaces the field's text by typing.
