@@ -21,19 +21,23 @@ QString Stem(const QString& list) {
     return QFileInfo(list).completeBaseName();
 }
 
-/// Why the list could not be read, in Japanese.
-QString ReadFailureReason(int error) {
+/// The list could not be read for the system error `error` (errno).
+FileResult<QByteArray> Unreadable(const QString& path, int error) {
+    QString reason;
     switch (error) {
     case EACCES:
     case EPERM:
-        return QStringLiteral("読み取る権限がありません。");
+        reason = QStringLiteral("読み取る権限がありません。");
+        break;
     case EISDIR:
-        return QStringLiteral("ファイルではありません。");
+        reason = QStringLiteral("ファイルではありません。");
+        break;
     default:
-        return QStringLiteral("読み込めませんでした。");
+        reason = QStringLiteral("読み込めませんでした。");
     }
+    return FileResult<QByteArray>::Failed(QStringLiteral("梁リスト「%1」を読めません（%2）。")
+                                              .arg(QDir::toNativeSeparators(path), reason));
 }
-
 
 /// The beam's text report, as the sheet's report button writes it, into the stage.
 void StageReport(OutputStage& stage, const BeamRun& run, const std::string& memberName) {
@@ -100,7 +104,8 @@ void StageBook(OutputStage& stage, const JobOptions& options, BeamList& list, Be
     if (WriteCalcBook(*pdf, options.face, source) == 0 && stage.ok())
         stage.fail(name, errno);
     if (mismatch)
-        stage.fail(QStringLiteral("梁リストが読み込み中に変わりました（読み直すと行が合いません）。"));
+        stage.fail(
+            QStringLiteral("梁リストが読み込み中に変わりました（読み直すと行が合いません）。"));
     stage.finish(*pdf, name);
 }
 
@@ -112,22 +117,19 @@ QString Given(const std::optional<QString>& option, const std::optional<std::str
 
 } // namespace
 
-std::optional<QByteArray> ReadList(const QString& path, QString& failure) {
-    QFile file(path);
+FileResult<QByteArray> ReadList(const QString& path) {
     if (!QFileInfo(path).isFile()) {
-        failure =
-            QStringLiteral("梁リスト「%1」が見つかりません。").arg(QDir::toNativeSeparators(path));
-        return std::nullopt;
+        return FileResult<QByteArray>::Failed(
+            QStringLiteral("梁リスト「%1」が見つかりません。").arg(QDir::toNativeSeparators(path)));
     }
+    QFile file(path);
+    // errno is taken right after the call that failed, before anything else can change it.
     errno = 0;
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-        failure = QStringLiteral("梁リスト「%1」を読めません（%2）。")
-                      .arg(QDir::toNativeSeparators(path), ReadFailureReason(errno));
-        return std::nullopt;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return Unreadable(path, errno);
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return Unreadable(path, errno);
     return bytes;
 }
 
@@ -160,10 +162,9 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
     JobSummary summary;
     summary.outputFolder =
         options.outputFolder.isEmpty() ? DefaultOutputFolder(options.list) : options.outputFolder;
-    QString failure;
-    std::optional<QByteArray> bytes = ReadList(options.list, failure);
+    FileResult<QByteArray> bytes = ReadList(options.list);
     if (!bytes) {
-        summary.failure = failure;
+        summary.failure = bytes.reason();
         return summary;
     }
     BeamList list = BeamList::Open(std::string_view(bytes->constData(), bytes->size()));
@@ -171,7 +172,7 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
     heading.list = QFileInfo(options.list).fileName();
     heading.listHash =
         QString::fromLatin1(QCryptographicHash::hash(*bytes, QCryptographicHash::Sha256).toHex());
-    bytes.reset(); // the list keeps its own decoded text
+    *bytes = QByteArray(); // the list keeps its own decoded text
     if (list.error()) {
         summary.failure = QString::fromStdString(*list.error());
         return summary;

@@ -3,6 +3,7 @@
 // results table, a text report per beam and the calc book, all or nothing.
 
 #include "beam_list.h"
+#include "file_result.h"
 #include "printed_page.h"
 #include "results_table.h"
 
@@ -30,9 +31,9 @@ struct JobOptions {
     std::optional<QString> date;
 };
 
-/// The list file's bytes, or nothing with `failure` set to a Japanese sentence that
-/// names the list and why it could not be read (missing, no permission, not a file).
-std::optional<QByteArray> ReadList(const QString& path, QString& failure);
+/// The list file's bytes, or a Japanese sentence that names the list and why it
+/// could not be read (missing, no permission, not a file).
+FileResult<QByteArray> ReadList(const QString& path);
 
 /// "<folder of the list>/<list name>_計算書".
 QString DefaultOutputFolder(const QString& list);

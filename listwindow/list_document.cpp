@@ -299,24 +299,25 @@ std::string ListDocument::recordBytes(const ListEntry& entry, bool* ok, std::str
     return sjis->toStdString();
 }
 
-std::optional<std::string> ListDocument::bytes(std::string* problem) const {
+FileResult<std::string> ListDocument::bytes() const {
     const std::string_view text(original_);
     std::string out(text.substr(0, bodyBegin_));
     out.reserve(original_.size() + 64);
     bool ok = true;
+    std::string problem;
     for (const ListEntry& entry : rows_) {
         if (!EndsWithBreak(out))
             out += lineEnd_;
         if (entry.blankBegin != std::string::npos)
             out += text.substr(entry.blankBegin, entry.recordBegin - entry.blankBegin);
-        out += recordBytes(entry, &ok, problem);
+        out += recordBytes(entry, &ok, &problem);
     }
     const std::string_view tail = text.substr(tailBegin_);
     if (!tail.empty() && !EndsWithBreak(out))
         out += lineEnd_;
     out += tail;
     if (!ok)
-        return std::nullopt;
+        return FileResult<std::string>::Failed(QString::fromStdString(problem));
     return out;
 }
 

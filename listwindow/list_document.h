@@ -6,6 +6,7 @@
 // the very bytes read, so a list saved without a change is byte-identical.
 
 #include "beam_list.h"
+#include "file_result.h"
 #include "row_check.h"
 
 #include <optional>
@@ -74,9 +75,9 @@ public:
     /// A new, unread row of cells.
     static ListEntry NewEntry(std::vector<std::string> cells);
 
-    /// The list's bytes as they are now; none when a cell cannot be written in
-    /// the list's encoding (`problem` says which, in Japanese).
-    std::optional<std::string> bytes(std::string* problem = nullptr) const;
+    /// The list's bytes as they are now, or why they cannot be saved: a cell
+    /// that cannot be written in the list's encoding (which, in Japanese).
+    FileResult<std::string> bytes() const;
 
     /// The whole row as the calc book reads it (its beam when it can be checked).
     batch::ListRow interpret(int row) const;

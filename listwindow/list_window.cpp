@@ -55,8 +55,10 @@ ListWindow::ListWindow(ListDocument document, QString path, ListWindowServices s
     , table_(new ListTable(this))
     , counts_(new QLabel(this)) {
     setObjectName(QStringLiteral("s_list"));
-    if (!path_.isEmpty())
-        diskBytes_ = model_->document().bytes();
+    if (!path_.isEmpty()) {
+        if (FileResult<std::string> bytes = model_->document().bytes())
+            diskBytes_ = std::move(*bytes);
+    }
     table_->setModel(model_);
     setCentralWidget(table_);
     counts_->setObjectName(QStringLiteral("counts"));
@@ -113,10 +115,9 @@ ListWindow::~ListWindow() {
 }
 
 ListWindow* ListWindow::Open(const QString& path, ListWindowServices services) {
-    QString failure;
-    const std::optional<QByteArray> bytes = batch::ReadList(path, failure);
+    const FileResult<QByteArray> bytes = batch::ReadList(path);
     if (!bytes) {
-        ui::ShowMessage(nullptr, failure, kTitle, ui::MessageIcon::Exclamation);
+        ui::ShowMessage(nullptr, bytes.reason(), kTitle, ui::MessageIcon::Exclamation);
         return nullptr;
     }
     std::optional<ListDocument> document = ListDocument::Read(bytes->toStdString());
@@ -328,16 +329,14 @@ bool ListWindow::saveAs() {
 }
 
 bool ListWindow::writeTo(const QString& path) {
-    std::string problem;
-    const std::optional<std::string> bytes = model_->document().bytes(&problem);
+    const FileResult<std::string> bytes = model_->document().bytes();
     if (!bytes) {
-        ui::ShowMessage(this, QStringLiteral("保存できません。\n") + Q(problem), kTitle,
+        ui::ShowMessage(this, QStringLiteral("保存できません。\n") + bytes.reason(), kTitle,
                         ui::MessageIcon::Exclamation);
         return false;
     }
     if (diskBytes_ && QFileInfo::exists(path)) {
-        QString failure;
-        const std::optional<QByteArray> now = batch::ReadList(path, failure);
+        const FileResult<QByteArray> now = batch::ReadList(path);
         if (!now || now->toStdString() != *diskBytes_) {
             const auto answer = ui::AskQuestion(this,
                                     QStringLiteral("「%1」は開いた後でほかのプログラムにより変更されています。\n"
@@ -348,16 +347,15 @@ bool ListWindow::writeTo(const QString& path) {
                 return false;
         }
     }
-    const reports::FileOutcome outcome =
-        reports::WriteReportFile(path, QByteArray::fromStdString(*bytes));
-    if (!outcome.ok) {
+    const FileOutcome outcome = reports::WriteReportFile(path, QByteArray::fromStdString(*bytes));
+    if (!outcome) {
         ui::ShowMessage(this,
                         QStringLiteral("梁リスト「%1」を保存できませんでした。\n%2")
-                            .arg(QDir::toNativeSeparators(path), outcome.reason),
+                            .arg(QDir::toNativeSeparators(path), outcome.reason()),
                         kTitle, ui::MessageIcon::Exclamation);
         return false;
     }
-    diskBytes_ = bytes;
+    diskBytes_ = *bytes;
     model_->undoStack().setClean();
     updateTitle();
     statusBar()->showMessage(QStringLiteral("保存しました: ") + QDir::toNativeSeparators(path), 5000);

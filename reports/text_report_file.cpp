@@ -96,7 +96,7 @@ std::filesystem::path FsPath(const QString& path) {
 }
 
 FileOutcome OutcomeOf(FileError error) {
-    return {error == FileError::None, FileErrorReason(error)};
+    return error == FileError::None ? FileOutcome() : FileOutcome::Failed(FileErrorReason(error));
 }
 
 } // namespace
@@ -222,8 +222,8 @@ EncodedReport EncodeShiftJisText(QString text) {
 
 namespace {
 FileOutcome FolderCannotBeMade(const QString& folder) {
-    return {false, QStringLiteral("出力先のフォルダ「%1」を作成できません。")
-                       .arg(QDir::toNativeSeparators(folder))};
+    return FileOutcome::Failed(QStringLiteral("出力先のフォルダ「%1」を作成できません。")
+                                   .arg(QDir::toNativeSeparators(folder)));
 }
 } // namespace
 
@@ -241,8 +241,8 @@ FileOutcome EnsureFolderExists(const QString& folder) {
 }
 
 FileOutcome WriteReportFile(const QString& path, const QByteArray& bytes) {
-    return OutcomeOf(
-        ReplaceFileContents(FsPath(path), std::string_view(bytes.constData(), std::size_t(bytes.size()))));
+    return OutcomeOf(ReplaceFileContents(
+        FsPath(path), std::string_view(bytes.constData(), std::size_t(bytes.size()))));
 }
 
 bool ReportFileExists(const QString& path) {

@@ -2,6 +2,7 @@
 // The text report as a file: where it goes, which member names can name it,
 // its Shift-JIS bytes, and writing it without losing an older report.
 
+#include "file_result.h"
 #include "report_file_io.h"
 #include "report_lines.h"
 
@@ -66,12 +67,6 @@ EncodedReport EncodeShiftJisText(QString text);
 
 /// Why a write failed, in Japanese, as the system reported the cause.
 QString FileErrorReason(FileError error);
-
-/// The outcome of a file operation; `reason` says in Japanese why it failed.
-struct FileOutcome {
-    bool ok = true;
-    QString reason;
-};
 
 /// Whether the folder exists or could be made: fails, creating nothing, when
 /// something other than a folder has its name.

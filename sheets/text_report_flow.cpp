@@ -36,8 +36,8 @@ bool ShowWriteFailure(QWidget* parent, const QString& path, const QString& reaso
 /// open the editor for).
 bool WriteReport(QWidget* parent, const BeamDesign& design, const std::string& memberName,
                  const QString& folder, const QString& path) {
-    if (const FileOutcome made = EnsureFolderExists(folder); !made.ok) {
-        ShowWriteFailure(parent, path, made.reason);
+    if (const FileOutcome made = EnsureFolderExists(folder); !made) {
+        ShowWriteFailure(parent, path, made.reason());
         return false;
     }
     const Report report = BuildReport(design, memberName, ReportTarget::TextFile);
@@ -48,8 +48,8 @@ bool WriteReport(QWidget* parent, const BeamDesign& design, const std::string& m
                              .arg(encoded.unencodable));
         return false;
     }
-    if (const FileOutcome written = WriteReportFile(path, encoded.bytes); !written.ok) {
-        ShowWriteFailure(parent, path, written.reason);
+    if (const FileOutcome written = WriteReportFile(path, encoded.bytes); !written) {
+        ShowWriteFailure(parent, path, written.reason());
         return false;
     }
     // A report stopped early keeps its lines; the editor shows them.
@@ -73,8 +73,8 @@ void RunTextReport(QWidget* sheetWindow, const BeamDesign& design, const std::st
     const QString path = ReportFilePath(folder, memberName);
     // A desktop that can never be a folder is told before the screen opens; a
     // missing one is made only for a report that is written.
-    if (const FileOutcome possible = CheckFolderPossible(folder); !possible.ok) {
-        ShowWriteFailure(sheetWindow, path, possible.reason);
+    if (const FileOutcome possible = CheckFolderPossible(folder); !possible) {
+        ShowWriteFailure(sheetWindow, path, possible.reason());
         return;
     }
 

@@ -111,7 +111,7 @@ TEST_F(ListWindowTest, ARowComesBackFromItsSheetWithTheNewLoadAndItsVerdict) {
     // Undone step by step, the list is the file read again.
     while (window->model()->undoStack().canUndo())
         window->model()->undoStack().undo();
-    EXPECT_EQ(doc.bytes(), std::string(kList));
+    EXPECT_EQ(*doc.bytes(), std::string(kList));
     EXPECT_FALSE(window->isWindowModified());
     window->close();
 }

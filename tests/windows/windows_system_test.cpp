@@ -8,8 +8,8 @@
 #include "printer_dialog.h"
 #include "printer_system.h"
 #include "recording_editor.h"
-#include "report_scenarios.h"
 #include "report_flows.h"
+#include "report_scenarios.h"
 #include "shift_jis.h"
 #include "text_report_file.h"
 #include "ui_test.h"
@@ -250,14 +250,15 @@ TEST_F(WindowsDesktop, AReportHeldOpenByAnotherProgramIsKeptAndToldSo) {
     ASSERT_NE(held, INVALID_HANDLE_VALUE) << GetLastError();
     const FileOutcome outcome = WriteReportFile(report, "new report\r\n");
     CloseHandle(held);
-    EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(outcome.reason, Q("同じ名前のファイルがほかのプログラムで開かれている可能性があります。"
-                                "そのプログラムで閉じてから、もう一度出力して下さい。"));
+    EXPECT_FALSE(outcome.ok());
+    EXPECT_EQ(outcome.reason(),
+              Q("同じ名前のファイルがほかのプログラムで開かれている可能性があります。"
+                "そのプログラムで閉じてから、もう一度出力して下さい。"));
     EXPECT_EQ(Read(report), QByteArray("old report\r\n"));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("B1.TXT")})
         << "no temporary file is left";
-    EXPECT_TRUE(WriteReportFile(report, "new report\r\n").ok) << "once the program let go";
+    EXPECT_TRUE(WriteReportFile(report, "new report\r\n").ok()) << "once the program let go";
 }
 
 TEST_F(WindowsDesktop, ReportGoesToTheShellsDesktopInTheLinuxBuildsBytes) {
@@ -272,7 +273,8 @@ TEST_F(WindowsDesktop, ReportGoesToTheShellsDesktopInTheLinuxBuildsBytes) {
             screen->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
             return true;
         });
-        sheets::RunTextReport(nullptr, s.design, s.memberName, ReportServices{&editor, nullptr, {}});
+        sheets::RunTextReport(nullptr, s.design, s.memberName,
+                              ReportServices{&editor, nullptr, {}});
         const QString report =
             QDir(desktop).filePath(QString::fromStdString(s.memberName) + ".TXT");
         EXPECT_EQ(Read(report),

@@ -27,7 +27,7 @@ void BM_BuildEncodeAndWriteReport(benchmark::State& state) {
         const reports::Report report =
             reports::BuildReport(s.design, s.memberName, reports::ReportTarget::TextFile);
         const reports::EncodedReport encoded = reports::EncodeReport(report.lines);
-        if (!reports::WriteReportFile(path, encoded.bytes).ok)
+        if (!reports::WriteReportFile(path, encoded.bytes))
             state.SkipWithError("write failed");
     }
 }

@@ -155,7 +155,7 @@ QString WriteUnderSizeLimit(const QString& file, const QByteArray& bytes, rlim_t
         const rlimit limit{limitBytes, limitBytes};
         setrlimit(RLIMIT_FSIZE, &limit);
         const FileOutcome outcome = WriteReportFile(file, bytes);
-        const QByteArray said = outcome.ok ? QByteArray("ok") : outcome.reason.toUtf8();
+        const QByteArray said = outcome.ok() ? QByteArray("ok") : outcome.reason().toUtf8();
         const bool sent =
             write(channel[1], said.constData(), std::size_t(said.size())) == ssize_t(said.size());
         _exit(sent ? 0 : 1);
@@ -175,8 +175,8 @@ QString WriteUnderSizeLimit(const QString& file, const QByteArray& bytes, rlim_t
 
 TEST_F(ReportFileOnDisk, WritingReplacesAnEarlierReport) {
     const QString file = path("B1.TXT");
-    ASSERT_TRUE(WriteReportFile(file, "first\r\n").ok);
-    ASSERT_TRUE(WriteReportFile(file, "second\r\n").ok);
+    ASSERT_TRUE(WriteReportFile(file, "first\r\n").ok());
+    ASSERT_TRUE(WriteReportFile(file, "second\r\n").ok());
     EXPECT_EQ(read(file), QByteArray("second\r\n"));
 }
 
@@ -184,20 +184,20 @@ TEST_F(ReportFileOnDisk, AFolderInTheWayIsReportedInJapanese) {
     const QString file = path("B1.TXT");
     ASSERT_TRUE(QDir().mkdir(file));
     const FileOutcome outcome = WriteReportFile(file, "x");
-    EXPECT_FALSE(outcome.ok);
-    EXPECT_TRUE(outcome.reason.contains(Q("フォルダ"))) << outcome.reason.toStdString();
+    EXPECT_FALSE(outcome.ok());
+    EXPECT_TRUE(outcome.reason().contains(Q("フォルダ"))) << outcome.reason().toStdString();
     EXPECT_TRUE(QFileInfo(file).isDir());
     EXPECT_FALSE(ReportFileExists(file));
 }
 
 TEST_F(ReportFileOnDisk, FolderIsCreatedWithItsParentsUnlessAFileBlocksIt) {
-    EXPECT_TRUE(EnsureFolderExists(path("a/b/Desktop")).ok);
+    EXPECT_TRUE(EnsureFolderExists(path("a/b/Desktop")).ok());
     EXPECT_TRUE(QFileInfo(path("a/b/Desktop")).isDir());
-    EXPECT_TRUE(EnsureFolderExists(path("a/b/Desktop")).ok);
+    EXPECT_TRUE(EnsureFolderExists(path("a/b/Desktop")).ok());
     put(path("plain"), "");
     const FileOutcome blocked = EnsureFolderExists(path("plain/Desktop"));
-    EXPECT_FALSE(blocked.ok);
-    EXPECT_FALSE(blocked.reason.isEmpty());
+    EXPECT_FALSE(blocked.ok());
+    EXPECT_FALSE(blocked.reason().isEmpty());
 }
 
 #ifndef _WIN32 // a folder's read-only attribute does not stop writes on Windows
@@ -210,8 +210,8 @@ TEST_F(ReportFileOnDisk, ReadOnlyFolderKeepsTheOldReportAndSaysWhy) {
     const FileOutcome outcome = WriteReportFile(file, "new\r\n");
     QFile::setPermissions(dir_.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(outcome.reason, Q("出力先のフォルダに書き込む権限がありません。"));
+    EXPECT_FALSE(outcome.ok());
+    EXPECT_EQ(outcome.reason(), Q("出力先のフォルダに書き込む権限がありません。"));
     EXPECT_EQ(read(file), QByteArray("old\r\n"));
 }
 
@@ -242,8 +242,8 @@ TEST_F(ReportFileOnDisk, AFullDiskKeepsTheOldReport) {
     const QByteArray kept = read(file);
     const QStringList left = QDir(disk).entryList(QDir::Files | QDir::Hidden);
     umount(where.constData());
-    EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(outcome.reason, Q("ディスクの空き容量が足りません。"));
+    EXPECT_FALSE(outcome.ok());
+    EXPECT_EQ(outcome.reason(), Q("ディスクの空き容量が足りません。"));
     EXPECT_EQ(kept, QByteArray("old\r\n"));
     EXPECT_EQ(left, QStringList{Q("B1.TXT")});
 }
@@ -256,7 +256,7 @@ TEST_F(ReportFileOnDisk, ALinkAtTheReportNameIsReplacedNeverWrittenThrough) {
     const QString linked = path("B1.TXT");
     ASSERT_TRUE(QFile::link(target, linked));
     EXPECT_FALSE(ReportFileExists(linked)) << "a link is no report to show";
-    ASSERT_TRUE(WriteReportFile(linked, "report\r\n").ok);
+    ASSERT_TRUE(WriteReportFile(linked, "report\r\n").ok());
     EXPECT_EQ(read(target), QByteArray("not ours\r\n"));
     EXPECT_FALSE(QFileInfo(linked).isSymLink());
     EXPECT_EQ(read(linked), QByteArray("report\r\n"));
@@ -265,7 +265,7 @@ TEST_F(ReportFileOnDisk, ALinkAtTheReportNameIsReplacedNeverWrittenThrough) {
     const QString missing = elsewhere.filePath(Q("missing.txt"));
     const QString dangling = path("C1.TXT");
     ASSERT_TRUE(QFile::link(missing, dangling));
-    ASSERT_TRUE(WriteReportFile(dangling, "c1\r\n").ok);
+    ASSERT_TRUE(WriteReportFile(dangling, "c1\r\n").ok());
     EXPECT_FALSE(QFileInfo::exists(missing));
     EXPECT_EQ(read(dangling), QByteArray("c1\r\n"));
 }
@@ -278,7 +278,7 @@ TEST_F(ReportFileOnDisk, OurStaleTemporariesGoAtTheNextWriteAndNothingElse) {
           "B1.TXT.ZzmzQU", "B1.TXT.varnok-tmp-Ab12Cd~"})
         put(path(name), "left over");
     ASSERT_TRUE(QDir().mkdir(path("B1.TXT.varnok-tmp-Folder")));
-    ASSERT_TRUE(WriteReportFile(path("B1.TXT"), "new\r\n").ok);
+    ASSERT_TRUE(WriteReportFile(path("B1.TXT"), "new\r\n").ok());
     EXPECT_EQ(entries(), (QStringList{Q("B1.TXT"), Q("B1.TXT.ZzmzQU"), Q("B1.TXT.varnok-tmp-Ab12C"),
                                       Q("B1.TXT.varnok-tmp-Ab12Cd~"), Q("B1.TXT.varnok-tmp-Folder"),
                                       Q("B2.TXT.varnok-tmp-Ab12Cd")}));
@@ -289,14 +289,14 @@ TEST_F(ReportFileOnDisk, FailuresNameTheirCauseInJapanese) {
     put(readOnly, "signed\r\n");
     QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
     const FileOutcome refused = WriteReportFile(readOnly, "new\r\n");
-    EXPECT_EQ(refused.reason, Q("同じ名前のファイルが読み取り専用になっています。"));
+    EXPECT_EQ(refused.reason(), Q("同じ名前のファイルが読み取り専用になっています。"));
     EXPECT_EQ(read(readOnly), QByteArray("signed\r\n"));
 
     const QString tooLong = path(QByteArray(300, 'B').append(".TXT").constData());
-    EXPECT_EQ(WriteReportFile(tooLong, "x").reason,
+    EXPECT_EQ(WriteReportFile(tooLong, "x").reason(),
               Q("ファイル名が長すぎます。部材名を短くして下さい。"));
 
-    EXPECT_EQ(WriteReportFile(path("no/such/B1.TXT"), "x").reason,
+    EXPECT_EQ(WriteReportFile(path("no/such/B1.TXT"), "x").reason(),
               Q("出力先のフォルダがありません。"));
     EXPECT_EQ(entries(), QStringList{Q("B1.TXT")});
 }
