@@ -81,11 +81,11 @@ void StageBook(OutputStage& stage, const JobOptions& options, BeamList& list, Be
         while (!mismatch && list.next(row)) {
             const TableRow* summaryRow = at < rows.size() ? &rows[at++] : nullptr;
             if (summaryRow == nullptr || summaryRow->line != row.line ||
-                (summaryRow->checked && !row.beam)) {
+                (summaryRow->result && !row.beam)) {
                 mismatch = true;
                 return;
             }
-            if (summaryRow->checked) {
+            if (summaryRow->result) {
                 row.beam->raiseUntilPasses |= options.selectAll;
                 run.check(*row.beam);
                 lines = run.report(reports::ReportTarget::PrintedPage).lines;
@@ -214,7 +214,7 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
         if (row.beam) {
             row.beam->raiseUntilPasses |= options.selectAll;
             run.check(*row.beam);
-            line = CheckedRow(row, run.result());
+            line = CheckedRow(row, run);
         } else {
             line = BadRow(row);
         }
@@ -225,9 +225,9 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
             bytes = EncodeTableLine(TableLine(line), encoding);
         }
         writeTable(bytes.bytes);
-        if (line.checked) {
-            ++(line.result.passes ? summary.passed : summary.failed);
-            summary.raised += line.result.raised ? 1 : 0;
+        if (line.result) {
+            ++(line.result->passes() ? summary.passed : summary.failed);
+            summary.raised += line.raised ? 1 : 0;
             if (callbacks.checked)
                 callbacks.checked(line);
             // After a failed write the rest is still checked (the counts stay

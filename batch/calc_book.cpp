@@ -88,21 +88,23 @@ std::string SummaryHead() {
 /// A row's summary lines: one for a checked beam, one or more for a bad row,
 /// whose whole reason is given.
 std::vector<std::string> SummaryRow(const TableRow& row, int page) {
-    const BeamResult& r = row.result;
     std::string line = Fit(std::to_string(row.line), 6) + Fit(row.memberName, kNameWidth + 1);
-    if (!row.errors.empty()) {
+    if (!row.result) {
         std::vector<std::string> lines = Wrap("入力エラー（" + row.errors + "）", kErrorWidth);
         lines.front() = line + lines.front();
         for (std::size_t i = 1; i < lines.size(); ++i)
             lines[i] = std::string(6 + kNameWidth + 1, ' ') + lines[i];
         return lines;
     }
+    auto text = [&](ResultCell cell) { return std::string(ResultText(*row.result, cell)); };
     line += Fit(row.arrangement, 13) + Fit(row.duration, 5);
-    line += Fit((r.raised ? "↑" : "") + r.section, 19);
-    line += Fit(r.stressRatio + "/" + r.limit, 12) + Fit(r.bendingVerdict, 5);
-    line += Fit(r.spanOverDeflection, 6) + Fit(r.deflectionVerdict, 5);
-    line += Fit(r.weldRatio, 7) + Fit(r.weldVerdict, 5);
-    line += Fit(row.overall, 5) + std::to_string(page);
+    line += Fit((row.raised ? "↑" : "") + text(ResultCell::Section), 19);
+    line += Fit(text(ResultCell::StressRatio) + "/" + text(ResultCell::Limit), 12) +
+            Fit(text(ResultCell::BendingVerdict), 5);
+    line +=
+        Fit(text(ResultCell::SpanOverDeflection), 6) + Fit(text(ResultCell::DeflectionVerdict), 5);
+    line += Fit(text(ResultCell::WeldRatio), 7) + Fit(text(ResultCell::WeldVerdict), 5);
+    line += Fit(row.overall(), 5) + std::to_string(page);
     return {line};
 }
 
@@ -224,7 +226,7 @@ std::vector<BookPage> SummaryPages(const CalcBookSource& source, int linesPerPag
     std::vector<BookPage> pages;
     int beamPage = firstBeamPage;
     for (const TableRow& row : *source.rows) {
-        const bool checked = row.errors.empty();
+        const bool checked = row.result.has_value();
         const std::vector<std::string> lines = SummaryRow(row, beamPage);
         if (checked)
             ++beamPage;
@@ -233,7 +235,7 @@ std::vector<BookPage> SummaryPages(const CalcBookSource& source, int linesPerPag
             pages.push_back({head, {}});
         BookPage& page = pages.back();
         for (const std::string& text : lines) {
-            if (checked && !row.result.passes)
+            if (checked && !row.result->passes())
                 page.bold.push_back(page.lines.size());
             page.lines.push_back({kLeft, text});
         }

@@ -79,7 +79,7 @@ const JobSummary& SummaryWindow::run() {
         problems_->appendPlainText(ProblemLine(listName, p));
     };
     callbacks.checked = [this, listName](const TableRow& row) {
-        if (row.result.passes)
+        if (row.result->passes())
             return;
         problems_->setVisible(true);
         problems_->appendPlainText(FailureLine(listName, row));

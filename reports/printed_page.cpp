@@ -1,6 +1,7 @@
 #include "printed_page.h"
 
 #include "fonts.h"
+#include "printer_system.h"
 #include "qt_colour.h"
 
 #include <QFontMetricsF>
@@ -84,6 +85,11 @@ bool PrintReportPage(const ReportLines& lines, Typeface face, const QString& pri
     printer.setFullPage(false); // position 0, 0 is the top left of the printable area
     const bool rendered = RenderReportPage(printer, lines, face);
     return rendered && printer.printerState() != QPrinter::Error;
+}
+
+bool PrinterSystem::printPage(const ReportLines& lines, Typeface face,
+                              const QString& documentName) {
+    return PrintReportPage(lines, face, defaultPrinterName(), documentName);
 }
 
 } // namespace varnok::reports

@@ -1,12 +1,15 @@
 #pragma once
 // The platform's printers: the list with device, driver and port names, the
-// default, and switching the user's default.
+// default, switching the user's default, and the page printed on the default.
 
 #include <QString>
 #include <memory>
 #include <vector>
 
 namespace varnok::reports {
+
+struct ReportLine;
+enum class Typeface;
 
 struct PrinterDescription {
     QString deviceName; // the name shown to the user
@@ -24,6 +27,10 @@ public:
     virtual QString defaultPrinterName() = 0;
     /// Makes the printer the default; false when the platform refused.
     virtual bool setDefaultPrinter(const PrinterDescription& printer) = 0;
+    /// The report page in `face` on the default printer, as a print job called
+    /// `documentName`; false when it could not be printed (PrintReportPage).
+    virtual bool printPage(const std::vector<ReportLine>& lines, Typeface face,
+                           const QString& documentName);
 };
 
 /// The printers of this machine: CUPS on Linux and macOS, the Windows printer

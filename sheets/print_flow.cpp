@@ -18,15 +18,15 @@ PrintOutcome PrintSheet(const BeamDesign& design, const std::string& memberName,
     const Report report = BuildReport(design, memberName, ReportTarget::PrintedPage);
     const QString document = QStringLiteral("VARNOK_3 ") + ui::FromUtf8(memberName);
     // A report that stopped early is still sent as far as it goes, then reported.
-    if (!PrintReportPage(report.lines, face, printers.defaultPrinterName(), document))
+    if (!printers.printPage(report.lines, face, document))
         return PrintOutcome::PrinterFailed;
     return report.complete ? PrintOutcome::Printed : PrintOutcome::DataError;
 }
 
 } // namespace
 
-void RunPrinterDialog(QWidget* sheetWindow, const BeamDesign& design,
-                      const std::string& memberName, Typeface face, ReportServices services) {
+void RunPrinterDialog(QWidget* sheetWindow, const BeamDesign& design, const std::string& memberName,
+                      Typeface face, ReportServices services) {
     std::unique_ptr<PrinterSystem> own;
     PrinterSystem* printers = services.printers;
     if (printers == nullptr) {

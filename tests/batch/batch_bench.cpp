@@ -140,7 +140,7 @@ void BM_CalcBookPages(benchmark::State& state) {
     ListRow row;
     while (list.next(row)) {
         run.check(*row.beam);
-        rows.push_back(CheckedRow(row, run.result()));
+        rows.push_back(CheckedRow(row, run));
     }
     CalcBookSource source;
     source.heading.list = QStringLiteral("beams.csv");

@@ -387,8 +387,8 @@ TEST(SummaryPagesTest, RepeatTheHeaderAndKeepARowTogether) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
         rows[i].line = static_cast<int>(i) + 2;
         rows[i].memberName = "B" + std::to_string(i);
-        rows[i].checked = i != 4;
-        rows[i].result.passes = i != 3;
+        if (i != 4)
+            rows[i].result.emplace().bendingPasses = i != 3;
     }
     rows[4].errors = std::string(200, 'x'); // three lines of reason
     CalcBookSource source;

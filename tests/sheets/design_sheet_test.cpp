@@ -1,9 +1,12 @@
 // Calculate, the section steps, the option buttons, the exit paths and the
 // faults a sheet must not have (lost added loads, missing span, infinite results).
+#include "printer_system.h"
 #include "sheet_fixture.h"
 
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTimer>
 
 namespace varnok::testing {
 namespace {
@@ -224,21 +227,37 @@ TEST_F(DesignSheetTest, ResultsWithoutAFiniteValueShowTheCoresDisplayAndTheSheet
     EXPECT_EQ(text(17), "4.500");
 }
 
-TEST_F(DesignSheetTest, PrintButtonsSetTheTypefaceFlagAndTheExitPathsSignal) {
+/// Records the typeface of every page printed.
+class PagePrinters final : public reports::PrinterSystem {
+public:
+    std::vector<reports::Typeface> faces;
+    std::vector<reports::PrinterDescription> printers() override { return {}; }
+    QString defaultPrinterName() override { return {}; }
+    bool setDefaultPrinter(const reports::PrinterDescription&) override { return false; }
+    bool printPage(const reports::ReportLines&, reports::Typeface face, const QString&) override {
+        faces.push_back(face);
+        return true;
+    }
+};
+
+TEST_F(DesignSheetTest, PrintButtonsPrintInTheirTypefaceAndTheExitPathsSignal) {
+    PagePrinters pages;
+    services.printers = &pages;
     open(LoadCaseButton::OnePoint);
     fill({{2, "6"}, {3, "2"}, {4, "1"}, {5, "1"}});
-    click("Command1"); // a page describes a calculation
-    int dialogs = 0;
-    onDialog([&dialogs](QWidget* dialog) { // the printer dialog: cancelled
-        ++dialogs;
-        dialog->close();
+    click("Command1");             // a page describes a calculation
+    onDialog([](QWidget* dialog) { // the printer dialog: its print button
+        if (!dialog->objectName().startsWith(QStringLiteral("s_prt")))
+            return false;
+        QTimer::singleShot(0, dialog->findChild<QPushButton*>(QStringLiteral("Command1")),
+                           &QPushButton::click);
         return true;
     });
     click("Command3");
-    EXPECT_EQ(access().text("Text40"), "G");
+    EXPECT_EQ(access().text("Text40"), "G"); // the sheet's typeface flag
     click("Command4");
     EXPECT_EQ(access().text("Text40"), "M");
-    EXPECT_GE(dialogs, 2);
+    EXPECT_EQ(pages.faces, (std::vector{reports::Typeface::Gothic, reports::Typeface::Mincho}));
 
     QSignalSpy exits(sheet.get(), &sheets::DesignSheet::exitRequested);
     QSignalSpy closes(sheet.get(), &sheets::DesignSheet::closedByUser);
