@@ -370,13 +370,12 @@ FileOutcome OutputStage::commit() {
     for (const QString& name : QDir(folder_).entryList(QDir::AllEntries | QDir::Hidden |
                                                        QDir::System | QDir::NoDotAndDotDot))
         present.insert(NameKey(name, rule_));
-    FolderRecord previous;
-    if (ReadRecord(targetPath(recordName_), previous, rule_, &present) == RecordRead::NotARecord) {
-        fail(QStringLiteral("出力先の「%1」は、このプログラムの記録ではありません。"
-                            "移動するか、別の出力先を選んで下さい。")
-                 .arg(recordName_));
+    const FileResult<FolderRecord> read = ReadRecord(targetPath(recordName_), rule_, &present);
+    if (!read) {
+        fail(read.reason());
         return outcome_;
     }
+    const FolderRecord& previous = *read;
     if (!add(recordName_, written_.serialised()))
         return outcome_;
     // The files of the last run this one does not write again go, if unchanged.
