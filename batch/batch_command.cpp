@@ -115,9 +115,9 @@ int RunInTerminal(const JobOptions& options) {
     };
     const JobSummary summary = RunJob(options, callbacks);
     progress.clear();
-    if (summary.failure)
-        Print(stderr, QStringLiteral("varnok3: %1\n").arg(*summary.failure));
-    Print(summary.failure ? stderr : stdout, SummaryText(summary));
+    if (!summary.outcome)
+        Print(stderr, QStringLiteral("varnok3: %1\n").arg(summary.outcome.reason()));
+    Print(summary.outcome ? stdout : stderr, SummaryText(summary));
     return summary.exitStatus();
 }
 
@@ -284,22 +284,23 @@ QString ProblemLine(const QString& list, const RowProblem& p) {
 }
 
 QString FailureLine(const QString& list, const TableRow& row) {
-    const BeamResult& r = row.result;
+    auto text = [&](ResultCell cell) {
+        const std::string_view t = ResultText(*row.result, cell);
+        return QString::fromUtf8(t.data(), qsizetype(t.size()));
+    };
     QString checks =
         QStringLiteral("曲げ %1/%2 %3、たわみ L/δ %4 %5")
-            .arg(QString::fromStdString(r.stressRatio), QString::fromStdString(r.limit),
-                 QString::fromStdString(r.bendingVerdict),
-                 QString::fromStdString(r.spanOverDeflection),
-                 QString::fromStdString(r.deflectionVerdict));
-    if (!r.weldRatio.empty())
-        checks +=
-            QStringLiteral("、溶接部 %1 %2")
-                .arg(QString::fromStdString(r.weldRatio), QString::fromStdString(r.weldVerdict));
+            .arg(text(ResultCell::StressRatio), text(ResultCell::Limit),
+                 text(ResultCell::BendingVerdict), text(ResultCell::SpanOverDeflection),
+                 text(ResultCell::DeflectionVerdict));
+    if (!text(ResultCell::WeldRatio).isEmpty())
+        checks += QStringLiteral("、溶接部 %1 %2")
+                      .arg(text(ResultCell::WeldRatio), text(ResultCell::WeldVerdict));
     return QStringLiteral("%1:%2: %3 %4（%5 %6）")
         .arg(QDir::toNativeSeparators(list))
         .arg(row.line)
-        .arg(QString::fromStdString(row.memberName), QString::fromStdString(row.overall),
-             QString::fromStdString(r.section), checks);
+        .arg(QString::fromStdString(row.memberName), text(ResultCell::Overall),
+             text(ResultCell::Section), checks);
 }
 
 QString SummaryText(const JobSummary& s) {

@@ -6,28 +6,50 @@
 
 namespace varnok::batch {
 
-BeamResult ResultOf(const CheckResult& r) {
-    BeamResult b;
-    b.moment = r.moment.text;
-    if (r.section) {
-        b.section = std::string(r.section->designation);
-        while (!b.section.empty() && b.section.back() == ' ')
-            b.section.pop_back();
+std::string_view ResultText(const CheckResult& r, ResultCell cell) {
+    const bool cantilever = r.kind == SheetKind::kei3_cg;
+    switch (cell) {
+    case ResultCell::Section: {
+        if (!r.section)
+            return {};
+        std::string_view designation = r.section->designation;
+        while (designation.ends_with(' '))
+            designation.remove_suffix(1);
+        return designation;
     }
-    b.Zx = r.Zx.text;
-    b.fb = r.fbShown.text;
-    b.stressRatio = r.stressRatioShown.text;
-    b.limit = std::string(kBendingRatioLimit.text);
-    b.bendingVerdict = VerdictText(r.bendingPasses);
-    b.deflection = r.deflectionShown.text;
-    b.spanOverDeflection = r.spanOverDeflectionShown.text;
-    b.deflectionVerdict = VerdictText(r.deflectionPasses);
-    if (r.kind == SheetKind::kei3_cg) {
-        b.weldRatio = r.weldRatioShown.text;
-        b.weldVerdict = VerdictText(r.weldPasses);
+    case ResultCell::Moment:
+        return r.moment.text;
+    case ResultCell::Zx:
+        return r.Zx.text;
+    case ResultCell::Fb:
+        return r.fbShown.text;
+    case ResultCell::StressRatio:
+        return r.stressRatioShown.text;
+    case ResultCell::Limit:
+        return kBendingRatioLimit.text;
+    case ResultCell::BendingVerdict:
+        return VerdictText(r.bendingPasses);
+    case ResultCell::Deflection:
+        return r.deflectionShown.text;
+    case ResultCell::SpanOverDeflection:
+        return r.spanOverDeflectionShown.text;
+    case ResultCell::DeflectionVerdict:
+        return VerdictText(r.deflectionPasses);
+    case ResultCell::WeldRatio:
+        return cantilever ? std::string_view(r.weldRatioShown.text) : std::string_view();
+    case ResultCell::WeldVerdict:
+        return cantilever ? VerdictText(r.weldPasses) : std::string_view();
+    case ResultCell::Overall:
+        return VerdictText(r.passes());
     }
-    b.passes = r.passes();
-    return b;
+    return {};
+}
+
+std::array<std::string, 4> ShownLoads(const BeamDesign& design) {
+    const bool uniform = design.kind == SheetKind::kei3_b2;
+    return {design.shown[slot::kSpan], design.shown[slot::kBucklingLength],
+            design.shown[uniform ? slot::kWUniform : slot::kW],
+            uniform ? std::string() : design.shown[slot::kP]};
 }
 
 BeamInput InputOf(const BeamRow& row) {
@@ -74,19 +96,6 @@ BeamRun::Checked BeamRun::Check(const BeamRow& row) {
         d = Recheck(d, options, StepUp(d.check.currentSection)); // the ↑ button
     c.raised = d.check.currentSection > chosen;
     return c;
-}
-
-BeamResult BeamRun::result() const {
-    const BeamDesign& d = last_.design;
-    BeamResult r = ResultOf(d.result);
-    r.raised = last_.raised;
-    const bool uniform = d.kind == SheetKind::kei3_b2;
-    r.span = d.shown[slot::kSpan];
-    r.bucklingLength = d.shown[slot::kBucklingLength];
-    r.w = d.shown[uniform ? slot::kWUniform : slot::kW];
-    if (!uniform)
-        r.P = d.shown[slot::kP];
-    return r;
 }
 
 reports::Report BeamRun::report(reports::ReportTarget target) const {

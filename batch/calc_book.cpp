@@ -1,6 +1,7 @@
 #include "calc_book.h"
 
 #include "design_basis_page.h"
+#include "output_folder.h"
 
 #include <QFontMetricsF>
 #include <QIODevice>
@@ -10,6 +11,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace varnok::batch {
 
@@ -86,21 +88,23 @@ std::string SummaryHead() {
 /// A row's summary lines: one for a checked beam, one or more for a bad row,
 /// whose whole reason is given.
 std::vector<std::string> SummaryRow(const TableRow& row, int page) {
-    const BeamResult& r = row.result;
     std::string line = Fit(std::to_string(row.line), 6) + Fit(row.memberName, kNameWidth + 1);
-    if (!row.errors.empty()) {
+    if (!row.result) {
         std::vector<std::string> lines = Wrap("入力エラー（" + row.errors + "）", kErrorWidth);
         lines.front() = line + lines.front();
         for (std::size_t i = 1; i < lines.size(); ++i)
             lines[i] = std::string(6 + kNameWidth + 1, ' ') + lines[i];
         return lines;
     }
+    auto text = [&](ResultCell cell) { return std::string(ResultText(*row.result, cell)); };
     line += Fit(row.arrangement, 13) + Fit(row.duration, 5);
-    line += Fit((r.raised ? "↑" : "") + r.section, 19);
-    line += Fit(r.stressRatio + "/" + r.limit, 12) + Fit(r.bendingVerdict, 5);
-    line += Fit(r.spanOverDeflection, 6) + Fit(r.deflectionVerdict, 5);
-    line += Fit(r.weldRatio, 7) + Fit(r.weldVerdict, 5);
-    line += Fit(row.overall, 5) + std::to_string(page);
+    line += Fit((row.raised ? "↑" : "") + text(ResultCell::Section), 19);
+    line += Fit(text(ResultCell::StressRatio) + "/" + text(ResultCell::Limit), 12) +
+            Fit(text(ResultCell::BendingVerdict), 5);
+    line +=
+        Fit(text(ResultCell::SpanOverDeflection), 6) + Fit(text(ResultCell::DeflectionVerdict), 5);
+    line += Fit(text(ResultCell::WeldRatio), 7) + Fit(text(ResultCell::WeldVerdict), 5);
+    line += Fit(row.overall(), 5) + std::to_string(page);
     return {line};
 }
 
@@ -142,6 +146,11 @@ bool StampCreationDate(QIODevice& file, const QDateTime& created) {
     if (head.size() < start + stamp.size() || head.at(start + stamp.size()) != ')')
         return true; // not the form written by this Qt: left as it is
     return file.seek(start) && file.write(stamp) == stamp.size() && file.seek(file.size());
+}
+
+/// The book could not be written: `error` is the errno the failing call left.
+FileResult<int> Unwritten(int error) {
+    return FileResult<int>::Failed(SystemErrorReason(error));
 }
 
 } // namespace
@@ -217,7 +226,7 @@ std::vector<BookPage> SummaryPages(const CalcBookSource& source, int linesPerPag
     std::vector<BookPage> pages;
     int beamPage = firstBeamPage;
     for (const TableRow& row : *source.rows) {
-        const bool checked = row.errors.empty();
+        const bool checked = row.result.has_value();
         const std::vector<std::string> lines = SummaryRow(row, beamPage);
         if (checked)
             ++beamPage;
@@ -226,7 +235,7 @@ std::vector<BookPage> SummaryPages(const CalcBookSource& source, int linesPerPag
             pages.push_back({head, {}});
         BookPage& page = pages.back();
         for (const std::string& text : lines) {
-            if (checked && !row.result.passes)
+            if (checked && !row.result->passes())
                 page.bold.push_back(page.lines.size());
             page.lines.push_back({kLeft, text});
         }
@@ -236,7 +245,8 @@ std::vector<BookPage> SummaryPages(const CalcBookSource& source, int linesPerPag
     return pages;
 }
 
-int WriteCalcBook(QIODevice& file, reports::Typeface face, const CalcBookSource& source) {
+FileResult<int> WriteCalcBook(QIODevice& file, reports::Typeface face,
+                              const CalcBookSource& source) {
     int pages = 0;
     {
         QPdfWriter writer(&file);
@@ -245,8 +255,9 @@ int WriteCalcBook(QIODevice& file, reports::Typeface face, const CalcBookSource&
         writer.setTitle(QStringLiteral("計算書 ") + source.heading.list);
         writer.setCreator(QStringLiteral("VARNOK_3"));
         QPainter painter;
+        errno = 0;
         if (!painter.begin(&writer))
-            return 0;
+            return Unwritten(errno);
 
         const QPageLayout layout = writer.pageLayout();
         const QRect paint = layout.paintRectPixels(writer.resolution());
@@ -288,10 +299,14 @@ int WriteCalcBook(QIODevice& file, reports::Typeface face, const CalcBookSource&
             reports::DrawReportLines(painter, lines, face);
             margins();
         }
+        errno = 0;
         if (!painter.end())
-            return 0;
+            return Unwritten(errno);
     }
-    return StampCreationDate(file, source.created) ? pages : 0;
+    errno = 0;
+    if (!StampCreationDate(file, source.created))
+        return Unwritten(errno);
+    return pages;
 }
 
 } // namespace varnok::batch

@@ -58,7 +58,7 @@ std::string Questioned(const std::string& text, const QString& unencodable) {
 
 } // namespace
 
-TableRow CheckedRow(const ListRow& list, const BeamResult& result) {
+TableRow CheckedRow(const ListRow& list, const BeamRun& run) {
     const BeamRow& beam = *list.beam;
     TableRow row;
     row.note = list.note;
@@ -69,9 +69,9 @@ TableRow CheckedRow(const ListRow& list, const BeamResult& result) {
     row.series = SeriesName(beam.series);
     row.duration = beam.shortTerm ? "短期" : "長期";
     row.selection = beam.raiseUntilPasses ? "全検定" : "曲げ";
-    row.result = result;
-    row.checked = true;
-    row.overall = result.passes ? "ＯＫ" : "ＮＧ";
+    row.result = run.design().result;
+    row.loads = ShownLoads(run.design());
+    row.raised = run.raised();
     return row;
 }
 
@@ -80,7 +80,6 @@ TableRow BadRow(const ListRow& list) {
     row.line = list.line;
     row.memberName = list.memberName;
     row.extra = list.extraCells;
-    row.overall = "入力エラー";
     row.note = list.note;
     for (const RowProblem& p : list.problems) {
         if (!row.errors.empty())
@@ -100,19 +99,19 @@ std::string TableHeader(const std::vector<std::string>& extraHeaders) {
 }
 
 std::string TableLine(const TableRow& row) {
-    const BeamResult& r = row.result;
     std::string line;
     Append(line, std::to_string(row.line));
     Append(line, row.memberName);
-    // clang-format off
-    const std::array<const std::string*, 23> cells{
-        &row.arrangement, &row.series, &row.duration, &row.selection, &r.span,
-        &r.bucklingLength, &r.w, &r.P, &r.section, &r.moment, &r.Zx, &r.fb, &r.stressRatio,
-        &r.limit, &r.bendingVerdict, &r.deflection, &r.spanOverDeflection, &r.deflectionVerdict,
-        &r.weldRatio, &r.weldVerdict, &row.overall, &row.errors, &row.note};
-    // clang-format on
-    for (const std::string* cell : cells)
+    for (const std::string* cell : {&row.arrangement, &row.series, &row.duration, &row.selection})
         Append(line, *cell);
+    for (const std::string& load : row.loads)
+        Append(line, load);
+    // The results up to the weld section's verdict; the overall verdict follows.
+    for (int c = 0; c < kResultCells - 1; ++c)
+        Append(line, row.result ? ResultText(*row.result, ResultCell(c)) : std::string_view());
+    Append(line, row.overall());
+    Append(line, row.errors);
+    Append(line, row.note);
     for (const std::string& cell : row.extra)
         Append(line, cell);
     return line + "\r\n";

@@ -7,7 +7,10 @@
 #include "text_report_file.h"
 
 #include <QByteArray>
+#include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace varnok::batch {
@@ -16,20 +19,25 @@ namespace varnok::batch {
 struct TableRow {
     int line = 0;
     std::string memberName;
-    std::string arrangement; // the launcher's caption
-    std::string series;      // 細幅 / 中幅 / 広幅
-    std::string duration;    // 長期 / 短期
-    std::string selection;   // 曲げ / 全検定
-    BeamResult result;
-    bool checked = false;           // false for a bad row
-    std::string overall;            // "ＯＫ", "ＮＧ" or "入力エラー"
+    std::string arrangement;           // the launcher's caption
+    std::string series;                // 細幅 / 中幅 / 広幅
+    std::string duration;              // 長期 / 短期
+    std::string selection;             // 曲げ / 全検定
+    std::optional<CheckResult> result; // a checked beam's record; none for a bad row
+    std::array<std::string, 4> loads;  // ShownLoads of a checked beam
+    bool raised = false;            // "全検定" took a larger section than the automatic choice
     std::string errors;             // the reasons of a bad row, "" for a checked one
     std::string note;               // the user's remark (備考)
     std::vector<std::string> extra; // the list's own columns the reader does not know
+
+    /// The row's overall verdict: "ＯＫ", "ＮＧ" or "入力エラー".
+    std::string_view overall() const {
+        return result ? ResultText(*result, ResultCell::Overall) : kBadRowVerdict;
+    }
 };
 
-/// A checked row (`list.beam` set) and a bad one.
-TableRow CheckedRow(const ListRow& list, const BeamResult& result);
+/// A checked row (`list.beam` set, just checked by `run`) and a bad one.
+TableRow CheckedRow(const ListRow& list, const BeamRun& run);
 TableRow BadRow(const ListRow& row);
 
 /// The header line and the lines, UTF-8 with CR LF. The columns the list

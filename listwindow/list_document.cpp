@@ -14,7 +14,8 @@ namespace {
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 bool IsAscii(std::string_view s) {
-    return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return std::all_of(s.begin(), s.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 /// Line breaks in a text: CR LF, LF and CR count one each.
@@ -144,7 +145,7 @@ void ListDocument::checkRow(ListEntry& entry) {
 
 void ListDocument::count(const RowVerdict& verdict, int step) {
     if (verdict.result)
-        (verdict.result->passes ? tally_.passed : tally_.failed) += step;
+        (verdict.result->passes() ? tally_.passed : tally_.failed) += step;
     else if (!verdict.problems.empty())
         tally_.bad += step;
     // else: not checked yet
@@ -201,7 +202,7 @@ void ListDocument::recheckNames(std::string_view before, std::string_view after,
     for (ListEntry& entry : rows_) {
         if (entry.nameKey.empty())
             continue;
-        int* first = entry.nameKey == before ? &firstBefore
+        int* first = entry.nameKey == before  ? &firstBefore
                      : entry.nameKey == after ? &firstAfter
                                               : nullptr;
         if (first == nullptr)
@@ -256,7 +257,8 @@ std::string_view ListDocument::lineEndOf(const ListEntry& entry) const {
     return lineEnd_;
 }
 
-std::string ListDocument::recordBytes(const ListEntry& entry, bool* ok, std::string* problem) const {
+std::string ListDocument::recordBytes(const ListEntry& entry, bool* ok,
+                                      std::string* problem) const {
     const std::string_view text(original_);
     if (entry.recordBegin != std::string::npos) {
         const std::string_view read = text.substr(entry.recordBegin, entry.end - entry.recordBegin);

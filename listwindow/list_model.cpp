@@ -17,12 +17,25 @@ QString Q(std::string_view s) {
 }
 
 constexpr std::array<std::string_view, kResultColumns> kResultHeaders{
-    "断面", "応力度比", "許容値", "曲げ判定", "L/δ", "たわみ判定", "溶接部比", "溶接部判定", "総合判定"};
+    "断面",       "応力度比", "許容値",     "曲げ判定", "L/δ",
+    "たわみ判定", "溶接部比", "溶接部判定", "総合判定"};
 
 bool IsVerdict(ResultColumn c) {
     return c == ResultColumn::BendingVerdict || c == ResultColumn::DeflectionVerdict ||
            c == ResultColumn::WeldVerdict || c == ResultColumn::Overall;
 }
+
+// What each result column shows of the row's record.
+constexpr std::array<batch::ResultCell, kResultColumns> kCellOf{
+    batch::ResultCell::Section,
+    batch::ResultCell::StressRatio,
+    batch::ResultCell::Limit,
+    batch::ResultCell::BendingVerdict,
+    batch::ResultCell::SpanOverDeflection,
+    batch::ResultCell::DeflectionVerdict,
+    batch::ResultCell::WeldRatio,
+    batch::ResultCell::WeldVerdict,
+    batch::ResultCell::Overall};
 
 // The ground of a cell the row waits on.
 constexpr Rgb kBadCell{255, 210, 210};
@@ -34,7 +47,8 @@ public:
         , model_(model)
         , after_(std::move(edits)) {
         for (const CellEdit& e : after_)
-            before_.push_back({e.row, e.column, std::string(model.document().cell(e.row, e.column))});
+            before_.push_back(
+                {e.row, e.column, std::string(model.document().cell(e.row, e.column))});
     }
     void redo() override {
         for (const CellEdit& e : after_)
@@ -55,8 +69,8 @@ private:
 /// were, bytes read and all, so that undoing brings the same bytes back.
 class RowsCommand final : public QUndoCommand {
 public:
-    RowsCommand(ListModel& model, bool insert, std::vector<int> rows, std::vector<ListEntry> entries,
-                const QString& what)
+    RowsCommand(ListModel& model, bool insert, std::vector<int> rows,
+                std::vector<ListEntry> entries, const QString& what)
         : QUndoCommand(what)
         , model_(model)
         , insert_(insert)
@@ -114,30 +128,10 @@ int ListModel::columnCount(const QModelIndex& parent) const {
 }
 
 QString ListModel::resultText(const ListEntry& entry, ResultColumn column) const {
-    const std::optional<batch::BeamResult>& r = entry.verdict.result;
+    const std::optional<CheckResult>& r = entry.verdict.result;
     if (!r)
-        return column == ResultColumn::Overall ? QStringLiteral("入力エラー") : QString();
-    switch (column) {
-    case ResultColumn::Section:
-        return Q(r->section);
-    case ResultColumn::StressRatio:
-        return Q(r->stressRatio);
-    case ResultColumn::Limit:
-        return Q(r->limit);
-    case ResultColumn::BendingVerdict:
-        return Q(r->bendingVerdict);
-    case ResultColumn::SpanOverDeflection:
-        return Q(r->spanOverDeflection);
-    case ResultColumn::DeflectionVerdict:
-        return Q(r->deflectionVerdict);
-    case ResultColumn::WeldRatio:
-        return Q(r->weldRatio);
-    case ResultColumn::WeldVerdict:
-        return Q(r->weldVerdict);
-    case ResultColumn::Overall:
-        return r->passes ? QStringLiteral("ＯＫ") : QStringLiteral("ＮＧ");
-    }
-    return {};
+        return column == ResultColumn::Overall ? Q(batch::kBadRowVerdict) : QString();
+    return Q(batch::ResultText(*r, kCellOf[std::size_t(column)]));
 }
 
 QString ListModel::problemAt(const QModelIndex& index) const {
@@ -195,8 +189,7 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
     case Qt::ToolTipRole:
         return entry.verdict.result ? QVariant() : QVariant(problemAt(index));
     case Qt::TextAlignmentRole:
-        return result == ResultColumn::Section ? QVariant()
-                                               : QVariant(Qt::AlignCenter);
+        return result == ResultColumn::Section ? QVariant() : QVariant(Qt::AlignCenter);
     default:
         return {};
     }
@@ -209,7 +202,7 @@ QVariant ListModel::headerData(int section, Qt::Orientation orientation, int rol
         if (role == Qt::DisplayRole)
             return QString::number(section + 1) + u' ' + resultText(entry, ResultColumn::Overall);
         if (role == Qt::ForegroundRole)
-            return ui::ToQColor(entry.verdict.result && entry.verdict.result->passes
+            return ui::ToQColor(entry.verdict.result && entry.verdict.result->passes()
                                     ? colour::kVerdictOk
                                     : colour::kVerdictNg);
     }
@@ -220,7 +213,8 @@ QVariant ListModel::headerData(int section, Qt::Orientation orientation, int rol
     if (const auto c = document_.columnAt(section)) {
         const batch::ColumnRow& row = batch::ColumnRowOf(*c);
         // The unit on a line of its own keeps the many number columns narrow.
-        return row.unit.empty() ? Q(row.header) : Q(row.header) + QStringLiteral("\n(") + Q(row.unit) + u')';
+        return row.unit.empty() ? Q(row.header)
+                                : Q(row.header) + QStringLiteral("\n(") + Q(row.unit) + u')';
     }
     return Q(document_.header(section));
 }

@@ -7,7 +7,7 @@ RowVerdict RowChecker::check(const batch::ListRow& row) {
     verdict.problems = row.problems;
     if (row.beam) {
         run_.check(*row.beam);
-        verdict.result = run_.result();
+        verdict.result = run_.design().result;
     }
     return verdict;
 }

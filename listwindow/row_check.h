@@ -15,7 +15,7 @@ namespace varnok::listwindow {
 /// the problems it waits on.
 struct RowVerdict {
     std::vector<batch::RowProblem> problems;
-    std::optional<batch::BeamResult> result;
+    std::optional<CheckResult> result;
 };
 
 class RowChecker {

@@ -1,7 +1,7 @@
 // Speed and memory of the calc book. The whole program runs as a user starts
-// it, on lists of 1 000 and 10 000 beams (and a million, for memory): checking and the results table only,
-// the same run writing nothing, with the text reports, and with the PDF book.
-// The book is also timed page by page in this process.
+// it, on lists of 1 000 and 10 000 beams (and a million, for memory): checking and the results
+// table only, the same run writing nothing, with the text reports, and with the PDF book. The book
+// is also timed page by page in this process.
 #include "beam_list.h"
 #include "beam_run.h"
 #include "calc_book.h"
@@ -140,7 +140,7 @@ void BM_CalcBookPages(benchmark::State& state) {
     ListRow row;
     while (list.next(row)) {
         run.check(*row.beam);
-        rows.push_back(CheckedRow(row, run.result()));
+        rows.push_back(CheckedRow(row, run));
     }
     CalcBookSource source;
     source.heading.list = QStringLiteral("beams.csv");
@@ -158,7 +158,7 @@ void BM_CalcBookPages(benchmark::State& state) {
         list.rewind();
         QBuffer pdf;
         pdf.open(QIODevice::ReadWrite);
-        pages += WriteCalcBook(pdf, reports::Typeface::Gothic, source);
+        pages += *WriteCalcBook(pdf, reports::Typeface::Gothic, source);
         beamPages += beams;
     }
     state.counters["pages_per_s"] = benchmark::Counter(pages, benchmark::Counter::kIsRate);

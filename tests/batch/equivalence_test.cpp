@@ -3,6 +3,7 @@
 // engine results, the same fields and the same report bytes.
 #include "beam_list.h"
 #include "beam_run.h"
+#include "results_table.h"
 #include "sheet_fixture.h"
 #include "text_report_file.h"
 
@@ -108,6 +109,11 @@ TypedRow MakeRow(RowMaker& make, int index) {
     return row;
 }
 
+/// A checked row's cell of the results table.
+std::string cell(const TableRow& row, ResultCell c) {
+    return std::string(ResultText(*row.result, c));
+}
+
 class EquivalenceTest : public SheetTest {
 protected:
     int shownRow() const { return sheet->calculated()->check.currentSection; }
@@ -167,7 +173,7 @@ protected:
 
     /// Runs the row through the batch and types it into its sheet; every result,
     /// field and report byte must agree. Returns what the table states.
-    BeamResult checkBoth(const TypedRow& typed) {
+    TableRow checkBoth(const TypedRow& typed) {
         BeamList list = BeamList::Open(std::string(kHeader) + "\n" + typed.csv + "\n");
         ListRow row;
         EXPECT_TRUE(list.next(row));
@@ -195,13 +201,14 @@ protected:
         EXPECT_TRUE(s.result == b.result);
         EXPECT_EQ(s.shown, b.shown);
         // What the table states against what the sheet shows.
-        const BeamResult table = run.result();
-        EXPECT_EQ(text(sheet->kind() == SheetKind::kei3_b2 ? 11 : 17), table.moment);
-        EXPECT_EQ(text(28), table.stressRatio);
-        EXPECT_EQ(text(29), table.limit);
-        EXPECT_EQ(text(33), table.spanOverDeflection);
-        EXPECT_EQ(access().text("Label63"), table.bendingVerdict);
-        EXPECT_EQ(access().text("Label80"), table.deflectionVerdict);
+        const TableRow table = CheckedRow(row, run);
+        EXPECT_EQ(text(sheet->kind() == SheetKind::kei3_b2 ? 11 : 17),
+                  cell(table, ResultCell::Moment));
+        EXPECT_EQ(text(28), cell(table, ResultCell::StressRatio));
+        EXPECT_EQ(text(29), cell(table, ResultCell::Limit));
+        EXPECT_EQ(text(33), cell(table, ResultCell::SpanOverDeflection));
+        EXPECT_EQ(access().text("Label63"), cell(table, ResultCell::BendingVerdict));
+        EXPECT_EQ(access().text("Label80"), cell(table, ResultCell::DeflectionVerdict));
 
         // The report button's design on the sheet against the batch's report.
         const BeamDesign report = AsTyped(s, sheet->typedInput());
@@ -210,9 +217,9 @@ protected:
         const auto batchFile =
             reports::EncodeReport(run.report(reports::ReportTarget::TextFile).lines);
         EXPECT_EQ(sheetFile.bytes, batchFile.bytes);
-        EXPECT_EQ(
-            reports::BuildReport(report, state.memberName, reports::ReportTarget::PrintedPage).lines,
-            run.report(reports::ReportTarget::PrintedPage).lines);
+        EXPECT_EQ(reports::BuildReport(report, state.memberName, reports::ReportTarget::PrintedPage)
+                      .lines,
+                  run.report(reports::ReportTarget::PrintedPage).lines);
         return table;
     }
 };
@@ -241,12 +248,12 @@ TEST_F(EquivalenceTest, ShortTermBendingFailsPastTheShortTermStress) {
     typed.csv = "片持1,片持梁,1.8,,6,2,0.5,6,1.5,1,5,,,,細幅,短期," + typed.section;
     typed.fields = {{1, "片持1"}, {2, "1.8"}, {4, "6"},  {5, "2"}, {6, "0.5"},
                     {8, "6"},     {9, "1.5"}, {10, "1"}, {11, "5"}};
-    const BeamResult table = checkBoth(typed);
-    EXPECT_EQ(table.moment, "45.450");
-    EXPECT_EQ(table.stressRatio, "1.209");
-    EXPECT_EQ(table.limit, "1.0");
-    EXPECT_EQ(table.bendingVerdict, "ＮＧ");
-    EXPECT_FALSE(table.passes);
+    const TableRow table = checkBoth(typed);
+    EXPECT_EQ(cell(table, ResultCell::Moment), "45.450");
+    EXPECT_EQ(cell(table, ResultCell::StressRatio), "1.209");
+    EXPECT_EQ(cell(table, ResultCell::Limit), "1.0");
+    EXPECT_EQ(cell(table, ResultCell::BendingVerdict), "ＮＧ");
+    EXPECT_FALSE(table.result->passes());
     EXPECT_EQ(text(29), "1.0");
     EXPECT_EQ(text(15), "1.5") << "the weld section keeps its short-term limit";
     const auto page = reports::BuildReport(AsTyped(*sheet->calculated(), sheet->typedInput()),

@@ -62,7 +62,8 @@ std::unique_ptr<ListWindow> OpenWindow(const std::string& bytes, double* documen
     ListDocument document = ListDocument::Read(bytes);
     if (documentMB != nullptr)
         *documentMB = HeapMB() - before;
-    auto window = std::make_unique<ListWindow>(std::move(document), QString(), ListWindowServices{});
+    auto window =
+        std::make_unique<ListWindow>(std::move(document), QString(), ListWindowServices{});
     window->show();
     QApplication::processEvents(); // laid out and painted
     return window;
@@ -104,7 +105,7 @@ void BM_EditOneCellRecheckAndRepaint(benchmark::State& state) {
                       Qt::EditRole);
         QApplication::processEvents(); // the row repainted
     }
-    state.counters["NG"] = model.document().row(3).verdict.result->passes ? 0 : 1;
+    state.counters["NG"] = model.document().row(3).verdict.result->passes() ? 0 : 1;
 }
 BENCHMARK(BM_EditOneCellRecheckAndRepaint)->Unit(benchmark::kMicrosecond);
 

@@ -87,8 +87,10 @@ TEST_F(ListWindowTest, ARowComesBackFromItsSheetWithTheNewLoadAndItsVerdict) {
     EXPECT_EQ(doc.cell(0, section), ""); // the sheet's own choice, not the one the row named
     EXPECT_EQ(doc.cell(0, 2), "6");      // a value left alone keeps the row's spelling
     ASSERT_TRUE(doc.row(0).verdict.result);
-    EXPECT_EQ(sheetSection.rfind(doc.row(0).verdict.result->section, 0), 0u);
-    EXPECT_EQ(doc.row(0).verdict.result->passes, sheetPasses);
+    EXPECT_EQ(sheetSection.rfind(
+                  batch::ResultText(*doc.row(0).verdict.result, batch::ResultCell::Section), 0),
+              0u);
+    EXPECT_EQ(doc.row(0).verdict.result->passes(), sheetPasses);
     EXPECT_TRUE(window->isWindowModified());
 
     // A sheet opened to add a beam: its last calculation becomes the last row.
@@ -163,7 +165,9 @@ TEST_F(ListWindowTest, KeysAsInASpreadsheetAndASaveThatAsksBeforeOverwritingAnot
     QString asked;
     onMessage([&asked](const testing::RecordedMessage& m) {
         asked = m.text;
-        qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->button(QMessageBox::No)->click();
+        qobject_cast<QMessageBox*>(QApplication::activeModalWidget())
+            ->button(QMessageBox::No)
+            ->click();
     });
     EXPECT_FALSE(window->save());
     EXPECT_TRUE(asked.contains(QStringLiteral("ほかのプログラムにより変更されています")));
@@ -174,7 +178,9 @@ TEST_F(ListWindowTest, KeysAsInASpreadsheetAndASaveThatAsksBeforeOverwritingAnot
     // Closing with the change unsaved asks; "キャンセル" keeps the window.
     onMessage([&asked](const testing::RecordedMessage& m) {
         asked = m.text;
-        qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->button(QMessageBox::Cancel)->click();
+        qobject_cast<QMessageBox*>(QApplication::activeModalWidget())
+            ->button(QMessageBox::Cancel)
+            ->click();
     });
     window->close();
     processEvents();
