@@ -2,8 +2,8 @@
 // Everything the program owns for its whole run: the program-wide records, the
 // editor launcher, the printer system and the window flow.
 
-#include "beam_check.h"
 #include "printer_system.h"
+#include "program_state.h"
 #include "system_editor_launcher.h"
 #include "window_flow.h"
 

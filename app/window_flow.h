@@ -5,10 +5,10 @@
 // the launcher. The program ends from the launcher's exit (or Esc), its close
 // box, or a sheet's close box.
 
-#include "beam_check.h"
 #include "design_sheet.h"
 #include "launcher_window.h"
 #include "list_window.h"
+#include "program_state.h"
 #include "report_services.h"
 
 #include <QObject>
@@ -21,7 +21,7 @@ class WindowFlow : public QObject {
 public:
     WindowFlow(ProgramState& state, reports::ReportServices services, QObject* parent = nullptr);
 
-    /// Shows the launcher (which fills the catalogue as it loads).
+    /// Shows the launcher.
     void start();
     /// Opens a beam list in its list window instead of the launcher; false
     /// (after telling why) when the file is no list.

@@ -115,9 +115,9 @@ int RunInTerminal(const JobOptions& options) {
     };
     const JobSummary summary = RunJob(options, callbacks);
     progress.clear();
-    if (summary.failure)
-        Print(stderr, QStringLiteral("varnok3: %1\n").arg(*summary.failure));
-    Print(summary.failure ? stderr : stdout, SummaryText(summary));
+    if (!summary.outcome)
+        Print(stderr, QStringLiteral("varnok3: %1\n").arg(summary.outcome.reason()));
+    Print(summary.outcome ? stdout : stderr, SummaryText(summary));
     return summary.exitStatus();
 }
 

@@ -100,9 +100,9 @@ void StageBook(OutputStage& stage, const JobOptions& options, BeamList& list, Be
     const std::unique_ptr<QFile> pdf = stage.open(name, /*readBack=*/true);
     if (!pdf)
         return;
-    errno = 0;
-    if (WriteCalcBook(*pdf, options.face, source) == 0 && stage.ok())
-        stage.fail(name, errno);
+    if (const FileResult<int> pages = WriteCalcBook(*pdf, options.face, source);
+        !pages && stage.outcome())
+        stage.fail(name, pages.reason());
     if (mismatch)
         stage.fail(
             QStringLiteral("梁リストが読み込み中に変わりました（読み直すと行が合いません）。"));
@@ -153,7 +153,7 @@ QString RecordFileName(const QString& list) {
 int JobSummary::exitStatus() const {
     if (outputFailed)
         return 3;
-    if (failure || bad > 0)
+    if (!outcome || bad > 0)
         return 2;
     return failed > 0 ? 1 : 0;
 }
@@ -164,7 +164,7 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
         options.outputFolder.isEmpty() ? DefaultOutputFolder(options.list) : options.outputFolder;
     FileResult<QByteArray> bytes = ReadList(options.list);
     if (!bytes) {
-        summary.failure = bytes.reason();
+        summary.outcome = FileOutcome::Failed(bytes.reason());
         return summary;
     }
     BeamList list = BeamList::Open(std::string_view(bytes->constData(), bytes->size()));
@@ -174,7 +174,7 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
         QString::fromLatin1(QCryptographicHash::hash(*bytes, QCryptographicHash::Sha256).toHex());
     *bytes = QByteArray(); // the list keeps its own decoded text
     if (list.error()) {
-        summary.failure = QString::fromStdString(*list.error());
+        summary.outcome = FileOutcome::Failed(QString::fromStdString(*list.error()));
         return summary;
     }
     heading.project = Given(options.project, list.titles().project);
@@ -202,7 +202,7 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
     std::unique_ptr<QFile> table = stage ? stage->open(tableName) : nullptr;
     auto writeTable = [&](const QByteArray& bytes) {
         errno = 0;
-        if (table && stage->ok() && table->write(bytes) != bytes.size())
+        if (table && stage->outcome() && table->write(bytes) != bytes.size())
             stage->fail(tableName, errno);
     };
     writeTable(TablePreamble(encoding) + TableHeaderBytes(list.extraHeaders(), encoding));
@@ -232,7 +232,7 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
                 callbacks.checked(line);
             // After a failed write the rest is still checked (the counts stay
             // true), but nothing more is written.
-            if (stage && stage->ok() && options.reports)
+            if (stage && stage->outcome() && options.reports)
                 StageReport(*stage, run, row.beam->memberName);
         } else {
             ++summary.bad;
@@ -247,11 +247,12 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
             callbacks.progress(JobStage::Checking, summary.beams, 0);
     }
     if (list.error()) {
-        summary.failure = QString::fromStdString(*list.error());
+        summary.outcome = FileOutcome::Failed(QString::fromStdString(*list.error()));
         return summary;
     }
     if (summary.beams == 0) {
-        summary.failure = QStringLiteral("梁のデータ行がありません（見出し行だけです）。");
+        summary.outcome =
+            FileOutcome::Failed(QStringLiteral("梁のデータ行がありません（見出し行だけです）。"));
         return summary;
     }
     if (!stage)
@@ -261,14 +262,14 @@ JobSummary RunJob(const JobOptions& options, const JobCallbacks& callbacks) {
     if (table)
         stage->finish(*table, tableName);
 
-    if (stage->ok() && book) {
+    if (stage->outcome() && book) {
         list.rewind();
         StageBook(*stage, options, list, run, rows, summary, heading, callbacks);
     }
-    const bool committed = stage->commit();
+    const FileOutcome committed = stage->commit();
     summary.notes = stage->notes();
     if (!committed) {
-        summary.failure = stage->error();
+        summary.outcome = committed;
         summary.outputFailed = true;
         summary.mixed = stage->mixed();
         return summary;

@@ -53,7 +53,7 @@ struct JobCallbacks {
 };
 
 struct JobSummary {
-    std::optional<QString> failure; // the list could not be read, or the output not written
+    FileOutcome outcome; // fails when the list could not be read, or the output not written
     int beams = 0;
     int passed = 0;
     int failed = 0;

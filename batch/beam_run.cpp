@@ -1,5 +1,6 @@
 #include "beam_run.h"
 
+#include "blank_text.h"
 #include "display_mask.h"
 #include "read_number.h"
 
@@ -56,7 +57,7 @@ BeamInput InputOf(const BeamRow& row) {
     input.arrangement = row.arrangement;
     input.texts = row.fieldTexts;
     std::string& lb = input.texts[slot::kBucklingLength];
-    if (lb.empty()) {
+    if (IsBlank(lb)) {
         LoadCase loadCase;
         const SheetKind kind = ChooseLoadCase(loadCase, row.arrangement);
         lb = FormatMask(
@@ -70,33 +71,35 @@ BeamInput InputOf(const BeamRow& row) {
 }
 
 void BeamRun::check(const BeamRow& row) {
+    last_ = Check(row);
+}
+
+BeamRun::Checked BeamRun::Check(const BeamRow& row) {
     // A sheet opened afresh for every beam: nothing of the beam before carries over.
-    memberName_ = row.memberName;
-    raised_ = false;
     auto outcome = Calculate(InputOf(row));
     // The list refuses what the calculate step refuses before a row gets here.
-    if (auto* design = std::get_if<BeamDesign>(&outcome)) {
-        design_ = std::move(*design);
-    } else {
-        design_ = Uncalculated(row.arrangement);
-        return;
-    }
+    auto* design = std::get_if<BeamDesign>(&outcome);
+    if (design == nullptr)
+        return {Uncalculated(row.arrangement), row.memberName};
+    Checked c{std::move(*design), row.memberName};
     if (!row.raiseUntilPasses)
-        return;
-    const int chosen = design_.check.currentSection;
-    const CheckOptions options = OptionsOf(design_.input);
+        return c;
+    BeamDesign& d = c.design;
+    const int chosen = d.check.currentSection;
+    const CheckOptions options = OptionsOf(d.input);
     // The series' last row only repeats its largest section under an
     // "or larger" name: the search ends on the largest real one.
     const int largest = RangeOf(row.series).last - 1;
-    if (design_.check.currentSection > largest)
-        design_ = Recheck(design_, options, largest);
-    while (!design_.result.passes() && design_.check.currentSection < largest)
-        design_ = Recheck(design_, options, StepUp(design_.check.currentSection)); // the ↑ button
-    raised_ = design_.check.currentSection > chosen;
+    if (d.check.currentSection > largest)
+        d = Recheck(d, options, largest);
+    while (!d.result.passes() && d.check.currentSection < largest)
+        d = Recheck(d, options, StepUp(d.check.currentSection)); // the ↑ button
+    c.raised = d.check.currentSection > chosen;
+    return c;
 }
 
 reports::Report BeamRun::report(reports::ReportTarget target) const {
-    return reports::BuildReport(design_, memberName_, target);
+    return reports::BuildReport(last_.design, last_.memberName, target);
 }
 
 } // namespace varnok::batch

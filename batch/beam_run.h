@@ -57,18 +57,24 @@ class BeamRun {
 public:
     void check(const BeamRow& row);
 
-    SheetKind kind() const { return design_.kind; }
-    const BeamDesign& design() const { return design_; }
+    SheetKind kind() const { return last_.design.kind; }
+    const BeamDesign& design() const { return last_.design; }
     /// "全検定" took a larger section than the automatic choice.
-    bool raised() const { return raised_; }
+    bool raised() const { return last_.raised; }
     /// The report exactly as the sheet's report button (text file) or print
     /// button (page) would build it after this calculation.
     reports::Report report(reports::ReportTarget target) const;
 
 private:
-    BeamDesign design_;
-    std::string memberName_;
-    bool raised_ = false;
+    /// One beam checked; replaced whole by the next, as a sheet opened afresh.
+    struct Checked {
+        BeamDesign design;
+        std::string memberName;
+        bool raised = false;
+    };
+    static Checked Check(const BeamRow& row);
+
+    Checked last_;
 };
 
 } // namespace varnok::batch

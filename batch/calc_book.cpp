@@ -1,6 +1,7 @@
 #include "calc_book.h"
 
 #include "design_basis_page.h"
+#include "output_folder.h"
 
 #include <QFontMetricsF>
 #include <QIODevice>
@@ -10,6 +11,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace varnok::batch {
 
@@ -146,6 +148,11 @@ bool StampCreationDate(QIODevice& file, const QDateTime& created) {
     return file.seek(start) && file.write(stamp) == stamp.size() && file.seek(file.size());
 }
 
+/// The book could not be written: `error` is the errno the failing call left.
+FileResult<int> Unwritten(int error) {
+    return FileResult<int>::Failed(SystemErrorReason(error));
+}
+
 } // namespace
 
 QDate BookDate() {
@@ -238,7 +245,8 @@ std::vector<BookPage> SummaryPages(const CalcBookSource& source, int linesPerPag
     return pages;
 }
 
-int WriteCalcBook(QIODevice& file, reports::Typeface face, const CalcBookSource& source) {
+FileResult<int> WriteCalcBook(QIODevice& file, reports::Typeface face,
+                              const CalcBookSource& source) {
     int pages = 0;
     {
         QPdfWriter writer(&file);
@@ -247,8 +255,9 @@ int WriteCalcBook(QIODevice& file, reports::Typeface face, const CalcBookSource&
         writer.setTitle(QStringLiteral("計算書 ") + source.heading.list);
         writer.setCreator(QStringLiteral("VARNOK_3"));
         QPainter painter;
+        errno = 0;
         if (!painter.begin(&writer))
-            return 0;
+            return Unwritten(errno);
 
         const QPageLayout layout = writer.pageLayout();
         const QRect paint = layout.paintRectPixels(writer.resolution());
@@ -290,10 +299,14 @@ int WriteCalcBook(QIODevice& file, reports::Typeface face, const CalcBookSource&
             reports::DrawReportLines(painter, lines, face);
             margins();
         }
+        errno = 0;
         if (!painter.end())
-            return 0;
+            return Unwritten(errno);
     }
-    return StampCreationDate(file, source.created) ? pages : 0;
+    errno = 0;
+    if (!StampCreationDate(file, source.created))
+        return Unwritten(errno);
+    return pages;
 }
 
 } // namespace varnok::batch

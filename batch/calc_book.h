@@ -5,6 +5,7 @@
 // button prints it. Every page carries the project and the date in its top
 // margin and "- n / N -" at its foot. The same source gives the same bytes.
 
+#include "file_result.h"
 #include "printed_page.h"
 #include "results_table.h"
 
@@ -47,8 +48,10 @@ struct CalcBookSource {
 };
 
 /// Writes the book onto `device` (seekable, opened for reading and writing): the
-/// number of pages, 0 when the PDF cannot be drawn.
-int WriteCalcBook(QIODevice& device, reports::Typeface face, const CalcBookSource& source);
+/// number of pages, or why the PDF could not be written (the system's cause,
+/// taken right after the call that failed).
+FileResult<int> WriteCalcBook(QIODevice& device, reports::Typeface face,
+                              const CalcBookSource& source);
 
 /// One page of the book's own (cover, basis, summary): its lines and which of
 /// them are bold.

@@ -3,6 +3,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QUrl>
 
@@ -156,9 +157,8 @@ std::optional<FolderRecord> FolderRecord::Parse(const QByteArray& bytes, NameCas
                                  ? QUrl::fromPercentEncoding(fields[3].toByteArray())
                                  : QString::fromUtf8(fields[3]);
         // Only plain names of this folder: nothing outside it is ever named.
-        if (!sized || !timed || fields[2].size() != 64 || name.isEmpty() ||
-            name.contains(u'/') || name.contains(u'\\') || name == u"." ||
-            name == u"..")
+        if (!sized || !timed || fields[2].size() != 64 || name.isEmpty() || name.contains(u'/') ||
+            name.contains(u'\\') || name == u"." || name == u"..")
             return std::nullopt;
         if (present != nullptr && !present->contains(NameKey(name, rule)))
             continue; // gone from the folder: nothing to compare it with
@@ -170,32 +170,50 @@ std::optional<FolderRecord> FolderRecord::Parse(const QByteArray& bytes, NameCas
     return record;
 }
 
-RecordRead ReadRecord(const QString& path, FolderRecord& record, NameCase rule,
-                      const QSet<QString>* present) {
+namespace {
+
+FileResult<FolderRecord> NotARecord(const QString& path) {
+    return FileResult<FolderRecord>::Failed(
+        QStringLiteral("出力先の「%1」は、このプログラムの記録ではありません。"
+                       "移動するか、別の出力先を選んで下さい。")
+            .arg(QFileInfo(path).fileName()));
+}
+
+FileResult<FolderRecord> NoRecord(NameCase rule) {
+    FolderRecord none;
+    none.setNameCase(rule);
+    return none;
+}
+
+} // namespace
+
+FileResult<FolderRecord> ReadRecord(const QString& path, NameCase rule,
+                                    const QSet<QString>* present) {
     QByteArray bytes;
 #ifdef _WIN32
     std::error_code failed;
     const fs::file_status status = fs::symlink_status(PathOf(path), failed);
     if (status.type() == fs::file_type::not_found)
-        return RecordRead::Missing;
+        return NoRecord(rule);
     std::int64_t size = 0;
     if (!IsPlainFile(PathOf(path), &size) || size > FolderRecord::kLargest)
-        return RecordRead::NotARecord;
+        return NotARecord(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return RecordRead::NotARecord;
+        return NotARecord(path);
     bytes = file.read(FolderRecord::kLargest + 1);
 #else
     // Opened without following a link and without waiting on a pipe; then
     // only a regular file of sane size is read.
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return errno == ENOENT ? RecordRead::Missing : RecordRead::NotARecord;
+        return errno == ENOENT ? NoRecord(rule) : NotARecord(path);
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > FolderRecord::kLargest) {
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        info.st_size > FolderRecord::kLargest) {
         ::close(fd);
-        return RecordRead::NotARecord;
+        return NotARecord(path);
     }
     bytes.resize(static_cast<qsizetype>(info.st_size));
     qsizetype got = 0;
@@ -212,9 +230,8 @@ RecordRead ReadRecord(const QString& path, FolderRecord& record, NameCase rule,
 #endif
     std::optional<FolderRecord> parsed = FolderRecord::Parse(bytes, rule, present);
     if (!parsed)
-        return RecordRead::NotARecord;
-    record = std::move(*parsed);
-    return RecordRead::Read;
+        return NotARecord(path);
+    return std::move(*parsed);
 }
 
 QStringList StaleNames(const FolderRecord& previous, const QStringList& written, NameCase rule,

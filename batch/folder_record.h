@@ -5,6 +5,8 @@
 // identity is still the recorded one: a file the user put there, edited after
 // the run or another list's run wrote is never touched.
 
+#include "file_result.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QSet>
@@ -67,7 +69,8 @@ public:
     /// Reads a record written by `serialised`; none when it is not one. With
     /// `present` (the keys of the names in the folder), only the entries of
     /// files still there are kept.
-    static std::optional<FolderRecord> Parse(const QByteArray& bytes, NameCase rule = kNativeNameCase,
+    static std::optional<FolderRecord> Parse(const QByteArray& bytes,
+                                             NameCase rule = kNativeNameCase,
                                              const QSet<QString>* present = nullptr);
 
     /// The largest record read: far more than a list of a million beams needs.
@@ -78,14 +81,12 @@ private:
     NameCase rule_ = kNativeNameCase;
 };
 
-/// What reading the record at a path found.
-enum class RecordRead { Missing, Read, NotARecord };
-
-/// Reads the record at `path` only when it is a regular file of at most
-/// `FolderRecord::kLargest` bytes, never through a link (a pipe, a device or a
-/// link at its name is not read at all).
-RecordRead ReadRecord(const QString& path, FolderRecord& record, NameCase rule = kNativeNameCase,
-                      const QSet<QString>* present = nullptr);
+/// Reads the record at `path` (an empty one when nothing has its name) only
+/// when it is a regular file of at most `FolderRecord::kLargest` bytes, never
+/// through a link (a pipe, a device or a link at its name is not read at all);
+/// anything else there fails as no record of this program.
+FileResult<FolderRecord> ReadRecord(const QString& path, NameCase rule = kNativeNameCase,
+                                    const QSet<QString>* present = nullptr);
 
 /// The names of `previous` that this run does not write again, compared as
 /// the file system compares names: the files the run is to take away. With

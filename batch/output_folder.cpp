@@ -153,9 +153,11 @@ void RecoverOutputFolder(const QString& folder, QStringList& notes) {
                              .arg(QDir::toNativeSeparators(staging));
                 continue;
             }
-            notes << QStringLiteral("前回中断された書き込みを元に戻しました（出力先はその前の状態です）。");
+            notes << QStringLiteral(
+                "前回中断された書き込みを元に戻しました（出力先はその前の状態です）。");
         } else if (QFileInfo::exists(stage.filePath(kCommitted))) {
-            notes << QStringLiteral("前回中断された書き込みの後始末をしました（出力先はその書き込みの結果です）。");
+            notes << QStringLiteral(
+                "前回中断された書き込みの後始末をしました（出力先はその書き込みの結果です）。");
         }
         fs::remove_all(PathOf(staging), error);
     }
@@ -171,31 +173,42 @@ OutputStage::OutputStage(const QString& folder, const QString& recordName, NameC
     std::error_code made;
     if (createdFolder_ && (fs::create_directories(PathOf(folder), made), made)) {
         createdFolder_ = false;
-        error_ = QStringLiteral("出力先のフォルダ「%1」を作成できません（%2）。")
-                     .arg(QDir::toNativeSeparators(folder),
-                          SystemErrorReason(made.default_error_condition().value()));
+        fail(QStringLiteral("出力先のフォルダ「%1」を作成できません（%2）。")
+                 .arg(QDir::toNativeSeparators(folder),
+                      SystemErrorReason(made.default_error_condition().value())));
         return;
     }
     const QString where = QDir::toNativeSeparators(folder);
     lock_ = std::make_unique<QLockFile>(QDir(folder).filePath(kLock));
     lock_->setStaleLockTime(0); // only a lock whose run has ended is stale, however long it runs
     if (!lock_->tryLock(0)) {
-        error_ = lock_->error() == QLockFile::LockFailedError
-                     ? QStringLiteral("出力先のフォルダ「%1」には、ほかの実行が書き込み中です。").arg(where)
-                     : QStringLiteral("出力先のフォルダ「%1」に書き込めません（%2）。")
-                           .arg(where, SystemErrorReason(EACCES));
+        fail(lock_->error() == QLockFile::LockFailedError
+                 ? QStringLiteral("出力先のフォルダ「%1」には、ほかの実行が書き込み中です。")
+                       .arg(where)
+                 : QStringLiteral("出力先のフォルダ「%1」に書き込めません（%2）。")
+                       .arg(where, SystemErrorReason(EACCES)));
         lock_.reset();
         return;
     }
     RecoverOutputFolder(folder, notes_);
     // Inside the output folder, so that the final moves stay on one file system.
+    // errno is taken right after the step that failed, before another call can change it.
+    const QString pattern = QDir(folder).filePath(kStagingPrefix + QStringLiteral("XXXXXX"));
     errno = 0;
-    staging_ = std::make_unique<QTemporaryDir>(QDir(folder).filePath(kStagingPrefix + QStringLiteral("XXXXXX")));
-    QFile mark(staging_->isValid() ? staging_->filePath(kMark) : QString());
-    if (!staging_->isValid() || !mark.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
-        !QDir(staging_->path()).mkdir(kNew) || !QDir(staging_->path()).mkdir(kOld))
-        error_ = QStringLiteral("出力先のフォルダ「%1」に書き込めません（%2）。")
-                     .arg(where, SystemErrorReason(errno));
+    staging_ = std::make_unique<QTemporaryDir>(pattern);
+    int cause = errno;
+    bool staged = staging_->isValid();
+    QFile mark(staged ? staging_->filePath(kMark) : QString());
+    if (staged) {
+        const QDir stage(staging_->path());
+        errno = 0;
+        staged = mark.open(QIODevice::WriteOnly | QIODevice::NewOnly) && stage.mkdir(kNew) &&
+                 stage.mkdir(kOld);
+        cause = errno;
+    }
+    if (!staged)
+        fail(QStringLiteral("出力先のフォルダ「%1」に書き込めません（%2）。")
+                 .arg(where, SystemErrorReason(cause)));
 }
 
 OutputStage::~OutputStage() {
@@ -215,24 +228,25 @@ QString OutputStage::targetPath(const QString& name) const {
     return QDir(folder_).filePath(name);
 }
 
-bool OutputStage::track(const QString& name, const QByteArray& sha256) {
+void OutputStage::track(const QString& name, const QByteArray& sha256) {
+    const QString path = stagingPath(name);
+    errno = 0; // a file that is no plain file sets none
     const std::optional<FileIdentity> identity =
-        sha256.isEmpty() ? IdentityOf(stagingPath(name)) : IdentityOf(stagingPath(name), sha256);
+        sha256.isEmpty() ? IdentityOf(path) : IdentityOf(path, sha256);
     if (!identity) {
         fail(name, errno);
-        return false;
+        return;
     }
     names_ << name;
     written_.add(name, *identity);
-    return true;
 }
 
 std::unique_ptr<QFile> OutputStage::open(const QString& name, bool readBack) {
-    if (!ok())
+    if (!outcome_)
         return nullptr;
-    errno = 0;
     auto file = std::make_unique<QFile>(stagingPath(name));
     const QIODevice::OpenMode mode = readBack ? QIODevice::ReadWrite : QIODevice::WriteOnly;
+    errno = 0;
     if (!file->open(mode | QIODevice::NewOnly)) {
         fail(name, errno);
         return nullptr;
@@ -246,44 +260,50 @@ bool OutputStage::close(QFile& file, const QString& name) {
     // take minutes); the moves over the old files come only after all of them.
     errno = 0;
     const bool flushed = file.flush();
-    const int cause = errno;
+    const int flushCause = errno;
     file.close();
-    if (!ok())
+    // The flush's cause when it failed, else the close's, each taken right after its call.
+    const int cause = flushed ? errno : flushCause;
+    if (!outcome_)
         return false;
     if (!flushed || file.error() != QFileDevice::NoError) {
-        fail(name, flushed ? errno : cause);
+        fail(name, cause);
         return false;
     }
     return true;
 }
 
-bool OutputStage::finish(QFile& file, const QString& name) {
-    return close(file, name) && track(name, {});
+FileOutcome OutputStage::finish(QFile& file, const QString& name) {
+    if (close(file, name))
+        track(name, {});
+    return outcome_;
 }
 
-bool OutputStage::add(const QString& name, const QByteArray& bytes) {
+FileOutcome OutputStage::add(const QString& name, const QByteArray& bytes) {
     const std::unique_ptr<QFile> file = open(name);
     if (!file)
-        return false;
+        return outcome_;
     errno = 0;
-    if (file->write(bytes) != bytes.size()) {
+    if (file->write(bytes) != bytes.size())
         fail(name, errno);
-        return false;
-    }
-    return close(*file, name) &&
-           track(name, QCryptographicHash::hash(bytes, QCryptographicHash::Sha256));
+    else if (close(*file, name))
+        track(name, QCryptographicHash::hash(bytes, QCryptographicHash::Sha256));
+    return outcome_;
+}
+
+void OutputStage::fail(const QString& name, const QString& reason) {
+    fail(WriteErrorMessage(targetPath(name), reason));
 }
 
 void OutputStage::fail(const QString& name, int error) {
-    fail(WriteErrorMessage(targetPath(name), SystemErrorReason(error)));
+    fail(name, SystemErrorReason(error));
 }
 
 bool OutputStage::checkTargets(const FolderRecord& previous, const QStringList& stale) {
     QStringList foreign, held;
     for (const QString& name : names_) {
-        const FileState state = name == recordName_
-                                    ? FileState::Ours // read as the record already
-                                    : previous.stateOf(folder_, name);
+        const FileState state = name == recordName_ ? FileState::Ours // read as the record already
+                                                    : previous.stateOf(folder_, name);
         if (state == FileState::Foreign)
             foreign << name;
         else if (state == FileState::Ours && HeldOpen(PathOf(targetPath(name))))
@@ -317,10 +337,12 @@ bool OutputStage::writeJournal(const QStringList& stale) {
         text += "S " + QUrl::toPercentEncoding(name) + '\n';
     // Written whole or not at all, and on the disk before the first move.
     QSaveFile journal(QDir(staging_->path()).filePath(kJournal));
+    errno = 0;
     if (!journal.open(QIODevice::WriteOnly) || journal.write(text) != text.size() ||
         !journal.flush() || journal.error() != QFileDevice::NoError || !journal.commit()) {
+        const int cause = errno; // the failed call's: taking the temporary file away may change it
         journal.cancelWriting();
-        fail(kJournal, errno);
+        fail(kJournal, cause);
         return false;
     }
     return true;
@@ -329,34 +351,33 @@ bool OutputStage::writeJournal(const QStringList& stale) {
 void OutputStage::rollBack(const QStringList& stale) {
     const QStringList failed = Undo(folder_, staging_->path(), {names_, stale}, move_);
     if (failed.isEmpty()) {
-        error_ += QStringLiteral("出力先は前回のままです（元に戻しました）。");
+        fail(outcome_.reason() + QStringLiteral("出力先は前回のままです（元に戻しました）。"));
         return;
     }
     mixed_ = true;
-    error_ += QStringLiteral("%1を元に戻せませんでした。前回のファイルは「%2」にあります"
-                             "（次の実行で元に戻します）。")
-                  .arg(Quoted(failed), QDir::toNativeSeparators(
-                                           QDir(staging_->path()).filePath(kOld)));
+    fail(outcome_.reason() +
+         QStringLiteral("%1を元に戻せませんでした。前回のファイルは「%2」にあります"
+                        "（次の実行で元に戻します）。")
+             .arg(Quoted(failed), QDir::toNativeSeparators(QDir(staging_->path()).filePath(kOld))));
 }
 
-bool OutputStage::commit() {
-    if (!ok())
-        return false;
+FileOutcome OutputStage::commit() {
+    if (!outcome_)
+        return outcome_;
     // One look at the folder: the entries of a long record whose files are
     // long gone are not even kept.
     QSet<QString> present;
     for (const QString& name : QDir(folder_).entryList(QDir::AllEntries | QDir::Hidden |
                                                        QDir::System | QDir::NoDotAndDotDot))
         present.insert(NameKey(name, rule_));
-    FolderRecord previous;
-    if (ReadRecord(targetPath(recordName_), previous, rule_, &present) == RecordRead::NotARecord) {
-        fail(QStringLiteral("出力先の「%1」は、このプログラムの記録ではありません。"
-                            "移動するか、別の出力先を選んで下さい。")
-                 .arg(recordName_));
-        return false;
+    const FileResult<FolderRecord> read = ReadRecord(targetPath(recordName_), rule_, &present);
+    if (!read) {
+        fail(read.reason());
+        return outcome_;
     }
+    const FolderRecord& previous = *read;
     if (!add(recordName_, written_.serialised()))
-        return false;
+        return outcome_;
     // The files of the last run this one does not write again go, if unchanged.
     QStringList stale, kept;
     for (const QString& name : StaleNames(previous, names_, rule_, &present)) {
@@ -372,14 +393,14 @@ bool OutputStage::commit() {
         }
     }
     if (!checkTargets(previous, stale) || !writeJournal(stale))
-        return false;
+        return outcome_;
 
     const QDir stage(staging_->path());
     int replaced = 0;
     auto undo = [&](const QString& name, const std::error_code& failed) {
         fail(name, failed.default_error_condition().value());
         rollBack(stale);
-        return false;
+        return outcome_;
     };
     for (const QString& name : names_) {
         std::error_code failed;
@@ -401,10 +422,11 @@ bool OutputStage::commit() {
             return undo(name, failed);
     }
     QFile done(stage.filePath(kCommitted));
+    errno = 0;
     if (!done.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         fail(kCommitted, errno);
         rollBack(stale);
-        return false;
+        return outcome_;
     }
     done.close();
     committed_ = true;
@@ -419,7 +441,7 @@ bool OutputStage::commit() {
     if (!kept.isEmpty())
         notes_ << QStringLiteral("前回の実行の後で変更された%1は削除せずに残しました。")
                       .arg(Quoted(kept));
-    return true;
+    return outcome_;
 }
 
 } // namespace varnok::batch

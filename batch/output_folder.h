@@ -8,6 +8,7 @@
 // tells the next run what an interrupted commit (a kill, a power cut) had
 // begun: that run undoes it, or finishes it when every move was made.
 
+#include "file_result.h"
 #include "folder_record.h"
 
 #include <QByteArray>
@@ -31,7 +32,7 @@ public:
     /// Creates the output folder when missing, takes it for this run (one
     /// run at a time), sets right what an interrupted run left, and makes the
     /// staging folder. `recordName` is the list's record in the folder.
-    /// `error()` says in Japanese what went wrong.
+    /// `outcome()` says in Japanese what went wrong.
     OutputStage(const QString& folder, const QString& recordName, NameCase rule = kNativeNameCase);
     /// Without a commit, removes what it made: the staging folder, and the
     /// output folder too when this stage created it.
@@ -39,39 +40,42 @@ public:
     OutputStage(const OutputStage&) = delete;
     OutputStage& operator=(const OutputStage&) = delete;
 
-    bool ok() const { return error_.isEmpty(); }
-    const QString& error() const { return error_; }
+    /// How the stage went so far: once a step failed, the ones after it do
+    /// nothing, and the reason says what failed.
+    const FileOutcome& outcome() const { return outcome_; }
     /// What the run changed besides writing its files, or found and left
     /// alone, in Japanese: one line each.
     const QStringList& notes() const { return notes_; }
     /// A commit failed and not everything could be put back: the folder is
-    /// neither the old set nor the new one (`error()` says which files).
+    /// neither the old set nor the new one (the outcome says which files).
     bool mixed() const { return mixed_; }
 
-    /// Writes a whole file into the staging folder; false (and `error()`) when
-    /// any write, flush or close fails.
-    bool add(const QString& name, const QByteArray& bytes);
+    /// Writes a whole file into the staging folder; fails when any write, flush
+    /// or close fails.
+    FileOutcome add(const QString& name, const QByteArray& bytes);
     /// A new file of the stage for a writer that writes it piece by piece
-    /// (the table line by line, the PDF page by page); none (and `error()`)
-    /// when it cannot be made. A write that fails is told through
-    /// `fail(name, errno)` by the writer.
+    /// (the table line by line, the PDF page by page); none (and `outcome()`
+    /// says why) when it cannot be made. A write that fails is told through
+    /// `fail(name, errno)` by the writer, errno taken right after that write.
     /// `readBack`: opened for reading too, for a writer that goes back over
     /// what it wrote (the calc book stamps its date in place).
     std::unique_ptr<QFile> open(const QString& name, bool readBack = false);
     /// Flushes and closes it; it belongs to the run when every write, the
-    /// flush and the close went well, else false (and `error()`).
-    bool finish(QFile& file, const QString& name);
+    /// flush and the close went well, else the stage fails.
+    FileOutcome finish(QFile& file, const QString& name);
     QString stagingPath(const QString& name) const;
     /// Records a failure found by a writer of its own.
-    void fail(const QString& message) { error_ = message; }
-    /// The same for a file of the stage that failed with the system error
-    /// `error` (errno; 0 when unknown), told in Japanese.
+    void fail(const QString& message) { outcome_ = FileOutcome::Failed(message); }
+    /// The same for a file of the stage that failed for `reason` (as
+    /// SystemErrorReason words it)...
+    void fail(const QString& name, const QString& reason);
+    /// ... or with the system error `error` (errno; 0 when unknown).
     void fail(const QString& name, int error);
 
     /// Moves every staged file over its name, takes away the files of the
     /// list's last run that this run does not write, and records what was
     /// written. All or nothing: on failure the folder is as it was.
-    bool commit();
+    FileOutcome commit();
 
     /// Stands in for the file system's rename in the fault-injection tests.
     using Move = std::function<void(const std::filesystem::path& from,
@@ -83,7 +87,7 @@ public:
 
 private:
     bool close(QFile& file, const QString& name);
-    bool track(const QString& name, const QByteArray& sha256);
+    void track(const QString& name, const QByteArray& sha256);
     bool checkTargets(const FolderRecord& previous, const QStringList& stale);
     bool writeJournal(const QStringList& stale);
     void rollBack(const QStringList& stale);
@@ -96,7 +100,7 @@ private:
     std::unique_ptr<QTemporaryDir> staging_;
     QStringList names_;
     FolderRecord written_;
-    QString error_;
+    FileOutcome outcome_;
     QStringList notes_;
     Move move_;
     bool createdFolder_ = false;

@@ -100,8 +100,8 @@ const JobSummary& SummaryWindow::run() {
     progress_->setRange(0, 1);
     progress_->setValue(1);
     QString text = SummaryText(summary_).trimmed();
-    if (summary_.failure)
-        text = *summary_.failure + u'\n' + text;
+    if (!summary_.outcome)
+        text = summary_.outcome.reason() + u'\n' + text;
     status_->setText(text);
     layout()->activate();
     openFolder_->setEnabled(summary_.wrote);

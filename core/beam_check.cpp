@@ -32,10 +32,6 @@ void showTotal(FieldValues& fields, LoadTexts& texts, int n, double value) {
 
 } // namespace
 
-void ComputeLoads(ProgramState& state, LoadTexts& texts, SheetKind kind) {
-    ComputeLoads(state.beamCheck, state.fieldValues, texts, kind);
-}
-
 void ComputeLoads(BeamCheck& check, FieldValues& f, LoadTexts& texts, SheetKind kind) {
     using namespace slot;
     if (kind == SheetKind::kei3_b2) {

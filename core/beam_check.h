@@ -1,5 +1,5 @@
 #pragma once
-// The engine's program-wide record of one check, and the bending check steps.
+// The engine's working record of one check, and the bending check steps.
 // Units: lengths m, line loads kN/m, point loads kN, moments kN·m, stresses N/mm²,
 // section moduli cm³, Ix cm⁴, deflections cm.
 
@@ -15,8 +15,9 @@
 
 namespace varnok {
 
-/// Kept between runs so that option clicks and the arrow buttons can check again
-/// without reading the inputs. Starts zeroed; overwritten field by field.
+/// The working values of a check run, kept with its design so that option clicks
+/// and the arrow buttons can check again without reading the inputs. Starts
+/// zeroed; overwritten field by field.
 struct BeamCheck {
     double L = 0;  // m, span (cantilever: its length)
     double Lb = 0; // m, lateral buckling length
@@ -51,23 +52,12 @@ struct BeamCheck {
     bool weldPasses = true;
 };
 
-/// Everything the program keeps for the whole run.
-struct ProgramState {
-    SectionCatalogue catalogue;
-    LoadCase loadCase;
-    FieldValues fieldValues;
-    std::string memberName; // UTF-8
-    BeamCheck beamCheck;
-    CheckResult result; // of the last check run
-};
-
 /// The texts of a sheet's input fields 1 to 12 (index n is field n, UTF-8).
 using LoadTexts = std::array<std::string, 13>;
 
 /// Reads the input fields' texts in order into FieldValues, rewrites each
 /// with "##0.000", forms w (and P, except on the uniform-load sheet) into its
 /// total field and hands L, Lb, w and P over to BeamCheck unrounded.
-void ComputeLoads(ProgramState& state, LoadTexts& texts, SheetKind kind);
 void ComputeLoads(BeamCheck& check, FieldValues& entries, LoadTexts& texts, SheetKind kind);
 
 /// M from L, w, P (and the load case's moment coefficient on the simple-beam sheet).
@@ -129,8 +119,7 @@ CheckResult RunFullCheck(const CheckRun& run, const CheckOptions& options, Sheet
 /// The check for the section in use, without a new moment or selection.
 CheckResult RunSectionRecheck(const CheckRun& run, const CheckOptions& options, SheetKind kind);
 
-/// The record of the check as `state` holds it after a run's steps.
-CheckResult RecordResult(const ProgramState& state, const CheckOptions& options, SheetKind kind);
+/// The record of the check as `check` holds it after a run's steps.
 CheckResult RecordResult(const BeamCheck& check, const SectionCatalogue& catalogue,
                          const CheckOptions& options, SheetKind kind);
 

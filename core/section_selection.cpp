@@ -37,10 +37,6 @@ void checkCurrentSection(const CheckRun& run, const CheckOptions& options, Sheet
 
 } // namespace
 
-CheckResult RecordResult(const ProgramState& state, const CheckOptions& options, SheetKind kind) {
-    return RecordResult(state.beamCheck, state.catalogue, options, kind);
-}
-
 CheckResult RecordResult(const BeamCheck& c, const SectionCatalogue& catalogue,
                          const CheckOptions& options, SheetKind kind) {
     using namespace result_mask;
@@ -99,7 +95,8 @@ namespace {
 // The series a row steps within (a row below the first counts as narrow);
 // none above the last row, which no arrow moves.
 std::optional<SeriesRange> StepRange(int row) {
-    for (SectionSeries series : {SectionSeries::Narrow, SectionSeries::Medium, SectionSeries::Wide}) {
+    for (SectionSeries series :
+         {SectionSeries::Narrow, SectionSeries::Medium, SectionSeries::Wide}) {
         if (row <= RangeOf(series).last)
             return RangeOf(series);
     }

@@ -1,6 +1,5 @@
 #include "launcher_window.h"
 
-#include "catalogue.h"
 #include "control_names.h"
 #include "diagram_images.h"
 #include "fonts.h"
@@ -61,9 +60,6 @@ QPushButton* MakeColouredButton(QWidget* parent, std::string_view name, std::str
 LauncherWindow::LauncherWindow(ProgramState& state, QWidget* parent)
     : QWidget(parent)
     , state_(state) {
-    // The load handler: the catalogue is ready before the window is first shown.
-    FillCatalogue(state_.catalogue);
-
     setObjectName(ui::FromUtf8(kWindowName));
     setWindowTitle(ui::FromUtf8(kCaption));
     setWindowIcon(images::LauncherIcon());

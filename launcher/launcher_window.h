@@ -4,7 +4,7 @@
 // choice and asks for what comes next; the program's window flow closes it and
 // opens the sheet or the calculator.
 
-#include "beam_check.h"
+#include "program_state.h"
 #include "sheet_access.h"
 
 #include <QWidget>
@@ -20,8 +20,7 @@ namespace varnok::launcher {
 class LauncherWindow : public QWidget {
     Q_OBJECT
 public:
-    /// Loading the window fills state.catalogue, so a new window per return
-    /// from a sheet refills it (with the same values).
+    /// A choice writes state.loadCase.
     explicit LauncherWindow(ProgramState& state, QWidget* parent = nullptr);
 
 signals:

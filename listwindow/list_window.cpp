@@ -81,7 +81,8 @@ ListWindow::ListWindow(ListDocument document, QString path, ListWindowServices s
              model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().split(u'\n'))
             width = std::max(width, metrics.horizontalAdvance(line));
         for (int r = 0; r < std::min(model_->rowCount(), 50); ++r)
-            width = std::max(width, metrics.horizontalAdvance(model_->index(r, c).data().toString()));
+            width =
+                std::max(width, metrics.horizontalAdvance(model_->index(r, c).data().toString()));
         if (c == model_->columnCount() - 1) // the overall verdict of a row that waits
             width = std::max(width, metrics.horizontalAdvance(QStringLiteral("入力エラー")));
         table_->setColumnWidth(c, std::min(width + 12, 160));
@@ -91,12 +92,13 @@ ListWindow::ListWindow(ListDocument document, QString path, ListWindowServices s
     // them as verdicts change would read through the whole list.
     table_->verticalHeader()->setFixedWidth(
         metrics.horizontalAdvance(QString(QString::number(model_->rowCount() + 100).size(), u'9') +
-                                  QStringLiteral(" 入力エラー")) + 12);
+                                  QStringLiteral(" 入力エラー")) +
+        12);
     connect(model_, &QAbstractItemModel::dataChanged, this,
             [header = table_->verticalHeader()](const QModelIndex& first, const QModelIndex& last) {
                 const int top = header->sectionViewportPosition(first.row());
-                const int bottom = header->sectionViewportPosition(last.row()) +
-                                   header->sectionSize(last.row());
+                const int bottom =
+                    header->sectionViewportPosition(last.row()) + header->sectionSize(last.row());
                 header->viewport()->update(0, top, header->width(), bottom - top);
             });
 
@@ -136,7 +138,8 @@ ListWindow* ListWindow::Open(const QString& path, ListWindowServices services) {
                         kTitle, ui::MessageIcon::Exclamation);
         return nullptr;
     }
-    auto* window = new ListWindow(std::move(*document), QFileInfo(path).absoluteFilePath(), services);
+    auto* window =
+        new ListWindow(std::move(*document), QFileInfo(path).absoluteFilePath(), services);
     window->setAttribute(Qt::WA_DeleteOnClose);
     return window;
 }
@@ -150,8 +153,7 @@ ListWindow* ListWindow::NewFromTemplate(ListWindowServices services) {
 }
 
 void ListWindow::buildActions() {
-    auto action = [this](const char* name, const QString& text, auto slot,
-                         QKeySequence key = {}) {
+    auto action = [this](const char* name, const QString& text, auto slot, QKeySequence key = {}) {
         auto* a = new QAction(text, this);
         a->setObjectName(QString::fromLatin1(name));
         if (!key.isEmpty())
@@ -164,35 +166,42 @@ void ListWindow::buildActions() {
         menu->setObjectName(QString::fromLatin1(name));
         for (LoadCaseButton arrangement : kArrangements) {
             QAction* a = menu->addAction(Q(batch::ArrangementName(arrangement)));
-            connect(a, &QAction::triggered, this, [this, slot, arrangement] { (this->*slot)(arrangement); });
+            connect(a, &QAction::triggered, this,
+                    [this, slot, arrangement] { (this->*slot)(arrangement); });
         }
         return menu;
     };
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    file->addAction(action("actionNew", QStringLiteral("新規(&N)"), [this] {
-        ListWindow* window = NewFromTemplate(services_);
-        emit listOpened(window);
-        ui::PlaceCentredOnScreen(window);
-        window->show();
-    }, QKeySequence::New));
-    file->addAction(action("actionOpen", QStringLiteral("開く(&O)..."), [this] {
-        const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("梁リストを開く"),
-                                                          QFileInfo(path_).absolutePath(), kFilter);
-        if (path.isEmpty())
-            return;
-        if (ListWindow* window = Open(path, services_)) {
+    file->addAction(action(
+        "actionNew", QStringLiteral("新規(&N)"),
+        [this] {
+            ListWindow* window = NewFromTemplate(services_);
             emit listOpened(window);
+            ui::PlaceCentredOnScreen(window);
             window->show();
-        }
-    }, QKeySequence::Open));
+        },
+        QKeySequence::New));
+    file->addAction(action(
+        "actionOpen", QStringLiteral("開く(&O)..."),
+        [this] {
+            const QString path = QFileDialog::getOpenFileName(
+                this, QStringLiteral("梁リストを開く"), QFileInfo(path_).absolutePath(), kFilter);
+            if (path.isEmpty())
+                return;
+            if (ListWindow* window = Open(path, services_)) {
+                emit listOpened(window);
+                window->show();
+            }
+        },
+        QKeySequence::Open));
     file->addAction(action("actionSave", QStringLiteral("上書き保存(&S)"), &ListWindow::save,
                            QKeySequence::Save));
     file->addAction(action("actionSaveAs", QStringLiteral("名前を付けて保存(&A)..."),
                            &ListWindow::saveAs, QKeySequence::SaveAs));
     file->addSeparator();
-    file->addAction(action("actionClose", QStringLiteral("閉じる(&C)"), &QWidget::close,
-                           QKeySequence::Close));
+    file->addAction(
+        action("actionClose", QStringLiteral("閉じる(&C)"), &QWidget::close, QKeySequence::Close));
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
     QAction* undo = model_->undoStack().createUndoAction(this, QStringLiteral("元に戻す"));
@@ -204,9 +213,12 @@ void ListWindow::buildActions() {
     edit->addAction(undo);
     edit->addAction(redo);
     edit->addSeparator();
-    edit->addAction(action("actionCopy", QStringLiteral("コピー(&C)"), [this] { table_->copySelection(); }));
-    edit->addAction(action("actionPaste", QStringLiteral("貼り付け(&P)"), [this] { table_->paste(); }));
-    edit->addAction(action("actionClear", QStringLiteral("クリア"), [this] { table_->clearSelection(); }));
+    edit->addAction(
+        action("actionCopy", QStringLiteral("コピー(&C)"), [this] { table_->copySelection(); }));
+    edit->addAction(
+        action("actionPaste", QStringLiteral("貼り付け(&P)"), [this] { table_->paste(); }));
+    edit->addAction(
+        action("actionClear", QStringLiteral("クリア"), [this] { table_->clearSelection(); }));
 
     QToolBar* bar = addToolBar(QStringLiteral("梁"));
     bar->setObjectName(QStringLiteral("toolBar"));
@@ -225,15 +237,18 @@ void ListWindow::buildActions() {
     menuButton("addFromSheet", QStringLiteral("シートで追加"),
                arrangementMenu("addFromSheetMenu", &ListWindow::addFromSheet));
     bar->addSeparator();
-    menuButton("addRow", QStringLiteral("行を追加"), arrangementMenu("addRowMenu", &ListWindow::addRow));
+    menuButton("addRow", QStringLiteral("行を追加"),
+               arrangementMenu("addRowMenu", &ListWindow::addRow));
     bar->addAction(action("duplicateRow", QStringLiteral("複製"), &ListWindow::duplicateRows,
                           QKeySequence(Qt::CTRL | Qt::Key_D)));
     bar->addAction(action("deleteRow", QStringLiteral("行を削除"), &ListWindow::deleteRows,
                           QKeySequence(Qt::CTRL | Qt::Key_Minus)));
-    bar->addAction(action("moveUp", QStringLiteral("上へ"), [this] { moveRow(-1); },
-                          QKeySequence(Qt::ALT | Qt::Key_Up)));
-    bar->addAction(action("moveDown", QStringLiteral("下へ"), [this] { moveRow(1); },
-                          QKeySequence(Qt::ALT | Qt::Key_Down)));
+    bar->addAction(action(
+        "moveUp", QStringLiteral("上へ"), [this] { moveRow(-1); },
+        QKeySequence(Qt::ALT | Qt::Key_Up)));
+    bar->addAction(action(
+        "moveDown", QStringLiteral("下へ"), [this] { moveRow(1); },
+        QKeySequence(Qt::ALT | Qt::Key_Down)));
     bar->addSeparator();
     bar->addAction(action("save", QStringLiteral("保存"), &ListWindow::save));
     bar->addAction(action("makeBook", QStringLiteral("計算書を作成"), &ListWindow::makeBook));
@@ -346,11 +361,12 @@ bool ListWindow::writeTo(const QString& path) {
         const FileResult<QByteArray> now = batch::ReadList(path);
         if (!now ||
             Digest(std::string_view(now->constData(), std::size_t(now->size()))) != *diskDigest_) {
-            const auto answer = ui::AskQuestion(this,
-                                    QStringLiteral("「%1」は開いた後でほかのプログラムにより変更されています。\n"
-                                                   "上書きしますか？")
-                                        .arg(QFileInfo(path).fileName()),
-                                    kTitle, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+            const auto answer = ui::AskQuestion(
+                this,
+                QStringLiteral("「%1」は開いた後でほかのプログラムにより変更されています。\n"
+                               "上書きしますか？")
+                    .arg(QFileInfo(path).fileName()),
+                kTitle, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
             if (answer != QMessageBox::Yes)
                 return false;
         }
@@ -366,18 +382,19 @@ bool ListWindow::writeTo(const QString& path) {
     diskDigest_ = Digest(*bytes);
     model_->undoStack().setClean();
     updateTitle();
-    statusBar()->showMessage(QStringLiteral("保存しました: ") + QDir::toNativeSeparators(path), 5000);
+    statusBar()->showMessage(QStringLiteral("保存しました: ") + QDir::toNativeSeparators(path),
+                             5000);
     return true;
 }
 
 bool ListWindow::mayDiscard() {
     if (!isWindowModified())
         return true;
-    const auto answer = ui::AskQuestion(this,
-                            QStringLiteral("「%1」の変更を保存しますか？")
-                                .arg(path_.isEmpty() ? QStringLiteral("無題") : QFileInfo(path_).fileName()),
-                            kTitle, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-                            QMessageBox::Save);
+    const auto answer = ui::AskQuestion(
+        this,
+        QStringLiteral("「%1」の変更を保存しますか？")
+            .arg(path_.isEmpty() ? QStringLiteral("無題") : QFileInfo(path_).fileName()),
+        kTitle, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (!answer || *answer == QMessageBox::Cancel)
         return false;
     return *answer == QMessageBox::Discard || save();
@@ -414,10 +431,11 @@ void ListWindow::openInSheet() {
         return;
     const batch::ListRow row = model_->document().interpret(current.row());
     if (!row.beam) {
-        ui::ShowMessage(this,
-                        QStringLiteral("この行はまだシートで開けません。\n") +
-                            model_->problemAt(model_->index(current.row(), model_->document().columnCount())),
-                        kTitle, ui::MessageIcon::Exclamation);
+        ui::ShowMessage(
+            this,
+            QStringLiteral("この行はまだシートで開けません。\n") +
+                model_->problemAt(model_->index(current.row(), model_->document().columnCount())),
+            kTitle, ui::MessageIcon::Exclamation);
         return;
     }
     openSheet(row.beam->arrangement, current.row());
@@ -435,7 +453,6 @@ void ListWindow::openSheet(LoadCaseButton arrangement, int row) {
     if (sheet_ || services_.state == nullptr)
         return;
     ProgramState& state = *services_.state;
-    FillCatalogue(state.catalogue);
     const SheetKind kind = ChooseLoadCase(state.loadCase, arrangement);
     auto* sheet = new sheets::DesignSheet(state, kind, services_.reports);
     sheet->setAttribute(Qt::WA_DeleteOnClose);
@@ -444,14 +461,16 @@ void ListWindow::openSheet(LoadCaseButton arrangement, int row) {
     sheetArrangement_ = arrangement;
     typedIn_.reset();
     calculated_.reset();
-    connect(sheet, &sheets::DesignSheet::checked, this, [this, sheet](bool inputsRead, bool automatic) {
-        SheetInputs now = InputsShown(*sheet, sheetArrangement_, automatic);
-        // ↑/↓ and the options recheck the inputs the last "計算" read.
-        if (!inputsRead && calculated_)
-            now.texts = calculated_->texts;
-        calculated_ = now;
-    });
-    connect(sheet, &QObject::destroyed, this, [this] { QTimer::singleShot(0, this, &ListWindow::sheetClosed); });
+    connect(sheet, &sheets::DesignSheet::checked, this,
+            [this, sheet](bool inputsRead, bool automatic) {
+                SheetInputs now = InputsShown(*sheet, sheetArrangement_, automatic);
+                // ↑/↓ and the options recheck the inputs the last "計算" read.
+                if (!inputsRead && calculated_)
+                    now.texts = calculated_->texts;
+                calculated_ = now;
+            });
+    connect(sheet, &QObject::destroyed, this,
+            [this] { QTimer::singleShot(0, this, &ListWindow::sheetClosed); });
     // The list waits while its beam is on the sheet.
     setEnabled(false);
     sheet->openSheet();
@@ -467,8 +486,8 @@ void ListWindow::sheetClosed() {
     const SheetInputs now = *calculated_;
     std::vector<std::string> missing;
     if (row >= 0) {
-        const auto answer = ui::AskQuestion(this, QStringLiteral("一覧に反映しますか？"),
-                                kTitle, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        const auto answer = ui::AskQuestion(this, QStringLiteral("一覧に反映しますか？"), kTitle,
+                                            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
         if (answer != QMessageBox::Yes)
             return;
         model_->editCells(EditsFor(model_->document(), row, now, *typedIn_, missing),
@@ -484,8 +503,9 @@ void ListWindow::sheetClosed() {
         QString names;
         for (const std::string& m : missing)
             names += QStringLiteral("「") + Q(m) + QStringLiteral("」");
-        ui::ShowMessage(this, QStringLiteral("この梁リストには列") + names +
-                                  QStringLiteral("がないため、その値は反映していません。"),
+        ui::ShowMessage(this,
+                        QStringLiteral("この梁リストには列") + names +
+                            QStringLiteral("がないため、その値は反映していません。"),
                         kTitle, ui::MessageIcon::Exclamation);
     }
 }

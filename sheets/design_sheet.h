@@ -3,9 +3,9 @@
 // uniform load only, kei3_cg cantilever): one window class built from each
 // sheet's layout, with its input rules and its buttons wired to the engine.
 
-#include "beam_check.h"
 #include "beam_design.h"
 #include "printed_page.h"
+#include "program_state.h"
 #include "report_services.h"
 #include "widget_sheet_access.h"
 

@@ -10,8 +10,8 @@
 // activation around a message box, a dialog or another application) run no
 // rule: returning to the sheet changes nothing the user typed.
 
-#include "beam_check.h"
 #include "chain_rules.h"
+#include "program_state.h"
 
 #include <QObject>
 #include <map>

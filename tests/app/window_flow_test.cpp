@@ -62,7 +62,6 @@ TEST_F(WindowFlowTest, LauncherAndSheetsTakeTurns) {
     processEvents();
     ASSERT_NE(flow.launcher(), nullptr);
     EXPECT_EQ(shownWindows(), QList<QWidget*>{flow.launcher()});
-    EXPECT_NE(state.catalogue.row(2)->BucklingConstant, 0) << "the launcher fills the catalogue";
 
     QTest::mouseClick(button<QPushButton>(flow.launcher(), "Command2"), Qt::LeftButton);
     for (int i = 0; i < 20 && flow.sheet() == nullptr; ++i)

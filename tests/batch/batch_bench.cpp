@@ -158,7 +158,7 @@ void BM_CalcBookPages(benchmark::State& state) {
         list.rewind();
         QBuffer pdf;
         pdf.open(QIODevice::ReadWrite);
-        pages += WriteCalcBook(pdf, reports::Typeface::Gothic, source);
+        pages += *WriteCalcBook(pdf, reports::Typeface::Gothic, source);
         beamPages += beams;
     }
     state.counters["pages_per_s"] = benchmark::Counter(pages, benchmark::Counter::kIsRate);

@@ -204,12 +204,12 @@ TEST_F(BatchJobTest, AListThatCannotRunWritesNothing) {
           std::string(kHeader) + std::string(kPasses) + "B4,１点集中荷重,4,1,1,\"2,細幅\n"}) {
         writeList(text);
         const JobSummary s = run();
-        EXPECT_TRUE(s.failure);
+        EXPECT_FALSE(s.outcome);
         EXPECT_EQ(s.exitStatus(), 2);
         EXPECT_FALSE(QFileInfo::exists(out));
     }
     QFile::remove(list);
-    EXPECT_TRUE(run().failure->contains(QStringLiteral("見つかりません")));
+    EXPECT_TRUE(run().outcome.reason().contains(QStringLiteral("見つかりません")));
 }
 
 QStringList TableLines(const QString& path) {
@@ -277,7 +277,7 @@ TEST_F(BatchJobTest, AListOfOnlyBadRowsWritesItsErrorTable) {
     JobOptions options;
     options.book = false;
     const JobSummary s = run(options);
-    EXPECT_FALSE(s.failure);
+    EXPECT_TRUE(s.outcome);
     EXPECT_EQ(s.exitStatus(), 2);
     EXPECT_EQ(written(), QStringList{"梁リスト_結果一覧.csv"});
     const QStringList lines = TableLines(QDir(out).filePath("梁リスト_結果一覧.csv"));
@@ -343,8 +343,8 @@ TEST_F(BatchJobTest, AnOutputFolderThatCannotBeMadeIsAnOutputFailure) {
     const JobSummary s = run();
     EXPECT_EQ(s.exitStatus(), 3);
     EXPECT_EQ(s.beams, 1) << "the list is checked all the same";
-    EXPECT_TRUE(s.failure->contains(QStringLiteral("を作成できません（")))
-        << s.failure->toStdString();
+    EXPECT_TRUE(s.outcome.reason().contains(QStringLiteral("を作成できません（")))
+        << s.outcome.reason().toStdString();
 }
 
 // Without the shell's "trap '' XFSZ" the limit would end the program by its

@@ -92,9 +92,11 @@ TEST_F(OutputFolderTest, FilesThatAreNotThisListsOwnStopTheRunBeforeAnythingChan
     WriteFile(at("B2.TXT"), "mine");
     JobSummary s = run(list);
     EXPECT_EQ(s.exitStatus(), 3);
-    ASSERT_TRUE(s.failure);
-    EXPECT_TRUE(s.failure->contains(QStringLiteral("「B2.TXT」"))) << s.failure->toStdString();
-    EXPECT_TRUE(s.failure->contains(QStringLiteral("移動するか、別の出力先を選んで下さい")));
+    ASSERT_FALSE(s.outcome);
+    EXPECT_TRUE(s.outcome.reason().contains(QStringLiteral("「B2.TXT」")))
+        << s.outcome.reason().toStdString();
+    EXPECT_TRUE(
+        s.outcome.reason().contains(QStringLiteral("移動するか、別の出力先を選んで下さい")));
     EXPECT_EQ(Take(out), (Snapshot{{"B2.TXT", "mine"}}));
 
     // After a run of its own, a report edited by hand is not replaced either.
@@ -104,7 +106,7 @@ TEST_F(OutputFolderTest, FilesThatAreNotThisListsOwnStopTheRunBeforeAnythingChan
     WriteFile(at("B1.TXT"), "edited");
     s = run(list);
     EXPECT_EQ(s.exitStatus(), 3);
-    EXPECT_TRUE(s.failure->contains(QStringLiteral("「B1.TXT」")));
+    EXPECT_TRUE(s.outcome.reason().contains(QStringLiteral("「B1.TXT」")));
     Snapshot expected = first;
     expected["B1.TXT"] = "edited";
     EXPECT_EQ(Take(out), expected);
@@ -115,7 +117,7 @@ TEST_F(OutputFolderTest, FilesThatAreNotThisListsOwnStopTheRunBeforeAnythingChan
     WriteFile(at("B2.TXT"), "edited");
     writeList(list, "B1,１点集中荷重,4,1,1,2\n");
     s = run(list);
-    ASSERT_TRUE(s.wrote) << s.failure.value_or(QString()).toStdString();
+    ASSERT_TRUE(s.wrote) << s.outcome.reason().toStdString();
     EXPECT_EQ(ReadFile(at("B2.TXT")), "edited");
     EXPECT_TRUE(s.notes.join(u'\n').contains(QStringLiteral("「B2.TXT」は削除せずに残しました")));
 }
@@ -135,7 +137,7 @@ TEST_F(OutputFolderTest, BooksOfSeveralListsShareAFolder) {
     const Snapshot before = Take(out);
     const JobSummary s = run(other);
     EXPECT_EQ(s.exitStatus(), 3);
-    EXPECT_TRUE(s.failure->contains(QStringLiteral("「B1.TXT」")));
+    EXPECT_TRUE(s.outcome.reason().contains(QStringLiteral("「B1.TXT」")));
     EXPECT_EQ(Take(out), before);
 }
 
@@ -154,10 +156,9 @@ TEST_F(OutputFolderTest, ARecordIsReadOnlyAsAPlainFileAndNamesNothingOutsideItsO
     JobSummary s = run(list);
     EXPECT_EQ(s.exitStatus(), 3) << "a record naming a path is no record";
     EXPECT_EQ(ReadFile(at("userfile.docx")), "precious");
-    FolderRecord parsed;
     tampered.chop(QByteArray("8 0 " + QByteArray(64, 'a') + " ..%2Fescape\n").size());
     WriteFile(record, tampered);
-    ASSERT_EQ(ReadRecord(record, parsed), RecordRead::Read);
+    ASSERT_FALSE(ReadRecord(record)->entries().isEmpty());
     s = run(list);
     ASSERT_TRUE(s.wrote);
     EXPECT_EQ(ReadFile(at("userfile.docx")), "precious");
@@ -167,13 +168,13 @@ TEST_F(OutputFolderTest, ARecordIsReadOnlyAsAPlainFileAndNamesNothingOutsideItsO
     // A pipe or a link to an endless device at the record's name: never read.
     QFile::remove(record);
     ASSERT_EQ(mkfifo(QFile::encodeName(record).constData(), 0600), 0);
-    EXPECT_EQ(ReadRecord(record, parsed), RecordRead::NotARecord);
+    EXPECT_FALSE(ReadRecord(record));
     s = run(list);
     EXPECT_EQ(s.exitStatus(), 3);
-    EXPECT_TRUE(s.failure->contains(RecordFileName(list)));
+    EXPECT_TRUE(s.outcome.reason().contains(RecordFileName(list)));
     QFile::remove(record);
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), record));
-    EXPECT_EQ(ReadRecord(record, parsed), RecordRead::NotARecord);
+    EXPECT_FALSE(ReadRecord(record));
     EXPECT_EQ(run(list).exitStatus(), 3);
 #endif
 }
@@ -232,8 +233,8 @@ TEST_F(OutputFolderTest, AMoveThatFailsMidCommitPutsEverythingBack) {
         });
         EXPECT_FALSE(stage.commit());
         EXPECT_FALSE(stage.mixed());
-        EXPECT_TRUE(stage.error().contains(QStringLiteral("出力先は前回のままです")))
-            << stage.error().toStdString();
+        EXPECT_TRUE(stage.outcome().reason().contains(QStringLiteral("出力先は前回のままです")))
+            << stage.outcome().reason().toStdString();
         EXPECT_EQ(Take(out).size(), old.size() + 1) << "the staging folder, until the stage goes";
     }
     EXPECT_EQ(Take(out), old);
@@ -266,10 +267,10 @@ TEST_F(OutputFolderTest, AFileHeldOpenByAViewerStopsTheRunBeforeAnythingChanges)
     writeList(list, "B1,１点集中荷重,5,1,1,2\n");
     const JobSummary s = run(list, /*book=*/true);
     EXPECT_EQ(s.exitStatus(), 3);
-    ASSERT_TRUE(s.failure);
-    EXPECT_TRUE(s.failure->contains(QStringLiteral("「%1」").arg(BookFileName(list))))
-        << s.failure->toStdString();
-    EXPECT_TRUE(s.failure->contains(QStringLiteral("閉じてから")));
+    ASSERT_FALSE(s.outcome);
+    EXPECT_TRUE(s.outcome.reason().contains(QStringLiteral("「%1」").arg(BookFileName(list))))
+        << s.outcome.reason().toStdString();
+    EXPECT_TRUE(s.outcome.reason().contains(QStringLiteral("閉じてから")));
     EXPECT_EQ(Take(out), old);
     CloseHandle(viewer);
     EXPECT_TRUE(run(list, /*book=*/true).wrote);
@@ -288,8 +289,7 @@ TEST_F(OutputFolderTest, AKillAtAnyMomentLeavesTheOldSetOrTheNewOne) {
     };
     constexpr int kBeams = 600;
     auto start = [&](QProcess& child) {
-        child.start(QStringLiteral(VARNOK3_PROGRAM),
-                    {"--batch", list, "--out", out, "--no-pdf"});
+        child.start(QStringLiteral(VARNOK3_PROGRAM), {"--batch", list, "--out", out, "--no-pdf"});
         return child.waitForStarted();
     };
     // The new set, as an undisturbed run of the program writes it.
@@ -341,18 +341,18 @@ TEST_F(OutputFolderTest, AKillAtAnyMomentLeavesTheOldSetOrTheNewOne) {
         undone += notes.join(u'\n').contains(QStringLiteral("元に戻しました"));
         const Snapshot now = Contents(out, list);
         const bool isOld = now == old, isNew = now == fresh;
-        EXPECT_TRUE(isOld || isNew) << "trial " << trial << " after " << wait << " ms: "
-                                    << now.size() << " files";
+        EXPECT_TRUE(isOld || isNew)
+            << "trial " << trial << " after " << wait << " ms: " << now.size() << " files";
         sawOld += isOld;
         sawNew += isNew;
         // The record agrees with the files: the next run of the old list goes through.
         writeList(list, rows(kBeams - 100, 4));
         const JobSummary back = run(list);
-        ASSERT_TRUE(back.wrote) << back.failure.value_or(QString()).toStdString();
+        ASSERT_TRUE(back.wrote) << back.outcome.reason().toStdString();
         ASSERT_EQ(Contents(out, list), old);
     }
-    std::cout << "kills: " << sawOld << " left the old set (" << undone
-              << " by undoing a commit), " << sawNew << " the new one\n";
+    std::cout << "kills: " << sawOld << " left the old set (" << undone << " by undoing a commit), "
+              << sawNew << " the new one\n";
 }
 #endif
 

@@ -1,5 +1,6 @@
 // The steps of one check, on the worked examples of the design rules.
 #include "beam_check.h"
+#include "beam_design.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -9,30 +10,31 @@ namespace {
 
 class Steps : public ::testing::Test {
 protected:
-    void SetUp() override { FillCatalogue(state.catalogue); }
-
     void onRow(int row, double Lb) {
-        state.beamCheck.currentSection = static_cast<std::int16_t>(row);
-        state.beamCheck.Lb = Lb;
-        AllowableBendingStress(state.beamCheck, state.catalogue);
-        ApplyLoadDuration(state.beamCheck, shortTerm());
+        check.currentSection = static_cast<std::int16_t>(row);
+        check.Lb = Lb;
+        AllowableBendingStress(check, catalogue);
+        ApplyLoadDuration(check, shortTerm());
     }
 
     bool shortTerm() const { return options.shortTerm; }
     /// The record of the check as it stands, as a run ends.
-    CheckResult record(SheetKind kind) const { return RecordResult(state, options, kind); }
+    CheckResult record(SheetKind kind) const {
+        return RecordResult(check, catalogue, options, kind);
+    }
     /// The check as it stands, recorded as a run ends.
     void endRun(SheetKind kind) { r = record(kind); }
 
-    ProgramState state;
+    const SectionCatalogue& catalogue = Catalogue();
+    BeamCheck check;
+    FieldValues entries;
     CheckOptions options{SectionSeries::Narrow, false};
-    BeamCheck& check = state.beamCheck;
     CheckResult r;
 };
 
 TEST_F(Steps, LoadsAreReadAsTypedAndShownWithThreeDecimals) {
     LoadTexts texts{"", "", "6.0006", "abc", "3", "2.5", "0.5", "", "2", "1.5", "2", "1"};
-    ComputeLoads(state, texts, SheetKind::kei3_b1);
+    ComputeLoads(check, entries, texts, SheetKind::kei3_b1);
     EXPECT_EQ(check.L, 6.0006);
     EXPECT_EQ(texts[2], "6.001");
     EXPECT_EQ(texts[3], "0.000");
@@ -40,16 +42,17 @@ TEST_F(Steps, LoadsAreReadAsTypedAndShownWithThreeDecimals) {
     EXPECT_EQ(texts[7], "8.000");
     EXPECT_EQ(check.P, 7.0);
     EXPECT_EQ(texts[12], "7.000");
-    EXPECT_EQ(state.fieldValues.get(12), 7.0);
+    EXPECT_EQ(entries.get(12), 7.0);
 
-    ComputeLoads(state, texts, SheetKind::kei3_b1); // a second calculate reads the rounded text
+    ComputeLoads(check, entries, texts,
+                 SheetKind::kei3_b1); // a second calculate reads the rounded text
     EXPECT_EQ(check.L, 6.001);
 }
 
 TEST_F(Steps, UniformLoadSheetAddsBothRowsAndLeavesThePointLoad) {
     check.P = 42;
     LoadTexts texts{"", "", "6", "6", "3", "2", "0.5", "1", "1.5", "0.2"};
-    ComputeLoads(state, texts, SheetKind::kei3_b2);
+    ComputeLoads(check, entries, texts, SheetKind::kei3_b2);
     EXPECT_DOUBLE_EQ(check.w, 8.2);
     EXPECT_EQ(texts[10], "8.200");
     EXPECT_EQ(check.P, 42);
@@ -82,9 +85,9 @@ TEST_F(Steps, AllowableStressOfTheWorkedExample) {
     EXPECT_NEAR(check.fbShort, 200.017, 0.0005);
     EXPECT_EQ(check.fb, check.fbLong);
     check.M = 36;
-    BendingRatio(check, state.fieldValues, state.catalogue);
+    BendingRatio(check, entries, catalogue);
     EXPECT_NEAR(check.stressRatio, 0.5613, 0.00005);
-    EXPECT_EQ(state.fieldValues.get(26), 481);
+    EXPECT_EQ(entries.get(26), 481);
     BendingVerdict(check);
     endRun(SheetKind::kei3_b1);
     EXPECT_EQ(r.moment.text, "36.000");
@@ -94,7 +97,7 @@ TEST_F(Steps, AllowableStressOfTheWorkedExample) {
 
     options.shortTerm = true;
     onRow(9, 3);
-    BendingRatio(check, state.fieldValues, state.catalogue);
+    BendingRatio(check, entries, catalogue);
     BendingVerdict(check);
     endRun(SheetKind::kei3_b1);
     EXPECT_EQ(r.fbShown.text, "200");
@@ -111,7 +114,7 @@ TEST_F(Steps, AllowableStressIsCappedLongAndShortTerm) {
     options.shortTerm = true;
     check.currentSection = 44; // BucklingConstant exactly 89000
     check.Lb = 8.9;
-    AllowableBendingStress(check, state.catalogue);
+    AllowableBendingStress(check, catalogue);
     ApplyLoadDuration(check, shortTerm());
     EXPECT_DOUBLE_EQ(check.fbLong, 100);
     EXPECT_DOUBLE_EQ(check.fb, 150);
@@ -121,12 +124,12 @@ TEST_F(Steps, AnUnknownRowKeepsThePreviousValues) {
     onRow(9, 3);
     const double fb = check.fb;
     check.currentSection = 0;
-    AllowableBendingStress(check, state.catalogue);
+    AllowableBendingStress(check, catalogue);
     EXPECT_EQ(check.fb, fb);
-    state.fieldValues.set(26, 481);
+    entries.set(26, 481);
     check.M = 36;
-    BendingRatio(check, state.fieldValues, state.catalogue);
-    EXPECT_EQ(state.fieldValues.get(26), 481);
+    BendingRatio(check, entries, catalogue);
+    EXPECT_EQ(entries.get(26), 481);
 }
 
 TEST_F(Steps, RatioOfOneShowsWithoutATrailingPoint) {
@@ -146,17 +149,17 @@ TEST_F(Steps, DeflectionOfTheWorkedExamples) {
     check.P = 10;
     check.EI = 2.05 * 7210;
     ComputeDeflection(check, lc, SheetKind::kei3_b1);
-    DeflectionVerdict(check, state.fieldValues);
+    DeflectionVerdict(check, entries);
     endRun(SheetKind::kei3_b1);
     EXPECT_NEAR(check.deflection, 0.30446, 0.00001);
     EXPECT_EQ(r.deflectionShown.text, "0.304");
     EXPECT_EQ(r.spanOverDeflectionShown.text, "1971");
-    EXPECT_EQ(state.fieldValues.get(33), 1971);
+    EXPECT_EQ(entries.get(33), 1971);
     EXPECT_TRUE(r.deflectionPasses);
 
     check.w = 10;
     ComputeDeflection(check, lc, SheetKind::kei3_b2);
-    DeflectionVerdict(check, state.fieldValues);
+    DeflectionVerdict(check, entries);
     endRun(SheetKind::kei3_b1);
     EXPECT_NEAR(check.deflection, 1.1417, 0.00005);
     EXPECT_EQ(r.spanOverDeflectionShown.text, "526");
@@ -173,14 +176,14 @@ TEST_F(Steps, DeflectionOfTheWorkedExamples) {
 TEST_F(Steps, DeflectionVerdictTakesTheRoundedRatio) {
     check.L = 2.996; // L × 100 / δ = 299.6 shows 300 and passes
     check.deflection = 1;
-    DeflectionVerdict(check, state.fieldValues);
+    DeflectionVerdict(check, entries);
     endRun(SheetKind::kei3_b1);
     EXPECT_EQ(r.spanOverDeflectionShown.text, "300");
     EXPECT_TRUE(check.deflectionPasses);
     EXPECT_TRUE(r.deflectionPasses);
 
     check.L = 2.994;
-    DeflectionVerdict(check, state.fieldValues);
+    DeflectionVerdict(check, entries);
     endRun(SheetKind::kei3_b1);
     EXPECT_EQ(r.spanOverDeflectionShown.text, "299");
     EXPECT_FALSE(check.deflectionPasses);
@@ -190,14 +193,14 @@ TEST_F(Steps, DeflectionVerdictTakesTheRoundedRatio) {
 TEST_F(Steps, ABeamThatDoesNotDeflectPasses) {
     check.L = 6;
     check.deflection = 0;
-    DeflectionVerdict(check, state.fieldValues);
+    DeflectionVerdict(check, entries);
     endRun(SheetKind::kei3_b1);
     EXPECT_EQ(r.spanOverDeflectionShown.text, "∞");
     EXPECT_TRUE(r.deflectionPasses);
 
     check.L = 6; // too small to divide by: L/δ shows "∞" and passes as well
     check.deflection = 1e-320;
-    DeflectionVerdict(check, state.fieldValues);
+    DeflectionVerdict(check, entries);
     endRun(SheetKind::kei3_b1);
     EXPECT_EQ(r.spanOverDeflectionShown.text, "∞");
     EXPECT_TRUE(check.deflectionPasses);
@@ -205,7 +208,7 @@ TEST_F(Steps, ABeamThatDoesNotDeflectPasses) {
 
     check.deflection = 0;
     check.L = 0; // no span either: 0 / 0
-    DeflectionVerdict(check, state.fieldValues);
+    DeflectionVerdict(check, entries);
     endRun(SheetKind::kei3_b1);
     EXPECT_EQ(r.spanOverDeflectionShown.text, "不定");
     EXPECT_TRUE(check.deflectionPasses);
@@ -214,14 +217,14 @@ TEST_F(Steps, ABeamThatDoesNotDeflectPasses) {
 TEST_F(Steps, WeldSectionOfTheWorkedExample) {
     check.M = 16;
     check.currentSection = 5; // H-200x100x5.5x8, Ze 148
-    WeldSectionRatio(check, state.fieldValues, state.catalogue);
+    WeldSectionRatio(check, entries, catalogue);
     WeldSectionVerdict(check, shortTerm());
     endRun(SheetKind::kei3_cg);
     EXPECT_EQ(r.weldRatioShown.text, "0.767");
     EXPECT_EQ(WeldRatioLimit(r.shortTerm).text, "1.0");
     EXPECT_TRUE(r.weldPasses);
-    EXPECT_EQ(state.fieldValues.get(41), 141);
-    EXPECT_EQ(state.fieldValues.get(42), 148);
+    EXPECT_EQ(entries.get(41), 141);
+    EXPECT_EQ(entries.get(42), 148);
 
     options.shortTerm = true;
     WeldSectionVerdict(check, shortTerm());

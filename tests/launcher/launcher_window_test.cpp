@@ -1,5 +1,5 @@
 // The start-up window: its controls, what each button records and asks for,
-// the keys, and the catalogue it fills when it loads.
+// and the keys.
 
 #include "launcher_window.h"
 #include "text_fit.h"
@@ -282,22 +282,6 @@ TEST_F(LauncherTest, CloseBoxEndsButClosingAfterAChoiceDoesNot) {
     chosen.findChild<QPushButton*>("Command1")->click();
     chosen.close(); // the window flow closing it on the way to the sheet
     EXPECT_EQ(chosenExits.size(), 0);
-}
-
-TEST_F(LauncherTest, LoadingFillsTheCatalogueAndReloadingWritesTheSame) {
-    const SectionRow* row2 = state_.catalogue.row(2);
-    ASSERT_NE(row2, nullptr);
-    EXPECT_NEAR(row2->BucklingConstant, 31150, 31150 * 1e-9);
-
-    ProgramState fresh;
-    EXPECT_EQ(fresh.catalogue.row(2)->BucklingConstant, 0);
-    const SectionCatalogue before = state_.catalogue;
-    window_.reset();
-    window_ = std::make_unique<LauncherWindow>(state_); // back from a sheet
-    for (int r = 1; r <= kCatalogueRows; ++r) {
-        EXPECT_EQ(state_.catalogue.row(r)->Zx, before.row(r)->Zx);
-        EXPECT_EQ(state_.catalogue.row(r)->BucklingConstant, before.row(r)->BucklingConstant);
-    }
 }
 
 } // namespace

@@ -11,7 +11,6 @@ using namespace varnok;
 
 void CalculateClick(benchmark::State& bench, LoadCaseButton caseButton) {
     ProgramState state;
-    FillCatalogue(state.catalogue);
     const SheetKind kind = ChooseLoadCase(state.loadCase, caseButton);
     sheets::DesignSheet sheet(state, kind, {});
     sheet.show();

@@ -49,7 +49,6 @@ constexpr Case kCases[] = {{LoadCaseButton::TwoPoints, SheetKind::kei3_b1},
 /// The program state as the launcher leaves it for the sheet of `button`.
 ProgramState ReadyState(LoadCaseButton button) {
     ProgramState state;
-    FillCatalogue(state.catalogue);
     ChooseLoadCase(state.loadCase, button);
     return state;
 }

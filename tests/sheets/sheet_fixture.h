@@ -21,7 +21,6 @@ protected:
     std::unique_ptr<sheets::DesignSheet> sheet;
 
     void open(LoadCaseButton button) {
-        FillCatalogue(state.catalogue);
         const SheetKind kind = ChooseLoadCase(state.loadCase, button);
         sheet = std::make_unique<sheets::DesignSheet>(state, kind, services);
         sheet->openSheet();
