@@ -32,6 +32,13 @@ bool EndsWithBreak(std::string_view s) {
     return !s.empty() && (s.back() == '\n' || s.back() == '\r');
 }
 
+std::uint64_t HashOfKey(std::string_view key) {
+    if (key.empty())
+        return 0;
+    const std::uint64_t hash = std::hash<std::string_view>{}(key);
+    return hash == 0 ? 1 : hash;
+}
+
 /// The cells of a Shift-JIS list as UTF-8.
 void Decode(std::vector<std::string>& cells, batch::ListEncoding encoding) {
     if (encoding != batch::ListEncoding::ShiftJis)
@@ -161,16 +168,21 @@ batch::ListRow ListDocument::interpretEntry(const ListEntry& entry,
     return read;
 }
 
-void ListDocument::checkRow(ListEntry& entry, std::vector<std::string> cells) {
-    const batch::ListRow read = interpretEntry(entry, std::move(cells));
-    entry.nameKey = read.nameKey;
+std::string ListDocument::checkRow(ListEntry& entry, std::vector<std::string> cells) {
+    batch::ListRow read = interpretEntry(entry, std::move(cells));
+    entry.nameHash = HashOfKey(read.nameKey);
     count(entry.verdict, -1);
     entry.verdict = checker_.check(read);
     count(entry.verdict, 1);
+    return std::move(read.nameKey);
 }
 
-void ListDocument::checkRow(ListEntry& entry) {
-    checkRow(entry, cellsOf(entry));
+std::string ListDocument::checkRow(ListEntry& entry) {
+    return checkRow(entry, cellsOf(entry));
+}
+
+std::string ListDocument::nameKeyOf(const ListEntry& entry) const {
+    return entry.nameHash == 0 ? std::string() : interpretEntry(entry, cellsOf(entry)).nameKey;
 }
 
 void ListDocument::count(const RowVerdict& verdict, int step) {
@@ -184,7 +196,9 @@ void ListDocument::count(const RowVerdict& verdict, int step) {
 void ListDocument::recheckNames() {
     // The line after the header: the title rows', the header's and the breaks inside them.
     int line = 1 + LineBreaks(std::string_view(original_).substr(0, bodyBegin_));
-    std::unordered_map<std::string_view, int> first;
+    // A name's hash → the rows where a name of that hash first stands (more
+    // than one only for names whose keys differ and whose hashes do not).
+    std::unordered_multimap<std::uint64_t, std::size_t> first;
     first.reserve(rows_.size());
     for (ListEntry& entry : rows_) {
         const std::string_view text(original_);
@@ -200,9 +214,17 @@ void ListDocument::recheckNames() {
                 line += LineBreaks(c);
         }
         int repeatOf = 0;
-        if (!entry.nameKey.empty()) {
-            if (const auto [at, added] = first.try_emplace(entry.nameKey, entry.line); !added)
-                repeatOf = at->second;
+        if (entry.nameHash != 0) {
+            std::string key; // read only when an earlier name has the same hash
+            for (auto [at, end] = first.equal_range(entry.nameHash); at != end && repeatOf == 0;
+                 ++at) {
+                if (key.empty())
+                    key = nameKeyOf(entry);
+                if (nameKeyOf(rows_[at->second]) == key)
+                    repeatOf = rows_[at->second].line;
+            }
+            if (repeatOf == 0)
+                first.emplace(entry.nameHash, std::size_t(&entry - rows_.data()));
         }
         if (repeatOf != entry.repeatOf || (moved && repeatOf != 0)) {
             entry.repeatOf = repeatOf;
@@ -213,30 +235,33 @@ void ListDocument::recheckNames() {
 
 ListDocument::Rows ListDocument::setCell(int row, int column, std::string text) {
     ListEntry& entry = rows_[std::size_t(row)];
+    // Only the member name decides how the row's name compares with the others'.
+    const bool name = columnAt(column) == batch::Column::MemberName;
+    const std::string before = name ? nameKeyOf(entry) : std::string();
     if (!entry.changed)
         entry.changed = std::make_unique<std::vector<std::string>>(cellsRead(entry));
     std::vector<std::string>& cells = *entry.changed;
     if (cells.size() <= std::size_t(column))
         cells.resize(std::size_t(column) + 1);
     cells[std::size_t(column)] = std::move(text);
-    const std::string key = entry.nameKey;
-    checkRow(entry);
+    const std::string after = checkRow(entry);
     Rows rechecked{row, row};
-    if (entry.nameKey != key)
-        recheckNames(key, entry.nameKey, rechecked);
+    if (name && after != before)
+        recheckNames(before, after, rechecked);
     return rechecked;
 }
 
 void ListDocument::recheckNames(std::string_view before, std::string_view after, Rows& rechecked) {
     // Only rows of the old or the new name can change: no full pass over a long list.
+    const std::uint64_t hashBefore = HashOfKey(before);
+    const std::uint64_t hashAfter = HashOfKey(after);
     int firstBefore = 0;
     int firstAfter = 0;
     for (ListEntry& entry : rows_) {
-        if (entry.nameKey.empty())
+        if (entry.nameHash == 0 || (entry.nameHash != hashBefore && entry.nameHash != hashAfter))
             continue;
-        int* first = entry.nameKey == before  ? &firstBefore
-                     : entry.nameKey == after ? &firstAfter
-                                              : nullptr;
+        const std::string key = nameKeyOf(entry); // the hash may be another name's
+        int* first = key == before ? &firstBefore : key == after ? &firstAfter : nullptr;
         if (first == nullptr)
             continue;
         const int repeatOf = *first;

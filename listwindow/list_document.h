@@ -9,6 +9,7 @@
 #include "file_result.h"
 #include "row_check.h"
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,7 +32,10 @@ struct ListEntry {
     std::size_t end = std::string::npos;
     int line = 0;        // the line it starts on in the list as it would be saved
     int repeatOf = 0;    // the line of an earlier row of the same name, or 0
-    std::string nameKey; // how its member name is compared with the others'
+    /// How its member name compares with the others': the hash of its key (an
+    /// equal hash is told from an equal key by reading the names again); 0
+    /// for a name that cannot be compared (no file name).
+    std::uint64_t nameHash = 0;
     RowVerdict verdict;
 };
 
@@ -93,8 +97,10 @@ private:
     std::vector<std::string> cellsRead(const ListEntry& entry) const;
     std::vector<std::string> cellsOf(const ListEntry& entry) const;
     batch::ListRow interpretEntry(const ListEntry& entry, std::vector<std::string> cells) const;
-    void checkRow(ListEntry& entry, std::vector<std::string> cells);
-    void checkRow(ListEntry& entry);
+    /// Checks the row again; its name's key.
+    std::string checkRow(ListEntry& entry, std::vector<std::string> cells);
+    std::string checkRow(ListEntry& entry);
+    std::string nameKeyOf(const ListEntry& entry) const;
     void count(const RowVerdict& verdict, int step);
     /// Lines, repeated names and their verdicts, for every row.
     void recheckNames();
