@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace varnok::batch {
 
@@ -265,6 +266,14 @@ BeamList BeamList::Open(std::string_view bytes) {
 
 void BeamList::rewind() {
     records_.seek(body_);
+    seenNames_.clear();
+}
+
+void BeamList::forgetText() {
+    // Swapped out, not assigned: assigning an empty string keeps the old buffer.
+    CsvRecords none;
+    std::swap(records_, none);
+    body_ = {};
     seenNames_.clear();
 }
 

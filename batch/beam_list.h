@@ -124,6 +124,9 @@ public:
     bool next(ListRow& row);
     /// Back to the first row.
     void rewind();
+    /// Lets go of the list's text, for a reader kept only to interpret records
+    /// read elsewhere: what the header says stays; `next` finds no more rows.
+    void forgetText();
 
     /// One record read as a row of this list, its name not yet compared with
     /// other rows' (the list window reads rows one by one as they are edited).

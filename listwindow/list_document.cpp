@@ -32,6 +32,18 @@ bool EndsWithBreak(std::string_view s) {
     return !s.empty() && (s.back() == '\n' || s.back() == '\r');
 }
 
+/// The cells of a Shift-JIS list as UTF-8.
+void Decode(std::vector<std::string>& cells, batch::ListEncoding encoding) {
+    if (encoding != batch::ListEncoding::ShiftJis)
+        return;
+    for (std::string& cell : cells) {
+        if (!IsAscii(cell))
+            cell = reports::FromShiftJis(QByteArrayView(cell.data(), qsizetype(cell.size())))
+                       .value_or(QString())
+                       .toStdString();
+    }
+}
+
 } // namespace
 
 ListDocument ListDocument::Read(std::string bytes) {
@@ -46,17 +58,7 @@ ListDocument ListDocument::Read(std::string bytes) {
     // them (quote, comma, CR, LF) never occur inside a Shift-JIS character.
     const std::size_t offset = std::string_view(doc.original_).substr(0, 3) == kBom ? 3 : 0;
     batch::CsvRecords records(doc.original_.substr(offset));
-    const bool shiftJis = doc.encoding() == batch::ListEncoding::ShiftJis;
-    auto decode = [&](std::vector<std::string>& cells) {
-        if (!shiftJis)
-            return;
-        for (std::string& cell : cells) {
-            if (!IsAscii(cell))
-                cell = reports::FromShiftJis(QByteArrayView(cell.data(), qsizetype(cell.size())))
-                           .value_or(QString())
-                           .toStdString();
-        }
-    };
+    auto decode = [&](std::vector<std::string>& cells) { Decode(cells, doc.encoding()); };
     // The title rows above the header stay as they are, bytes and all.
     batch::CsvRecord record;
     while (records.next(record) && record.line != doc.reader_.headerLine()) {
@@ -79,14 +81,17 @@ ListDocument ListDocument::Read(std::string bytes) {
             continue;
         ListEntry entry;
         decode(record.cells);
-        entry.cells = std::move(record.cells);
         entry.blankBegin = blankBegin;
         entry.recordBegin = record.begin + offset;
         entry.end = record.end + offset;
         entry.line = record.line;
         blankBegin = entry.end;
+        // Checked on the cells just read; only the bytes are kept.
+        doc.checkRow(entry, std::move(record.cells));
         doc.rows_.push_back(std::move(entry));
     }
+    // The rows are read from the bytes from now on: the reader's own text goes.
+    doc.reader_.forgetText();
     if (records.unclosedLine() != 0) {
         // The rest would be one cell: nothing after it can be shown or saved.
         doc.error_ = batch::UnclosedQuoteMessage(records.unclosedLine());
@@ -94,8 +99,6 @@ ListDocument ListDocument::Read(std::string bytes) {
     }
     doc.tailBegin_ = blankBegin;
     doc.rows_.shrink_to_fit(); // a long list keeps no half-empty vector
-    for (ListEntry& entry : doc.rows_)
-        doc.checkRow(entry);
     doc.recheckNames();
     return doc;
 }
@@ -112,41 +115,68 @@ int ListDocument::positionOf(batch::Column column) const {
     return -1;
 }
 
-std::string_view ListDocument::cell(int row, int column) const {
-    const std::vector<std::string>& cells = rows_[std::size_t(row)].cells;
-    return std::size_t(column) < cells.size() ? std::string_view(cells[std::size_t(column)])
-                                              : std::string_view{};
+std::vector<std::string> ListDocument::cellsRead(const ListEntry& entry) const {
+    batch::CsvRecords read{original_.substr(entry.recordBegin, entry.end - entry.recordBegin)};
+    batch::CsvRecord record;
+    read.next(record);
+    Decode(record.cells, encoding());
+    return std::move(record.cells);
+}
+
+std::vector<std::string> ListDocument::cellsOf(const ListEntry& entry) const {
+    return entry.changed ? *entry.changed : cellsRead(entry);
+}
+
+std::vector<std::string> ListDocument::cells(int row) const {
+    return cellsOf(rows_[std::size_t(row)]);
+}
+
+std::string ListDocument::cell(int row, int column) const {
+    const ListEntry& entry = rows_[std::size_t(row)];
+    if (entry.changed) {
+        const std::vector<std::string>& cells = *entry.changed;
+        return std::size_t(column) < cells.size() ? cells[std::size_t(column)] : std::string();
+    }
+    std::vector<std::string> cells = cellsRead(entry);
+    return std::size_t(column) < cells.size() ? std::move(cells[std::size_t(column)])
+                                              : std::string();
 }
 
 batch::ListRow ListDocument::interpret(int row) const {
-    return interpretEntry(rows_[std::size_t(row)]);
+    const ListEntry& entry = rows_[std::size_t(row)];
+    return interpretEntry(entry, cellsOf(entry));
 }
 
-batch::ListRow ListDocument::interpretEntry(const ListEntry& entry) const {
+batch::ListRow ListDocument::interpretEntry(const ListEntry& entry,
+                                            std::vector<std::string> cells) const {
     batch::CsvRecord record;
     record.line = entry.line;
     record.lastLine = entry.line;
-    for (const std::string& c : entry.cells)
+    for (const std::string& c : cells)
         record.lastLine += LineBreaks(c);
-    record.cells = entry.cells;
+    record.cells = std::move(cells);
     batch::ListRow read = reader_.interpret(record);
     if (entry.repeatOf != 0)
         reader_.markRepeatedName(read, entry.repeatOf);
     return read;
 }
 
-void ListDocument::checkRow(ListEntry& entry) {
-    const batch::ListRow read = interpretEntry(entry);
+void ListDocument::checkRow(ListEntry& entry, std::vector<std::string> cells) {
+    const batch::ListRow read = interpretEntry(entry, std::move(cells));
     entry.nameKey = read.nameKey;
     count(entry.verdict, -1);
     entry.verdict = checker_.check(read);
     count(entry.verdict, 1);
 }
 
+void ListDocument::checkRow(ListEntry& entry) {
+    checkRow(entry, cellsOf(entry));
+}
+
 void ListDocument::count(const RowVerdict& verdict, int step) {
-    if (verdict.result)
-        (verdict.result->passes() ? tally_.passed : tally_.failed) += step;
-    else if (!verdict.problems.empty())
+    if (const RowResult* result = verdict.result())
+        (result->passes() ? tally_.passed : tally_.failed) += step;
+    else if (!verdict.problems().empty())
         tally_.bad += step;
     // else: not checked yet
 }
@@ -162,11 +192,11 @@ void ListDocument::recheckNames() {
             line += LineBreaks(text.substr(entry.blankBegin, entry.recordBegin - entry.blankBegin));
         const bool moved = entry.line != line;
         entry.line = line;
-        if (!entry.edited && entry.recordBegin != std::string::npos) {
+        if (!entry.changed) {
             line += LineBreaks(text.substr(entry.recordBegin, entry.end - entry.recordBegin));
         } else {
             line += 1;
-            for (const std::string& c : entry.cells)
+            for (const std::string& c : *entry.changed)
                 line += LineBreaks(c);
         }
         int repeatOf = 0;
@@ -183,10 +213,12 @@ void ListDocument::recheckNames() {
 
 ListDocument::Rows ListDocument::setCell(int row, int column, std::string text) {
     ListEntry& entry = rows_[std::size_t(row)];
-    if (entry.cells.size() <= std::size_t(column))
-        entry.cells.resize(std::size_t(column) + 1);
-    entry.cells[std::size_t(column)] = std::move(text);
-    entry.edited = true;
+    if (!entry.changed)
+        entry.changed = std::make_unique<std::vector<std::string>>(cellsRead(entry));
+    std::vector<std::string>& cells = *entry.changed;
+    if (cells.size() <= std::size_t(column))
+        cells.resize(std::size_t(column) + 1);
+    cells[std::size_t(column)] = std::move(text);
     const std::string key = entry.nameKey;
     checkRow(entry);
     Rows rechecked{row, row};
@@ -222,14 +254,13 @@ void ListDocument::recheckNames(std::string_view before, std::string_view after,
 
 ListEntry ListDocument::NewEntry(std::vector<std::string> cells) {
     ListEntry entry;
-    entry.cells = std::move(cells);
-    entry.edited = true;
+    entry.changed = std::make_unique<std::vector<std::string>>(std::move(cells));
     return entry;
 }
 
 void ListDocument::insertRow(int at, ListEntry entry) {
-    if (entry.cells.size() < headers_.size())
-        entry.cells.resize(headers_.size());
+    if (entry.changed && entry.changed->size() < headers_.size())
+        entry.changed->resize(headers_.size());
     entry.repeatOf = 0;
     entry.verdict = {}; // counted again when checked here
     auto it = rows_.insert(rows_.begin() + at, std::move(entry));
@@ -262,29 +293,22 @@ std::string ListDocument::recordBytes(const ListEntry& entry, bool* ok,
     const std::string_view text(original_);
     if (entry.recordBegin != std::string::npos) {
         const std::string_view read = text.substr(entry.recordBegin, entry.end - entry.recordBegin);
-        if (!entry.edited)
+        if (!entry.changed)
             return std::string(read);
         // Edited and put back (undone): the bytes read, quoting and all.
-        batch::CsvRecords again{std::string(read)};
-        batch::CsvRecord record;
-        again.next(record);
-        if (encoding() == batch::ListEncoding::ShiftJis) {
-            for (std::string& c : record.cells)
-                c = reports::FromShiftJis(QByteArrayView(c.data(), qsizetype(c.size())))
-                        .value_or(QString())
-                        .toStdString();
-        }
-        std::vector<std::string> cells = entry.cells;
-        while (cells.size() > record.cells.size() && cells.back().empty())
+        const std::vector<std::string> before = cellsRead(entry);
+        std::vector<std::string> cells = *entry.changed;
+        while (cells.size() > before.size() && cells.back().empty())
             cells.pop_back();
-        if (cells == record.cells)
+        if (cells == before)
             return std::string(read);
     }
+    const std::vector<std::string>& cells = *entry.changed;
     std::string line;
-    for (std::size_t c = 0; c < entry.cells.size(); ++c) {
+    for (std::size_t c = 0; c < cells.size(); ++c) {
         if (c > 0)
             line += ',';
-        batch::AppendCsvCell(line, entry.cells[c]);
+        batch::AppendCsvCell(line, cells[c]);
     }
     line += lineEndOf(entry);
     if (encoding() != batch::ListEncoding::ShiftJis)
@@ -294,7 +318,7 @@ std::string ListDocument::recordBytes(const ListEntry& entry, bool* ok,
     if (!sjis) {
         *ok = false;
         if (problem != nullptr && problem->empty())
-            *problem = std::to_string(entry.line) + "行目（" + entry.cells.front() +
+            *problem = std::to_string(entry.line) + "行目（" + cells.front() +
                        "）に Shift-JIS で書けない文字があります。";
         return {};
     }

@@ -9,6 +9,7 @@
 #include "file_result.h"
 #include "row_check.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,16 +19,19 @@ namespace varnok::listwindow {
 
 /// One beam row of the list.
 struct ListEntry {
-    std::vector<std::string> cells; // UTF-8, one per column of the header (more if the file had)
+    /// The cells of a row changed since it was read, or of a new row (UTF-8, one
+    /// per column of the header, more if the file had). None while the row is as
+    /// read: its cells are then read from its bytes when asked for, so that a
+    /// long list is not held twice.
+    std::unique_ptr<std::vector<std::string>> changed;
     /// The row's bytes as read: [blankBegin, recordBegin) the blank lines above
     /// it, [recordBegin, end) the record with its line end. npos for a new row.
     std::size_t blankBegin = std::string::npos;
     std::size_t recordBegin = std::string::npos;
     std::size_t end = std::string::npos;
-    bool edited = false; // cells may differ from the bytes read
     int line = 0;        // the line it starts on in the list as it would be saved
-    std::string nameKey; // how its member name is compared with the others'
     int repeatOf = 0;    // the line of an earlier row of the same name, or 0
+    std::string nameKey; // how its member name is compared with the others'
     RowVerdict verdict;
 };
 
@@ -59,7 +63,9 @@ public:
         int bad = 0;
     };
     const Tally& tally() const { return tally_; }
-    std::string_view cell(int row, int column) const;
+    /// A cell's text (UTF-8), and the row's cells.
+    std::string cell(int row, int column) const;
+    std::vector<std::string> cells(int row) const;
 
     /// The rows from `first` to `last` that a change rechecked.
     struct Rows {
@@ -83,7 +89,11 @@ public:
     batch::ListRow interpret(int row) const;
 
 private:
-    batch::ListRow interpretEntry(const ListEntry& entry) const;
+    /// The cells of a row as read from its bytes.
+    std::vector<std::string> cellsRead(const ListEntry& entry) const;
+    std::vector<std::string> cellsOf(const ListEntry& entry) const;
+    batch::ListRow interpretEntry(const ListEntry& entry, std::vector<std::string> cells) const;
+    void checkRow(ListEntry& entry, std::vector<std::string> cells);
     void checkRow(ListEntry& entry);
     void count(const RowVerdict& verdict, int step);
     /// Lines, repeated names and their verdicts, for every row.

@@ -47,8 +47,7 @@ public:
         , model_(model)
         , after_(std::move(edits)) {
         for (const CellEdit& e : after_)
-            before_.push_back(
-                {e.row, e.column, std::string(model.document().cell(e.row, e.column))});
+            before_.push_back({e.row, e.column, model.document().cell(e.row, e.column)});
     }
     void redo() override {
         for (const CellEdit& e : after_)
@@ -128,10 +127,10 @@ int ListModel::columnCount(const QModelIndex& parent) const {
 }
 
 QString ListModel::resultText(const ListEntry& entry, ResultColumn column) const {
-    const std::optional<CheckResult>& r = entry.verdict.result;
-    if (!r)
+    const RowResult* r = entry.verdict.result();
+    if (r == nullptr)
         return column == ResultColumn::Overall ? Q(batch::kBadRowVerdict) : QString();
-    return Q(batch::ResultText(*r, kCellOf[std::size_t(column)]));
+    return Q(r->text(kCellOf[std::size_t(column)]));
 }
 
 QString ListModel::problemAt(const QModelIndex& index) const {
@@ -139,7 +138,7 @@ QString ListModel::problemAt(const QModelIndex& index) const {
         return {};
     const ListEntry& entry = document_.row(index.row());
     QString text;
-    for (const batch::RowProblem& p : entry.verdict.problems) {
+    for (const batch::RowProblem& p : entry.verdict.problems()) {
         // A cell's own problems; the row's verdict cells tell them all.
         if (isInput(index.column()) && p.column != index.column() + 1)
             continue;
@@ -182,12 +181,12 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
         const QString text = resultText(entry, result);
         if (text == QStringLiteral("ＯＫ"))
             return ui::ToQColor(colour::kVerdictOk);
-        if (text == QStringLiteral("ＮＧ") || !entry.verdict.result)
+        if (text == QStringLiteral("ＮＧ") || !entry.verdict.result())
             return ui::ToQColor(colour::kVerdictNg);
         return {};
     }
     case Qt::ToolTipRole:
-        return entry.verdict.result ? QVariant() : QVariant(problemAt(index));
+        return entry.verdict.result() ? QVariant() : QVariant(problemAt(index));
     case Qt::TextAlignmentRole:
         return result == ResultColumn::Section ? QVariant() : QVariant(Qt::AlignCenter);
     default:
@@ -202,7 +201,7 @@ QVariant ListModel::headerData(int section, Qt::Orientation orientation, int rol
         if (role == Qt::DisplayRole)
             return QString::number(section + 1) + u' ' + resultText(entry, ResultColumn::Overall);
         if (role == Qt::ForegroundRole)
-            return ui::ToQColor(entry.verdict.result && entry.verdict.result->passes()
+            return ui::ToQColor(entry.verdict.result() && entry.verdict.result()->passes()
                                     ? colour::kVerdictOk
                                     : colour::kVerdictNg);
     }
@@ -244,10 +243,13 @@ void ListModel::editCells(std::vector<CellEdit> edits, const QString& what) {
         undo_.push(new CellsCommand(*this, std::move(edits), what));
 }
 
-void ListModel::insertEntries(int at, std::vector<ListEntry> entries, const QString& what) {
+void ListModel::addRows(int at, std::vector<std::vector<std::string>> cells, const QString& what) {
     std::vector<int> rows;
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        rows.push_back(at + static_cast<int>(i));
+    std::vector<ListEntry> entries;
+    for (std::vector<std::string>& row : cells) {
+        rows.push_back(at + static_cast<int>(entries.size()));
+        entries.push_back(ListDocument::NewEntry(std::move(row)));
+    }
     undo_.push(new RowsCommand(*this, true, std::move(rows), std::move(entries), what));
 }
 

@@ -51,7 +51,8 @@ public:
 
     /// Each a single step of the undo stack.
     void editCells(std::vector<CellEdit> edits, const QString& what);
-    void insertEntries(int at, std::vector<ListEntry> entries, const QString& what);
+    /// New rows of these cells from row `at` on.
+    void addRows(int at, std::vector<std::vector<std::string>> rows, const QString& what);
     void removeRows(std::vector<int> rows);
     void moveRow(int from, int to);
 

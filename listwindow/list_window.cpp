@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -43,6 +44,13 @@ QString Q(std::string_view s) {
     return ui::FromUtf8(s);
 }
 
+/// What the file held, to tell whether another program changed it since: its
+/// digest rather than a second copy of a long list.
+QByteArray Digest(std::string_view bytes) {
+    return QCryptographicHash::hash(QByteArrayView(bytes.data(), qsizetype(bytes.size())),
+                                    QCryptographicHash::Sha256);
+}
+
 } // namespace
 
 ListWindow::ListWindow(ListDocument document, QString path, ListWindowServices services,
@@ -56,7 +64,7 @@ ListWindow::ListWindow(ListDocument document, QString path, ListWindowServices s
     setObjectName(QStringLiteral("s_list"));
     if (!path_.isEmpty()) {
         if (FileResult<std::string> bytes = model_->document().bytes())
-            diskBytes_ = std::move(*bytes);
+            diskDigest_ = Digest(*bytes);
     }
     table_->setModel(model_);
     setCentralWidget(table_);
@@ -283,8 +291,7 @@ void ListWindow::addRow(LoadCaseButton arrangement) {
         cells[std::size_t(c)] = std::string(batch::ArrangementName(arrangement));
     const QModelIndex current = table_->currentIndex();
     const int at = current.isValid() ? current.row() + 1 : model_->rowCount();
-    model_->insertEntries(at, {ListDocument::NewEntry(std::move(cells))},
-                          QStringLiteral("行の追加"));
+    model_->addRows(at, {std::move(cells)}, QStringLiteral("行の追加"));
     table_->goTo(at, std::max(0, model_->document().positionOf(batch::Column::MemberName)));
 }
 
@@ -292,10 +299,10 @@ void ListWindow::duplicateRows() {
     const std::vector<int> rows = selectedRows();
     if (rows.empty())
         return;
-    std::vector<ListEntry> copies;
+    std::vector<std::vector<std::string>> copies;
     for (int r : rows)
-        copies.push_back(ListDocument::NewEntry(model_->document().row(r).cells));
-    model_->insertEntries(rows.back() + 1, std::move(copies), QStringLiteral("行の複製"));
+        copies.push_back(model_->document().cells(r));
+    model_->addRows(rows.back() + 1, std::move(copies), QStringLiteral("行の複製"));
     table_->goTo(rows.back() + 1, table_->currentIndex().column());
 }
 
@@ -333,7 +340,7 @@ bool ListWindow::saveAs() {
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".csv");
     if (QFileInfo(path).absoluteFilePath() != path_)
-        diskBytes_.reset(); // the dialog asked about replacing another file
+        diskDigest_.reset(); // the dialog asked about replacing another file
     const QString old = path_;
     path_ = QFileInfo(path).absoluteFilePath();
     if (!writeTo(path_)) {
@@ -350,9 +357,10 @@ bool ListWindow::writeTo(const QString& path) {
                         ui::MessageIcon::Exclamation);
         return false;
     }
-    if (diskBytes_ && QFileInfo::exists(path)) {
+    if (diskDigest_ && QFileInfo::exists(path)) {
         const FileResult<QByteArray> now = batch::ReadList(path);
-        if (!now || now->toStdString() != *diskBytes_) {
+        if (!now ||
+            Digest(std::string_view(now->constData(), std::size_t(now->size()))) != *diskDigest_) {
             const auto answer = ui::AskQuestion(
                 this,
                 QStringLiteral("「%1」は開いた後でほかのプログラムにより変更されています。\n"
@@ -371,7 +379,7 @@ bool ListWindow::writeTo(const QString& path) {
                         kTitle, ui::MessageIcon::Exclamation);
         return false;
     }
-    diskBytes_ = *bytes;
+    diskDigest_ = Digest(*bytes);
     model_->undoStack().setClean();
     updateTitle();
     statusBar()->showMessage(QStringLiteral("保存しました: ") + QDir::toNativeSeparators(path),
@@ -487,9 +495,8 @@ void ListWindow::sheetClosed() {
         table_->goTo(row, table_->currentIndex().column());
     } else {
         const int at = model_->rowCount();
-        model_->insertEntries(at,
-                              {ListDocument::NewEntry(CellsFor(model_->document(), now, missing))},
-                              QStringLiteral("シートで追加"));
+        model_->addRows(at, {CellsFor(model_->document(), now, missing)},
+                        QStringLiteral("シートで追加"));
         table_->goTo(at, 0);
     }
     if (!missing.empty()) {

@@ -78,7 +78,8 @@ private:
 
     ListWindowServices services_;
     QString path_;
-    std::optional<std::string> diskBytes_; // the file's bytes as read or last written here
+    std::optional<QByteArray>
+        diskDigest_; // SHA-256 of the file's bytes as read or last written here
     ListModel* model_;
     ListTable* table_;
     QLabel* counts_;

@@ -6,16 +6,55 @@
 #include "beam_list.h"
 #include "beam_run.h"
 
-#include <optional>
+#include <cstdint>
+#include <string>
+#include <variant>
 #include <vector>
 
 namespace varnok::listwindow {
 
+/// A checked row kept small: its catalogue row, ratios and verdicts, not the
+/// record's many texts (a long list keeps one a row). The texts are made as the
+/// row is shown, by the engine's own step from the check to its record, so they
+/// read exactly as the sheet's.
+class RowResult {
+public:
+    explicit RowResult(const CheckResult& result);
+    /// A cell's text as the record states it; the moment, fb and δ, which the
+    /// window does not show, are not kept and read "".
+    std::string text(batch::ResultCell cell) const;
+    bool passes() const;
+
+private:
+    // The unrounded ratios the record shows through its masks.
+    double stressRatio_;
+    double spanOverDeflection_;
+    double weldRatio_;
+    std::int16_t sectionRow_;
+    std::uint8_t kind_; // SheetKind
+    bool shortTerm_;
+    bool bendingPasses_;
+    bool deflectionPasses_;
+    bool weldPasses_;
+};
+
 /// What the window shows of a row: its results once every cell reads, else
-/// the problems it waits on.
-struct RowVerdict {
-    std::vector<batch::RowProblem> problems;
-    std::optional<CheckResult> result;
+/// the problems it waits on; neither before it is first checked.
+class RowVerdict {
+public:
+    RowVerdict() = default;
+    explicit RowVerdict(std::vector<batch::RowProblem> problems)
+        : state_(std::move(problems)) {}
+    explicit RowVerdict(const CheckResult& result)
+        : state_(RowResult(result)) {}
+
+    /// The row's results; none while it waits.
+    const RowResult* result() const { return std::get_if<RowResult>(&state_); }
+    /// Why the row cannot be checked; empty for a checked row.
+    const std::vector<batch::RowProblem>& problems() const;
+
+private:
+    std::variant<std::monostate, std::vector<batch::RowProblem>, RowResult> state_;
 };
 
 class RowChecker {

@@ -86,11 +86,10 @@ TEST_F(ListWindowTest, ARowComesBackFromItsSheetWithTheNewLoadAndItsVerdict) {
     EXPECT_EQ(doc.cell(0, wLoad), "35.000");
     EXPECT_EQ(doc.cell(0, section), ""); // the sheet's own choice, not the one the row named
     EXPECT_EQ(doc.cell(0, 2), "6");      // a value left alone keeps the row's spelling
-    ASSERT_TRUE(doc.row(0).verdict.result);
-    EXPECT_EQ(sheetSection.rfind(
-                  batch::ResultText(*doc.row(0).verdict.result, batch::ResultCell::Section), 0),
+    ASSERT_TRUE(doc.row(0).verdict.result());
+    EXPECT_EQ(sheetSection.rfind(doc.row(0).verdict.result()->text(batch::ResultCell::Section), 0),
               0u);
-    EXPECT_EQ(doc.row(0).verdict.result->passes(), sheetPasses);
+    EXPECT_EQ(doc.row(0).verdict.result()->passes(), sheetPasses);
     EXPECT_TRUE(window->isWindowModified());
 
     // A sheet opened to add a beam: its last calculation becomes the last row.
@@ -108,7 +107,7 @@ TEST_F(ListWindowTest, ARowComesBackFromItsSheetWithTheNewLoadAndItsVerdict) {
     ASSERT_EQ(doc.rowCount(), 3);
     EXPECT_EQ(doc.cell(2, 0), "2B9");
     EXPECT_EQ(doc.cell(2, 1), "等分布荷重");
-    EXPECT_TRUE(doc.row(2).verdict.result);
+    EXPECT_TRUE(doc.row(2).verdict.result());
 
     // Undone step by step, the list is the file read again.
     while (window->model()->undoStack().canUndo())
@@ -144,7 +143,7 @@ TEST_F(ListWindowTest, KeysAsInASpreadsheetAndASaveThatAsksBeforeOverwritingAnot
     table.goTo(1, span);
     QTest::keyClick(&table, Qt::Key_Delete);
     EXPECT_EQ(doc.cell(1, span), "");
-    EXPECT_FALSE(doc.row(1).verdict.result); // the row waits for its span
+    EXPECT_FALSE(doc.row(1).verdict.result()); // the row waits for its span
     QTest::keyClick(&table, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(doc.cell(1, span), "7.2");
 
