@@ -110,9 +110,4 @@ void BendingRatio(BeamCheck& c, FieldValues& f, const SectionCatalogue& catalogu
     c.stressRatio = f.get(kStressRatio);
 }
 
-void BendingVerdict(BeamCheck& c) {
-    // Taken on the unrounded ratio; a ratio that cannot be evaluated does not pass.
-    c.bendingPasses = c.stressRatio <= kBendingRatioLimit.value;
-}
-
 } // namespace varnok

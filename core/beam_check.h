@@ -45,11 +45,6 @@ struct BeamCheck {
     double spanOverDeflection = 0; // L / |δ|, unrounded
 
     double weldRatio = 0; // |M| / (Ze·141), cantilever only
-
-    // The verdicts of the last run as the sheet shows them; the reports state them.
-    bool bendingPasses = true;
-    bool deflectionPasses = true;
-    bool weldPasses = true;
 };
 
 /// The texts of a sheet's input fields 1 to 12 (index n is field n, UTF-8).
@@ -75,25 +70,17 @@ void ApplyLoadDuration(BeamCheck& check, bool shortTerm);
 /// FieldValues 25..28 and the stress ratio |M| / (Zx·fb), never negative.
 void BendingRatio(BeamCheck& check, FieldValues& fields, const SectionCatalogue& catalogue);
 
-/// The bending verdict on the unrounded ratio: at most kBendingRatioLimit (1.0)
-/// in both durations, the ratio having taken the duration's fb already.
-void BendingVerdict(BeamCheck& check);
-
-/// Ratio half of the cantilever's weld-section check: FieldValues 41..43 and 16,
-/// the ratio being |M| / (Ze·141).
+/// The cantilever's weld-section ratio: FieldValues 41..43 and 16, the ratio
+/// being |M| / (Ze·141).
 void WeldSectionRatio(BeamCheck& check, FieldValues& fields, const SectionCatalogue& catalogue);
-
-/// Verdict half: at most WeldRatioLimit (1.0 long term, 1.5 short term).
-void WeldSectionVerdict(BeamCheck& check, bool shortTerm);
 
 /// δ from w, P, L, L² and EI (and the load case's deflection coefficient on the
 /// simple-beam sheet).
 void ComputeDeflection(BeamCheck& check, const LoadCase& loadCase, SheetKind kind);
 
 /// L/|δ| and FieldValues 33, the whole number its field shows ("#####"), which
-/// the verdict takes: at least 300 passes. A deflection of zero, or one so small
-/// that L/|δ| shows "∞", passes.
-void DeflectionVerdict(BeamCheck& check, FieldValues& fields);
+/// the verdict takes (DeflectionPasses).
+void SpanOverDeflection(BeamCheck& check, FieldValues& fields);
 
 /// Series (when given), required modulus for |M|, first adequate row (or the
 /// series' or-larger row).
@@ -119,7 +106,8 @@ CheckResult RunFullCheck(const CheckRun& run, const CheckOptions& options, Sheet
 /// The check for the section in use, without a new moment or selection.
 CheckResult RunSectionRecheck(const CheckRun& run, const CheckOptions& options, SheetKind kind);
 
-/// The record of the check as `check` holds it after a run's steps.
+/// The record of the check as `check` holds it after a run's steps, with the
+/// verdicts on its ratios.
 CheckResult RecordResult(const BeamCheck& check, const SectionCatalogue& catalogue,
                          const CheckOptions& options, SheetKind kind);
 

@@ -13,8 +13,9 @@ namespace varnok {
 
 /// The choices a check takes from the sheet's option buttons.
 struct CheckOptions {
-    std::optional<SectionSeries> series; // the series buttons; none: the last selection's series stays
-    bool shortTerm = false;              // "短期" chosen rather than "長期"
+    std::optional<SectionSeries>
+        series;             // the series buttons; none: the last selection's series stays
+    bool shortTerm = false; // "短期" chosen rather than "長期"
 };
 
 /// The masks the sheets show the results through.
@@ -89,6 +90,22 @@ inline constexpr RatioLimit kSpanOverDeflectionLimit{300, "300"};
 /// short-term allowance.
 constexpr RatioLimit WeldRatioLimit(bool shortTerm) {
     return shortTerm ? RatioLimit{1.5, "1.5"} : RatioLimit{1.0, "1.0"};
+}
+
+/// The verdicts, each taken so that a ratio that cannot be evaluated (not a
+/// number) fails. Bending on the unrounded stress ratio, which has the
+/// duration's fb in it already.
+constexpr bool BendingPasses(double stressRatio) {
+    return stressRatio <= kBendingRatioLimit.value;
+}
+/// The cantilever's weld section on its unrounded ratio.
+constexpr bool WeldPasses(double weldRatio, bool shortTerm) {
+    return weldRatio <= WeldRatioLimit(shortTerm).value;
+}
+/// Deflection on L/|δ| as its field shows it (a whole number; "∞", a deflection
+/// too small to divide by, passes); a beam that does not deflect at all passes.
+constexpr bool DeflectionPasses(double deflection, double spanOverDeflectionShown) {
+    return deflection == 0 || spanOverDeflectionShown >= kSpanOverDeflectionLimit.value;
 }
 
 } // namespace varnok

@@ -35,16 +35,13 @@ void ComputeDeflection(BeamCheck& c, const LoadCase& loadCase, SheetKind kind) {
     }
 }
 
-void DeflectionVerdict(BeamCheck& c, FieldValues& f) {
+void SpanOverDeflection(BeamCheck& c, FieldValues& f) {
     // Uplift deflects the other way; the limit is on the size of δ.
     c.spanOverDeflection = c.L * 100 / std::fabs(c.deflection); // m to cm
     // The verdict takes the whole number the field shows, not the unrounded ratio;
     // "∞" (a deflection too small to divide by) reads back as infinity and passes.
     f.set(slot::kSpanOverDeflection,
           ShownThrough(c.spanOverDeflection, result_mask::kSpanOverDeflection).value);
-    // A beam that does not deflect at all (no load) meets any limit.
-    c.deflectionPasses =
-        c.deflection == 0 || f.get(slot::kSpanOverDeflection) >= kSpanOverDeflectionLimit.value;
 }
 
 } // namespace varnok

@@ -16,7 +16,8 @@ using design::kSimpleModulusFactor;
 
 constexpr double kYoungFactor = design::kYoungModulus / 100000; // E in 10⁵ N/mm²: 2.05
 
-// Steps 3 to 11 of a run: everything after the moment and the selection.
+// Steps 3 to 11 of a run: everything after the moment and the selection; the
+// verdicts are taken as the run is recorded.
 void checkCurrentSection(const CheckRun& run, const CheckOptions& options, SheetKind kind) {
     BeamCheck& c = run.check;
     const SectionCatalogue& catalogue = run.catalogue;
@@ -25,14 +26,11 @@ void checkCurrentSection(const CheckRun& run, const CheckOptions& options, Sheet
     BendingRatio(c, run.entries, catalogue);
     if (kind == SheetKind::kei3_cg)
         WeldSectionRatio(c, run.entries, catalogue);
-    BendingVerdict(c);
-    if (kind == SheetKind::kei3_cg)
-        WeldSectionVerdict(c, options.shortTerm);
     if (const SectionRow* row = catalogue.row(c.currentSection))
         c.EI = kYoungFactor * row->Ix;
     c.L2 = c.L * c.L;
     ComputeDeflection(c, run.loadCase, kind);
-    DeflectionVerdict(c, run.entries);
+    SpanOverDeflection(c, run.entries);
 }
 
 } // namespace
@@ -55,16 +53,16 @@ CheckResult RecordResult(const BeamCheck& c, const SectionCatalogue& catalogue,
     r.fbShown = ShownThrough(c.fb, kStress);
     r.stressRatio = c.stressRatio;
     r.stressRatioShown = ShownThrough(c.stressRatio, kRatio);
-    r.bendingPasses = c.bendingPasses;
+    r.bendingPasses = BendingPasses(c.stressRatio);
     r.deflection = c.deflection;
     r.deflectionShown = ShownThrough(c.deflection, kMoment);
     r.spanOverDeflection = c.spanOverDeflection;
     r.spanOverDeflectionShown = ShownThrough(c.spanOverDeflection, kSpanOverDeflection);
-    r.deflectionPasses = c.deflectionPasses;
+    r.deflectionPasses = DeflectionPasses(c.deflection, r.spanOverDeflectionShown.value);
     if (kind == SheetKind::kei3_cg) {
         r.weldRatio = c.weldRatio;
         r.weldRatioShown = ShownThrough(c.weldRatio, kRatio);
-        r.weldPasses = c.weldPasses;
+        r.weldPasses = WeldPasses(c.weldRatio, options.shortTerm);
     }
     return r;
 }

@@ -18,8 +18,4 @@ void WeldSectionRatio(BeamCheck& c, FieldValues& f, const SectionCatalogue& cata
     c.weldRatio = f.get(kWeldRatio);
 }
 
-void WeldSectionVerdict(BeamCheck& c, bool shortTerm) {
-    c.weldPasses = c.weldRatio <= WeldRatioLimit(shortTerm).value;
-}
-
 } // namespace varnok

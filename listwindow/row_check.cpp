@@ -20,13 +20,15 @@ std::string RowResult::text(batch::ResultCell cell) const {
     BeamCheck check;
     check.currentSection = sectionRow_;
     check.stressRatio = stressRatio_;
-    check.bendingPasses = bendingPasses_;
     check.spanOverDeflection = spanOverDeflection_;
-    check.deflectionPasses = deflectionPasses_;
     check.weldRatio = weldRatio_;
-    check.weldPasses = weldPasses_;
-    const CheckResult record =
+    CheckResult record =
         RecordResult(check, Catalogue(), {std::nullopt, shortTerm_}, SheetKind(kind_));
+    // The verdicts as the check took them: δ, which the deflection's depends
+    // on, is not kept.
+    record.bendingPasses = bendingPasses_;
+    record.deflectionPasses = deflectionPasses_;
+    record.weldPasses = weldPasses_;
     return std::string(batch::ResultText(record, cell));
 }
 

@@ -42,11 +42,11 @@ TEST_P(BendingVerdicts, CaptionsAndColours) {
     const VerdictCase c = GetParam();
     BeamCheck check;
     check.stressRatio = c.ratio;
-    BendingVerdict(check);
     SectionCatalogue catalogue;
-    PresentResult(RecordResult(check, catalogue, {SectionSeries::Narrow, c.shortTerm}, c.kind),
-                  sheet);
-    EXPECT_EQ(check.bendingPasses, c.passes);
+    const CheckResult r =
+        RecordResult(check, catalogue, {SectionSeries::Narrow, c.shortTerm}, c.kind);
+    PresentResult(r, sheet);
+    EXPECT_EQ(r.bendingPasses, c.passes);
     EXPECT_EQ(sheet.text("Label63"), c.passes ? "ＯＫ" : "ＮＧ");
     EXPECT_EQ(sheet.text("Label62"), c.passes ? "≦" : "＞");
     EXPECT_EQ(sheet.at("Label63").fore, c.passes ? colour::kVerdictOk : colour::kVerdictNg);
