@@ -126,6 +126,21 @@ QString SystemErrorReason(int error) {
                                                : reports::FileErrorFromErrno(error));
 }
 
+namespace {
+
+QString FolderNotMadeReason(const QString& folder, std::error_code made) {
+    // A file where the folder (or one on its way) should be comes back as "exists"
+    // or "not a folder"; the system's own words would say the folder is missing.
+    const int error = made.default_error_condition().value();
+    if (QFileInfo(folder).exists())
+        return QStringLiteral("同じ名前のファイルがあります。");
+    if (error == ENOTDIR || error == EEXIST)
+        return QStringLiteral("途中のフォルダと同じ名前のファイルがあります。");
+    return SystemErrorReason(error);
+}
+
+} // namespace
+
 QString WriteErrorMessage(const QString& path, const QString& reason) {
     return QStringLiteral("「%1」を書き込めません（%2）。")
         .arg(QDir::toNativeSeparators(path), reason);
@@ -174,8 +189,7 @@ OutputStage::OutputStage(const QString& folder, const QString& recordName, NameC
     if (createdFolder_ && (fs::create_directories(PathOf(folder), made), made)) {
         createdFolder_ = false;
         fail(QStringLiteral("出力先のフォルダ「%1」を作成できません（%2）。")
-                 .arg(QDir::toNativeSeparators(folder),
-                      SystemErrorReason(made.default_error_condition().value())));
+                 .arg(QDir::toNativeSeparators(folder), FolderNotMadeReason(folder, made)));
         return;
     }
     const QString where = QDir::toNativeSeparators(folder);

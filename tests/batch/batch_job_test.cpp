@@ -340,10 +340,19 @@ TEST_F(BatchJobTest, AnOutputFolderThatCannotBeMadeIsAnOutputFailure) {
     QFile blocker(out); // a file where the folder should be
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    const JobSummary s = run();
+    JobSummary s = run();
     EXPECT_EQ(s.exitStatus(), 3);
     EXPECT_EQ(s.beams, 1) << "the list is checked all the same";
-    EXPECT_TRUE(s.outcome.reason().contains(QStringLiteral("を作成できません（")))
+    EXPECT_TRUE(s.outcome.reason().contains(
+        QStringLiteral("を作成できません（同じ名前のファイルがあります。）")))
+        << s.outcome.reason().toStdString();
+
+    // The file is on the way to the folder: the cause is that file, not a missing folder.
+    out = QDir(out).filePath(QStringLiteral("計算書"));
+    s = run();
+    EXPECT_EQ(s.exitStatus(), 3);
+    EXPECT_TRUE(s.outcome.reason().contains(
+        QStringLiteral("を作成できません（途中のフォルダと同じ名前のファイルがあります。）")))
         << s.outcome.reason().toStdString();
 }
 
