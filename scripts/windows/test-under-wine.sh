@@ -62,7 +62,8 @@ declare -A skip=(
 )
 programs=(core_tests text_report_tests text_report_window_tests sheet_rules_tests
   sheet_window_tests varnok_launcher_test dvalue_form_test varnok_images_test
-  app_flow_tests print_page_test printer_dialog_test windows_system_tests batch_tests)
+  app_flow_tests print_page_test printer_dialog_test windows_system_tests batch_tests
+  listwindow_tests list_window_tests)
 cmake --build "$build" -j "$jobs" --target "${programs[@]}"
 # The release itself, tried below: built here, with the real home and cache.
 VARNOK_WINDOWS_CACHE="$cache" "$root/scripts/build-windows.sh" >/dev/null
