@@ -13,8 +13,8 @@ namespace varnok {
 
 /// The choices a check takes from the sheet's option buttons.
 struct CheckOptions {
-    std::optional<SectionSeries>
-        series;             // the series buttons; none: the last selection's series stays
+    // The series buttons; none: the last selection's series stays.
+    std::optional<SectionSeries> series;
     bool shortTerm = false; // "短期" chosen rather than "長期"
 };
 

@@ -78,8 +78,8 @@ private:
 
     ListWindowServices services_;
     QString path_;
-    std::optional<QByteArray>
-        diskDigest_; // SHA-256 of the file's bytes as read or last written here
+    // SHA-256 of the file's bytes as read or last written here.
+    std::optional<QByteArray> diskDigest_;
     ListModel* model_;
     ListTable* table_;
     QLabel* counts_;

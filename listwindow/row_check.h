@@ -13,29 +13,30 @@
 
 namespace varnok::listwindow {
 
-/// A checked row kept small: its catalogue row, ratios and verdicts, not the
-/// record's many texts (a long list keeps one a row). The texts are made as the
-/// row is shown, by the engine's own step from the check to its record, so they
-/// read exactly as the sheet's.
+/// A checked row kept small: its catalogue row, ratios and δ, not the record's
+/// many texts (a long list keeps one a row). The texts and verdicts are made as
+/// the row is shown, by the engine's own step from the check to its record, so
+/// they read exactly as the sheet's.
 class RowResult {
 public:
     explicit RowResult(const CheckResult& result);
-    /// A cell's text as the record states it; the moment, fb and δ, which the
+    /// A cell's text as the record states it; the moment and fb, which the
     /// window does not show, are not kept and read "".
     std::string text(batch::ResultCell cell) const;
-    bool passes() const;
+    /// Every check passes (kept, as the counts ask for it without a text).
+    bool passes() const { return passes_; }
 
 private:
-    // The unrounded ratios the record shows through its masks.
+    // What the record is made again from: the unrounded ratios it shows
+    // through its masks and takes its verdicts on, and δ (no deflection passes).
     double stressRatio_;
     double spanOverDeflection_;
     double weldRatio_;
+    double deflection_; // cm
     std::int16_t sectionRow_;
     std::uint8_t kind_; // SheetKind
     bool shortTerm_;
-    bool bendingPasses_;
-    bool deflectionPasses_;
-    bool weldPasses_;
+    bool passes_;
 };
 
 /// What the window shows of a row: its results once every cell reads, else

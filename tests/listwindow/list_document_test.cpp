@@ -72,8 +72,10 @@ bool Same(const RowResult* a, const std::optional<CheckResult>& b) {
     if ((a != nullptr) != b.has_value())
         return false;
     using batch::ResultCell;
-    for (ResultCell c : {ResultCell::Section, ResultCell::StressRatio,
-                         ResultCell::SpanOverDeflection, ResultCell::WeldRatio}) {
+    for (ResultCell c :
+         {ResultCell::Section, ResultCell::StressRatio, ResultCell::BendingVerdict,
+          ResultCell::Deflection, ResultCell::SpanOverDeflection, ResultCell::DeflectionVerdict,
+          ResultCell::WeldRatio, ResultCell::WeldVerdict}) {
         if (a != nullptr && a->text(c) != batch::ResultText(*b, c))
             return false;
     }
